@@ -1,0 +1,23 @@
+// Point d'entrée : la plate-forme SDL2, puis toute la partie dans la boucle du contrôleur.
+#include "controleur_pkg.hpp"
+#include "fenetre_sdl_pkg.hpp"
+#include "file_evenements_sdl_pkg.hpp"
+
+#include <SDL.h>
+
+#include <exception>
+#include <iostream>
+
+int main(int, char**) {
+    int code = 0;
+    try {
+        file_evenements_sdl_pkg::file_evenements_sdl file;
+        fenetre_sdl_pkg::fenetre_sdl fenetre(file);
+        controleur_pkg::tessaline(fenetre, file);
+    } catch (const std::exception& e) {
+        std::cout << e.what() << std::endl;
+        code = 1;
+    }
+    SDL_Quit();
+    return code;
+}

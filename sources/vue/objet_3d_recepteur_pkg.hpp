@@ -1,0 +1,53 @@
+// Objet cliquable : porte un nom de sélection OpenGL et reçoit les actions de la souris.
+#pragma once
+
+#include "evenement_pkg.hpp"
+#include "objet_3d_pkg.hpp"
+
+#include <cstdint>
+
+namespace objet_3d_recepteur_pkg {
+
+class objet_3d_recepteur : public objet_3d_pkg::objet_affichable {
+public:
+    objet_3d_recepteur();
+    ~objet_3d_recepteur() override;
+    objet_3d_recepteur(const objet_3d_recepteur&) = delete;
+    objet_3d_recepteur& operator=(const objet_3d_recepteur&) = delete;
+
+    // Inscrit l'objet dans la table des récepteurs (une seule fois).
+    void initialiser();
+
+    // En passe de sélection, entoure le dessin de l'objet de son nom.
+    void preparer_affichage() override;
+    void terminer_affichage() override;
+
+    // Crochets de la souris : rien par défaut, chaque type concret redéfinit les siens.
+    virtual void sourisappuie(const evenement_pkg::evenement&) {}
+    virtual void sourisrelache(const evenement_pkg::evenement&) {}
+    virtual void sourisbouge(const evenement_pkg::evenement&) {}
+    virtual void sourisentre(const evenement_pkg::evenement&) {}
+    virtual void sourissort(const evenement_pkg::evenement&) {}
+
+    virtual void activer() { est_actif_ = true; }
+    virtual void desactiver() { est_actif_ = false; }
+
+    std::uint32_t obtenir_identifiant() const { return identifiant_; }
+    bool est_actif() const { return est_actif_; }
+
+private:
+    std::uint32_t identifiant_;
+    bool est_actif_ = true;
+    bool est_initialise_ = false;
+};
+
+// La table ne possède pas les objets : un objet détruit s'en retire lui-même.
+using objet_3d_recepteur_ptr = objet_3d_recepteur*;
+
+// Numéros 1, 2, 3... dans l'ordre de création, jamais réutilisés ; 0 ne désigne aucun objet.
+std::uint32_t identifiant_suivant();
+
+// Objet inscrit sous ce nom, ou nul s'il n'y en a aucun.
+objet_3d_recepteur_ptr obtenir_recepteur(std::uint32_t identifiant);
+
+} // namespace objet_3d_recepteur_pkg

@@ -1,0 +1,77 @@
+// File d'événements sur SDL2 : événements du jeu mêlés à ceux du système, dans l'ordre, sans fuite.
+#include "file_evenements_sdl_pkg.hpp"
+#include "gestion_evenements_pkg.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using evenement_pkg::evenement;
+
+void pousser_touche_sdl(SDL_Scancode position) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.scancode = position;
+    SDL_PushEvent(&e);
+}
+
+TEST(FileEvenementsSdl, LesEvenementsNommesReviennentDansLOrdreDePousseeAvecLeurCharge) {
+    file_evenements_sdl_pkg::file_evenements_sdl file;
+    gestion_evenements_pkg::definir_file(file);
+
+    pousser_touche_sdl(SDL_SCANCODE_RETURN);
+    gestion_evenements_pkg::emettre_evenement_nomme("deplacer_curseur", case_simple_pkg::coordonnees{3, 9});
+    pousser_touche_sdl(SDL_SCANCODE_ESCAPE);
+    gestion_evenements_pkg::emettre_evenement_nomme("valider_choix_liste", std::string("niv1_1.xml"));
+
+    auto e1 = file.scruter();
+    auto e2 = file.scruter();
+    auto e3 = file.scruter();
+    auto e4 = file.scruter();
+    ASSERT_TRUE(e1 && e2 && e3 && e4);
+    EXPECT_EQ(e1->touche, evenement_pkg::touches::ENTREE);
+    EXPECT_EQ(e2->type, gestion_evenements_pkg::evenement_tessaline);
+    EXPECT_EQ(e2->nom, "deplacer_curseur");
+    EXPECT_EQ(std::get<case_simple_pkg::coordonnees>(e2->donnee), (case_simple_pkg::coordonnees{3, 9}));
+    EXPECT_EQ(e3->touche, evenement_pkg::touches::ECHAP);
+    EXPECT_EQ(std::get<std::string>(e4->donnee), "niv1_1.xml");
+    EXPECT_FALSE(file.scruter());
+}
+
+TEST(FileEvenementsSdl, DesEvenementsJamaisLusSontLiberesAvecLaFile) {
+    {
+        file_evenements_sdl_pkg::file_evenements_sdl file;
+        for (int i = 0; i < 100; ++i) {
+            file.pousser(gestion_evenements_pkg::obtenir_evenement_nomme("valider_ecriture", 0,
+                                                                          std::string(200, 'x')));
+        }
+    }
+    // Une nouvelle file ne voit rien de l'ancienne.
+    file_evenements_sdl_pkg::file_evenements_sdl file;
+    EXPECT_FALSE(file.scruter());
+}
+
+TEST(FileEvenementsSdl, UneToucheTenueSeRepeteApresLeDelaiPuisSArreteAuRelachement) {
+    using namespace std::chrono_literals;
+    file_evenements_sdl_pkg::file_evenements_sdl file;
+    file.definir_repetition(40ms, 10ms);
+    pousser_touche_sdl(SDL_SCANCODE_DOWN);
+    ASSERT_TRUE(file.scruter());
+    EXPECT_FALSE(file.scruter());  // pas encore
+
+    file.attendre(std::nullopt);  // réveillée par l'échéance de la répétition
+    auto repetee = file.scruter();
+    ASSERT_TRUE(repetee);
+    EXPECT_EQ(repetee->type, evenement_pkg::TOUCHE_APPUYEE);
+    EXPECT_EQ(repetee->touche, evenement_pkg::touches::BAS);
+
+    SDL_Event relache{};
+    relache.type = SDL_KEYUP;
+    relache.key.keysym.scancode = SDL_SCANCODE_DOWN;
+    SDL_PushEvent(&relache);
+    ASSERT_EQ(file.scruter()->type, evenement_pkg::TOUCHE_RELACHEE);
+    SDL_Delay(30);
+    EXPECT_FALSE(file.scruter());
+}
+
+} // namespace
