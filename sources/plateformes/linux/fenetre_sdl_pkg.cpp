@@ -2,6 +2,7 @@
 #include "fenetre_sdl_pkg.hpp"
 
 #include <iostream>
+#include <string>
 
 namespace fenetre_sdl_pkg {
 
@@ -23,6 +24,13 @@ bool fenetre_sdl::ouvrir(int largeur, int hauteur) {
         return false;
     }
     video_demarree_ = true;
+    // Sans écran, SDL se rabat sur un pilote sans fenêtre visible : le jeu tournerait à vide.
+    const std::string pilote = SDL_GetCurrentVideoDriver();
+    if (pilote == "offscreen" || pilote == "dummy") {
+        std::cout << "Aucun écran disponible (pilote vidéo SDL « " << pilote << " ») : le jeu a besoin d'une fenêtre."
+                  << std::endl;
+        return false;
+    }
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
