@@ -89,6 +89,8 @@ std::int16_t b_entiere(const couleur_rgba& c) { return entiere(c.b); }
 std::int16_t a_entiere(const couleur_rgba& c) { return entiere(c.a); }
 
 void initialiser_fenetre(fenetre& f) {
+    // Un nouveau contexte OpenGL ne sait rien des réglages du précédent : tout est refait.
+    initialise = false;
     la_fenetre = &f;
     if (!f.ouvrir(largeur, hauteur)) {
         throw ERREUR_INITIALISATION_SDL("impossible d'ouvrir la fenêtre OpenGL");

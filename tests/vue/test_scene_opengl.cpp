@@ -1,13 +1,17 @@
 // Scène dans une vraie fenêtre OpenGL : sélection par la souris et état rendu après chaque passe.
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
+#include "gestion_evenements_pkg.hpp"
 #include "objet_3d_recepteur_pkg.hpp"
+#include "recepteur_souris_pkg.hpp"
 #include "scene_pkg.hpp"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +44,20 @@ public:
 
 private:
     float x_min_, x_max_, r_, g_, b_;
+};
+
+// Rectangle cliquable qui note les crochets de souris qu'il reçoit.
+class rectangle_temoin : public rectangle_cliquable {
+public:
+    rectangle_temoin(std::vector<std::string>& journal, std::string nom, float x_min, float x_max, float z)
+        : rectangle_cliquable(x_min, x_max, z, 1, 1, 1), journal_(journal), nom_(std::move(nom)) {}
+    void sourisentre(const evenement_pkg::evenement&) override { journal_.push_back(nom_ + ".entre"); }
+    void sourissort(const evenement_pkg::evenement&) override { journal_.push_back(nom_ + ".sort"); }
+    void sourisrelache(const evenement_pkg::evenement&) override { journal_.push_back(nom_ + ".relache"); }
+
+private:
+    std::vector<std::string>& journal_;
+    std::string nom_;
 };
 
 class panneau : public objet_3d_pkg::objet_affichable {
@@ -90,6 +108,33 @@ TEST_F(SceneOpenGL, DeuxRectanglesQuiSeChevauchentSontDistinguesParLaProfondeur)
     EXPECT_EQ(objet_sous(600, 300), b->obtenir_identifiant());
     EXPECT_EQ(objet_sous(100, 300), scene_pkg::aucun_hit_detecte);
     EXPECT_EQ(objet_sous(250, 100), scene_pkg::aucun_hit_detecte);  // au-dessus des rectangles
+}
+
+TEST_F(SceneOpenGL, LaChaineDesRecepteursTrouveLObjetSousLePointeurUneFoisParImage) {
+    std::vector<std::string> journal;
+    scene->ajouter_sous_objet(std::make_shared<rectangle_temoin>(journal, "A", -1.5f, 0.5f, -5.0f));
+    scene->ajouter_sous_objet(std::make_shared<rectangle_temoin>(journal, "B", -0.5f, 1.5f, -4.0f));
+    recepteur_souris_pkg::recepteur_souris souris;
+    souris.definir_objet_racine(scene);
+    gestion_evenements_pkg::empiler_recepteur(&souris);
+
+    auto evenement = [](std::uint8_t type, int x) {
+        evenement_pkg::evenement e;
+        e.type = type;
+        e.x = static_cast<std::uint16_t>(x);
+        e.y = 300;
+        e.bouton = 1;
+        return e;
+    };
+    scene_pkg::afficher_scene(scene);
+    auto sur_a = evenement(evenement_pkg::SOURIS_BOUGE, 250);
+    gestion_evenements_pkg::traiter_evenement(sur_a);
+    auto sur_b_sans_image = evenement(evenement_pkg::SOURIS_RELACHE, 600);
+    gestion_evenements_pkg::traiter_evenement(sur_b_sans_image);  // même sélection : encore A
+    scene_pkg::afficher_scene(scene);
+    auto sur_b = evenement(evenement_pkg::SOURIS_RELACHE, 600);
+    gestion_evenements_pkg::traiter_evenement(sur_b);
+    EXPECT_EQ(journal, (std::vector<std::string>{"A.entre", "A.relache", "B.entre", "B.relache", "A.sort"}));
 }
 
 TEST_F(SceneOpenGL, UnPanneauOuUnObjetInactifDevantCacheLObjetDerriere) {
