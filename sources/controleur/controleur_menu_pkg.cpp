@@ -39,7 +39,6 @@ bool recepteur_retour_menu::accepter(evenement_pkg::evenement& evenement) {
 }
 
 void menu() {
-    le_menu->definir_teinte(0.3f, 0.6f, 0.95f);
     scene_pkg::afficher_scene(le_menu);
 }
 

@@ -33,7 +33,6 @@ inline constexpr std::int32_t ESPACE = 32;
 inline constexpr std::int32_t SUPPRIMER = 127;
 inline constexpr std::int32_t PAVE_0 = 256;  // pavé numérique 0 à 9 : 256 à 265
 inline constexpr std::int32_t PAVE_1 = 257;
-inline constexpr std::int32_t PAVE_6 = 262;
 inline constexpr std::int32_t PAVE_POINT = 266;
 inline constexpr std::int32_t PAVE_DIVISER = 267;
 inline constexpr std::int32_t PAVE_MULTIPLIER = 268;

@@ -51,15 +51,11 @@ void objet_affichable::animer() {
     if (!animer_sous_objets_) {
         return;
     }
-    for (l_obj3d::liste l = objets_contenus_; !l_obj3d::est_vide(l); l = l_obj3d::get_suiv(l)) {
-        l_obj3d::get_elem(l)->animer();
-    }
+    pour_chaque_sous_objet([](objet_affichable& o) { o.animer(); });
 }
 
 void objet_affichable::afficher_sous_objets() {
-    for (l_obj3d::liste l = objets_contenus_; !l_obj3d::est_vide(l); l = l_obj3d::get_suiv(l)) {
-        l_obj3d::get_elem(l)->afficher();
-    }
+    pour_chaque_sous_objet([](objet_affichable& o) { o.afficher(); });
 }
 
 } // namespace objet_3d_pkg

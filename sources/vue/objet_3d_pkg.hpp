@@ -60,6 +60,14 @@ protected:
     void afficher_sous_objets();
 
 private:
+    // Appelle action sur chaque sous-objet, dans l'ordre de la liste.
+    template <typename F>
+    void pour_chaque_sous_objet(F action) const {
+        for (l_obj3d::liste l = objets_contenus_; !l_obj3d::est_vide(l); l = l_obj3d::get_suiv(l)) {
+            action(*l_obj3d::get_elem(l));
+        }
+    }
+
     coordonnee_3d coordonnee_origine_;
     float angle_rotation_ = 0.0f;
     coordonnee_3d vecteur_rotation_;

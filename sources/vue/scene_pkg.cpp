@@ -38,6 +38,14 @@ void appliquer_perspective() {
                    distance_lointain);
 }
 
+// Projection ordinaire de la scène, puis retour à la matrice des objets.
+void appliquer_projection() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    appliquer_perspective();
+    glMatrixMode(GL_MODELVIEW);
+}
+
 // Textures de base et glyphes dépendent du contexte : on les recharge à chaque changement de taille.
 // Les unités de textures et de texte s'y brancheront ; pour l'instant seul le compte est tenu.
 void recharger_ressources() { ++nombre_rechargements; }
@@ -50,10 +58,7 @@ void redimensionner(int l, int h) {
     hauteur = h;
     glViewport(0, 0, l, h);
     glClearColor(couleur_fond.r, couleur_fond.g, couleur_fond.b, couleur_fond.a);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    appliquer_perspective();
-    glMatrixMode(GL_MODELVIEW);
+    appliquer_projection();
     recharger_ressources();
 }
 
@@ -157,10 +162,7 @@ void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glEnable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    appliquer_perspective();
-    glMatrixMode(GL_MODELVIEW);
+    appliquer_projection();
 
     mode_de_rendu_courant = 0;
     picking_calcule = true;

@@ -45,10 +45,14 @@ void file_evenements_sdl::noter_touche(const evenement& e) {
 }
 
 std::optional<evenement> file_evenements_sdl::repetition_due() {
-    if (!touche_tenue_ || horloge_.maintenant() < prochaine_repetition_) {
+    if (!touche_tenue_) {
         return std::nullopt;
     }
-    prochaine_repetition_ = horloge_.maintenant() + intervalle_repetition_;
+    const horloge_pkg::duree maintenant = horloge_.maintenant();
+    if (maintenant < prochaine_repetition_) {
+        return std::nullopt;
+    }
+    prochaine_repetition_ = maintenant + intervalle_repetition_;
     return touche_tenue_;
 }
 
