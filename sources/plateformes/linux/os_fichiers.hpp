@@ -1,0 +1,23 @@
+// Où sont les fichiers de données, et adaptation des touches tapées au clavier français (corps Linux).
+#pragma once
+
+#include <string>
+
+namespace os::fichiers {
+
+// Tous les chemins sont relatifs au répertoire de travail ; chaque répertoire finit par "/".
+std::string repertoire_ressources();
+std::string repertoire_sons();
+std::string repertoire_grilles();
+std::string repertoire_grilles_personnelles();
+std::string repertoire_campagne();
+std::string repertoire_grilles_campagne();
+std::string repertoire_sessions();
+std::string obtenir_session_joueur(const std::string& nom);
+std::string obtenir_chemin_texture(const std::string& nom);
+std::string obtenir_chemin_police(const std::string& nom);
+
+// Symbole de touche (position QWERTY, moins 32 sous Maj) vers le caractère imprimé sur un clavier AZERTY.
+char mappage_clavier(char c);
+
+}  // namespace os::fichiers
