@@ -7,6 +7,7 @@ paquets=(
     libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
     libpugixml-dev
+    clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
 )
