@@ -4,10 +4,19 @@
 #include <cassert>
 #include <typeinfo>
 
+#include "fichier_xml_pkg.hpp"
+
 namespace case_simple_pkg {
 
 bool coordonnees_egales(const coordonnees& coordonnees_1, const coordonnees& coordonnees_2) {
     return coordonnees_1 == coordonnees_2;
+}
+
+pugi::xml_node coordonnees_xml(const coordonnees& c, pugi::xml_node parent) {
+    pugi::xml_node element = parent.append_child("coordonnees");
+    fichier_xml_pkg::ecrire_entier(element, "x", c.x);
+    fichier_xml_pkg::ecrire_entier(element, "y", c.y);
+    return element;
 }
 
 void case_simple::occuper() { occupe = true; }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include <pugixml.hpp>
+
 namespace case_simple_pkg {
 
 // Colonne x et ligne y, comptées à partir de 1.
@@ -14,6 +16,9 @@ struct coordonnees {
 };
 
 bool coordonnees_egales(const coordonnees& coordonnees_1, const coordonnees& coordonnees_2);
+
+// Élément "coordonnees" de c, ajouté en dernier enfant de parent (pugixml ne crée pas de nœud orphelin).
+pugi::xml_node coordonnees_xml(const coordonnees& c, pugi::xml_node parent);
 
 // Racine de la hiérarchie des cases, toujours manipulées par des poignées classe_case.
 class case_simple {

@@ -3,6 +3,8 @@
 
 #include <cassert>
 
+#include "fichier_xml_pkg.hpp"
+
 namespace case_terminale_pkg {
 
 case_terminale::case_terminale(int le_chiffre) : chiffre(le_chiffre) {
@@ -10,6 +12,13 @@ case_terminale::case_terminale(int le_chiffre) : chiffre(le_chiffre) {
 }
 
 int case_terminale::valeur() const { return chiffre; }
+
+pugi::xml_node case_terminale::case_terminale_xml(pugi::xml_node parent) const {
+    pugi::xml_node element = parent.append_child("case_terminale");
+    fichier_xml_pkg::ecrire_entier(element, "chiffre", chiffre);
+    case_simple_pkg::coordonnees_xml(obtenir_coordonnees(), element);
+    return element;
+}
 
 bool case_terminale::champs_egaux(const case_simple& autre) const {
     return case_simple::champs_egaux(autre) && chiffre == static_cast<const case_terminale&>(autre).chiffre;

@@ -10,6 +10,8 @@ public:
     explicit case_terminale(int le_chiffre);
 
     virtual int valeur() const;
+    // Élément "case_terminale" avec son chiffre et ses coordonnées, ajouté en dernier enfant de parent.
+    virtual pugi::xml_node case_terminale_xml(pugi::xml_node parent) const;
 
 protected:
     bool champs_egaux(const case_simple& autre) const override;
@@ -17,6 +19,8 @@ protected:
 private:
     int chiffre;  // fixé à la construction, jamais modifié
 };
+
+using case_terminale_ptr = std::shared_ptr<case_terminale>;
 
 // Vrai si la case désignée est une case terminale, ou d'un type qui en dérive.
 bool est_case_terminale(const case_simple_pkg::classe_case& la_case);

@@ -1,0 +1,24 @@
+// Compagnon en ligne de commande du jeu : une sous-commande par outil, bâties sur le modèle.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commande_verifier.hpp"
+
+namespace {
+
+int usage() {
+    std::cout << "usage : atelier_tessaline SOUS-COMMANDE ARGUMENTS...\n"
+                 "  verifier FICHIER [--libre|--campagne]   charge une grille ou une partie et la résume\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string commande = argv[1];
+    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    if (commande == "verifier") return commande_verifier::executer(arguments, std::cout);
+    return usage();
+}

@@ -1,0 +1,64 @@
+// Grille libre : chargement, crédit et compteur d'aide, sauvegarde des grilles personnelles.
+#include "grille_libre_pkg.hpp"
+
+#include <algorithm>
+
+#include "fichier_xml_pkg.hpp"
+#include "os_fichiers.hpp"
+
+namespace grille_libre_pkg {
+
+void grille_libre::initialiser(const std::string& repertoire_de_chargement, const std::string& nom) {
+    charger_grille_libre(repertoire_de_chargement, nom);
+    les_chemins = listes_chemin_pkg::liste_vide();
+    const int t = grille_courante->taille();
+    points_aide_partie = (t * t / 40) * 10;
+}
+
+void grille_libre::initialiser(int taille, const std::string& nom) {
+    auto nouvelle = std::make_shared<grille_pkg::grille>(taille);
+    nouvelle->initialiser(nom);
+    grille_courante = nouvelle;
+}
+
+void grille_libre::mettre_a_jour_compteur_aide(int add) {
+    const int t = compteur_aide + add;
+    compteur_aide = (t > points_aide_partie || t < 1) ? 0 : t;
+}
+
+void grille_libre::reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case) {
+    aide_initialise = true;
+    chemin_aide = std::make_shared<grille_pkg::chemin>();
+    chemin_aide->initialiser_chemin_aide(*grille_courante, premiere_case);
+}
+
+void grille_libre::charger_grille_libre(const std::string& repertoire_de_chargement, const std::string& nom_partie) {
+    const std::string chemin_fichier = repertoire_de_chargement + nom_partie;
+    const pugi::xml_document document = fichier_xml_pkg::analyser(chemin_fichier);
+    const pugi::xml_node racine = racine_partie(document, chemin_fichier);
+    const auto score_lu = fichier_xml_pkg::lire_entier_facultatif(racine, "score", 0, 1'000'000'000);
+    const grille_pkg::grille_ptr nouvelle = grille_de_partie(racine, nom_partie, chemin_fichier);
+
+    score = static_cast<int>(score_lu.value_or(0));
+    grille_courante = nouvelle;
+    chemin_courant = std::make_shared<grille_pkg::chemin>();
+    grille_courante->liberer_cases();
+}
+
+std::string nom_fichier_grille_personnelle(const std::string& nom_grille) {
+    std::string nom = nom_grille;
+    nom.erase(std::remove(nom.begin(), nom.end(), ' '), nom.end());
+    return nom + ".xml";
+}
+
+void grille_libre::sauvegarder_grille_libre(const std::string& nom_grille) const {
+    pugi::xml_document document;
+    pugi::xml_node racine = document.append_child("partie");
+    fichier_xml_pkg::ecrire_entier(racine, "aide", 0);
+    fichier_xml_pkg::ecrire_entier(racine, "score", 0);
+    grille_courante->grille_xml(racine);
+    fichier_xml_pkg::sauvegarder(racine, os::fichiers::repertoire_grilles_personnelles() +
+                                             nom_fichier_grille_personnelle(nom_grille));
+}
+
+}  // namespace grille_libre_pkg

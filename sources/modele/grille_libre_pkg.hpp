@@ -1,0 +1,77 @@
+// Grille jouée hors campagne (jeu libre, éditeur) : crédit d'aide et chemin d'aide, sans score ni chrono.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "erreur_pkg.hpp"
+#include "jeu_sur_grille_pkg.hpp"
+
+namespace grille_libre_pkg {
+
+DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "GRILLE_LIBRE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
+DECLARER_ERREUR(ERREUR_LISTE_CHEMINS_VIDE, "GRILLE_LIBRE_PKG.ERREUR_LISTE_CHEMINS_VIDE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_TERMINE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_TERMINE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_VALIDE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_TERMINE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_DEMARRE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_INITIALISE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
+DECLARER_ERREUR(ERREUR_PAS_DE_CHEMINS_DEJA_JOUES, "GRILLE_LIBRE_PKG.ERREUR_PAS_DE_CHEMINS_DEJA_JOUES");
+DECLARER_ERREUR(ERREUR_NOEUD_CHEMINS_JOUES_VIDE, "GRILLE_LIBRE_PKG.ERREUR_NOEUD_CHEMINS_JOUES_VIDE");
+DECLARER_ERREUR(ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE, "GRILLE_LIBRE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE");
+DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU");
+DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
+                "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
+
+struct erreurs {
+    using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
+    using chemin_courant_non_valide = ERREUR_CHEMIN_COURANT_NON_VALIDE;
+    using chemin_courant_non_termine = ERREUR_CHEMIN_COURANT_NON_TERMINE;
+    using chemin_courant_demarre = ERREUR_CHEMIN_COURANT_DEMARRE;
+    using chemin_courant_non_initialise = ERREUR_CHEMIN_COURANT_NON_INITIALISE;
+    using fichier_n_est_pas_une_partie = ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
+};
+
+using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
+
+class grille_libre : public jeu_sur_grille_pkg::jeu_sur_grille<erreurs> {
+public:
+    // Charge un fichier de grille et ouvre le crédit d'aide : (côté² / 40) × 10 points.
+    void initialiser(const std::string& repertoire_de_chargement, const std::string& nom);
+    // Nouvelle grille vide de ce côté, pour l'éditeur.
+    void initialiser(int taille, const std::string& nom);
+
+    // Rendent le nombre de cases du chemin validé ou retiré (0 si aucun chemin ne passe par la case).
+    int valider_chemin_courant() { return valider_chemin(); }
+    int supprimer_chemin_depuis_case(const case_simple_pkg::classe_case& case_du_chemin_a_supprimer) {
+        return retirer_chemin_passant_par(case_du_chemin_a_supprimer);
+    }
+
+    int obtenir_points_aide_partie() const { return points_aide_partie; }
+    void mettre_a_jour_score_aide(int add) { points_aide_partie += add; }
+    int obtenir_compteur_aide() const { return compteur_aide; }
+    // Au-delà du crédit ou sous 1, le compteur retombe à 0.
+    void mettre_a_jour_compteur_aide(int add);
+    grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const { return chemin_aide; }
+    void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case);
+    bool aide_est_initialise() const { return aide_initialise; }
+
+    // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la grille intacte.
+    void charger_grille_libre(const std::string& repertoire_de_chargement, const std::string& nom_partie);
+    // Grille personnelle : nom sans blancs, suivi de ".xml", dans le répertoire des grilles personnelles.
+    void sauvegarder_grille_libre(const std::string& nom_grille) const;
+
+private:
+    grille_pkg::chemin_ptr chemin_aide = std::make_shared<grille_pkg::chemin>();
+    bool aide_initialise = false;
+    int compteur_aide = 0;
+    int points_aide_partie = 0;
+    int score = 0;
+};
+
+using grille_libre_ptr = std::shared_ptr<grille_libre>;
+
+// Nom de fichier d'une grille personnelle : le nom sans ses blancs, puis ".xml".
+std::string nom_fichier_grille_personnelle(const std::string& nom_grille);
+
+}  // namespace grille_libre_pkg

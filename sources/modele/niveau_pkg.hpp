@@ -1,0 +1,71 @@
+// Niveau de campagne : six parties sur les faces d'un cube, chemins d'aide et crédit d'aide.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "erreur_pkg.hpp"
+#include "grille_pkg.hpp"
+#include "partie_pkg.hpp"
+
+namespace niveau_pkg {
+
+DECLARER_ERREUR(ERREUR_PARTIE_HORS_LIMITE_NIVEAU, "NIVEAU_PKG.ERREUR_PARTIE_HORS_LIMITE_NIVEAU");
+DECLARER_ERREUR(ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE,
+                "NIVEAU_PKG.ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE");
+
+constexpr int NOMBRE_PARTIES = 6;
+
+class niveau {
+public:
+    void initialiser_niveau(const std::string& nom);
+    void initialiser_chemins_aide();
+
+    void changer_partie_courante(int num) { numero_courant = num; }
+    // Hors de 1..6 : erreur de programmation (std::out_of_range).
+    partie_pkg::partie_ptr obtenir_partie_courante() const;
+    int obtenir_numero_partie_courante() const { return numero_courant; }
+    partie_pkg::partie_ptr obtenir_partie(int num) const;
+
+    int score_niveau() const;
+    int score_niveau_avec_aide() const { return score_aide + score_niveau(); }
+    bool est_termine() const;
+
+    int obtenir_score_aide() const { return score_aide; }
+    int obtenir_compteur_aide() const { return compteur_aide; }
+    void mettre_a_jour_score_aide();
+    void mettre_a_jour_compteur_aide(int add);
+    grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const;
+    grille_pkg::chemin_ptr obtenir_chemin_aide(int i) const;
+    void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case);
+    void activer_cheat() { cheat_actif = true; }
+
+    // Depuis les grilles initiales de la campagne.
+    void charger_les_six_parties_composant_le_niveau();
+    // Depuis les sauvegardes d'un compte.
+    void charger_les_six_parties_composant_le_niveau(const std::string& repertoire);
+    void sauvegarder_les_six_parties_composant_le_niveau(const std::string& repertoire) const;
+
+    // Nom de la partie i sans blancs, suivi de ".xml" (grille initiale) ou ".save.xml" (sauvegarde).
+    std::string nom_fichier_initial(int i) const;
+    std::string nom_fichier_sauvegarde(int i) const;
+
+private:
+    std::string nom_partie(int i) const;
+    static std::size_t rang(int num);
+
+    bool est_initialise = false;
+    std::string nom_niveau;
+    // 0 avant le premier choix : le premier passage à la partie 1 est bien un changement.
+    int numero_courant = 0;
+    std::array<partie_pkg::partie_ptr, NOMBRE_PARTIES> les_parties{};
+    std::array<grille_pkg::chemin_ptr, NOMBRE_PARTIES> les_chemins_aide{};
+    int compteur_aide = 0;
+    int score_aide = 0;
+    bool cheat_actif = false;
+};
+
+using niveau_ptr = std::shared_ptr<niveau>;
+
+}  // namespace niveau_pkg

@@ -1,0 +1,107 @@
+// Partie de campagne : score, fichier de sauvegarde et chemins joués.
+#include "partie_pkg.hpp"
+
+#include <algorithm>
+
+#include "fichier_xml_pkg.hpp"
+
+namespace partie_pkg {
+
+namespace {
+
+// Bien au-delà de tout score réel, assez bas pour que les additions ne débordent jamais.
+constexpr std::int64_t VALEUR_MAX = 1'000'000'000;
+// Un chronomètre de plus de trente ans n'a pas de sens ; la borne évite tout débordement.
+constexpr double TIMER_MAX = 1.0e9;
+
+}  // namespace
+
+void partie::initialiser(const grille_pkg::grille_ptr& grille_a_resoudre) {
+    grille_courante = grille_a_resoudre;
+    les_chemins = listes_chemin_pkg::liste_vide();
+    score = 0;
+}
+
+int partie::supprimer_chemin_depuis_case(const case_simple_pkg::classe_case& case_du_chemin_a_supprimer) {
+    const int points = 10 * retirer_chemin_passant_par(case_du_chemin_a_supprimer);
+    score -= points;
+    return points;
+}
+
+void partie::valider_chemin_courant() { score += 10 * valider_chemin(); }
+
+int partie::obtenir_score_avec_chrono() const {
+    const long long secondes = timer_pkg::secondes_arrondies(tps->obtenir_temps_passe());
+    return static_cast<int>(std::max(0LL, static_cast<long long>(score) - 2 * secondes));
+}
+
+pugi::xml_node partie::chemins_joues_xml(pugi::xml_node parent) const {
+    pugi::xml_node element = parent.append_child("chemins_joues");
+    for (auto l = les_chemins; !listes_chemin_pkg::est_vide(l); l = listes_chemin_pkg::get_suiv(l)) {
+        listes_chemin_pkg::get_elem(l)->chemin_xml(element);
+    }
+    return element;
+}
+
+pugi::xml_node partie::partie_xml(pugi::xml_node parent) const {
+    pugi::xml_node element = parent.append_child("partie");
+    fichier_xml_pkg::ecrire_entier(element, "score", obtenir_score());
+    element.append_attribute("grille_liee").set_value(grille_courante->obtenir_nom_grille().c_str());
+    chemins_joues_xml(element);
+    return element;
+}
+
+void partie::sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde,
+                                         const std::string& nom_partie) const {
+    pugi::xml_document document;
+    pugi::xml_node racine = document.append_child("partie");
+    fichier_xml_pkg::ecrire_entier(racine, "aide", points_aide_utilises);
+    fichier_xml_pkg::ecrire_entier(racine, "score", obtenir_score());
+    fichier_xml_pkg::ecrire_entier(racine, "timer", timer_pkg::secondes_arrondies(tps->obtenir_temps_passe()));
+    grille_courante->grille_xml(racine);
+    chemins_joues_xml(racine);
+    fichier_xml_pkg::sauvegarder(racine, repertoire_de_sauvegarde + nom_partie);
+}
+
+listes_chemin_pkg::liste partie::lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
+                                                     grille_pkg::grille& sur_grille) {
+    if (!noeud_chemins_joues.first_child()) throw ERREUR_NOEUD_CHEMINS_JOUES_VIDE("élément \"chemins_joues\" sans chemin");
+    listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
+    for (const pugi::xml_node& noeud : noeud_chemins_joues.children()) {
+        auto joue = std::make_shared<grille_pkg::chemin>();
+        joue->charger(noeud, sur_grille);  // pose, valide et occupe ses cases
+        listes_chemin_pkg::ajout_debut(chemins, joue);
+    }
+    return chemins;
+}
+
+void partie::charger_chemins_joues(const pugi::xml_node& noeud_chemins_joues) {
+    les_chemins = lire_chemins_joues(noeud_chemins_joues, *grille_courante);
+}
+
+void partie::charger_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie) {
+    const std::string chemin_fichier = repertoire_de_sauvegarde + nom_partie;
+    const pugi::xml_document document = fichier_xml_pkg::analyser(chemin_fichier);
+    const pugi::xml_node racine = racine_partie(document, chemin_fichier);
+
+    const auto score_lu = fichier_xml_pkg::lire_entier_facultatif(racine, "score", -VALEUR_MAX, VALEUR_MAX);
+    const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", 0, VALEUR_MAX);
+    const auto timer_lu = fichier_xml_pkg::lire_reel_facultatif(racine, "timer", 0.0, TIMER_MAX);
+
+    const grille_pkg::grille_ptr nouvelle = grille_de_partie(racine, nom_partie, chemin_fichier);
+    nouvelle->liberer_cases();
+    listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
+    const pugi::xml_node noeud_chemins_joues = racine.first_child().next_sibling();
+    if (noeud_chemins_joues && noeud_chemins_joues.first_child()) {
+        chemins = lire_chemins_joues(noeud_chemins_joues, *nouvelle);
+    }
+
+    score = static_cast<int>(score_lu.value_or(0));
+    points_aide_utilises = static_cast<int>(aide_lue.value_or(0));
+    tps->initialiser_timer(static_cast<float>(timer_lu.value_or(0.0)));
+    grille_courante = nouvelle;
+    les_chemins = chemins;
+    chemin_courant = std::make_shared<grille_pkg::chemin>();
+}
+
+}  // namespace partie_pkg

@@ -1,0 +1,73 @@
+// Partie de campagne : une grille jouée, ses chemins validés, son chronomètre, son score et son aide.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "erreur_pkg.hpp"
+#include "jeu_sur_grille_pkg.hpp"
+#include "timer_pkg.hpp"
+
+namespace partie_pkg {
+
+DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "PARTIE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
+DECLARER_ERREUR(ERREUR_LISTE_CHEMINS_VIDE, "PARTIE_PKG.ERREUR_LISTE_CHEMINS_VIDE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_TERMINE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_TERMINE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_VALIDE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_TERMINE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_DEMARRE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_INITIALISE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
+DECLARER_ERREUR(ERREUR_PAS_DE_CHEMINS_DEJA_JOUES, "PARTIE_PKG.ERREUR_PAS_DE_CHEMINS_DEJA_JOUES");
+DECLARER_ERREUR(ERREUR_NOEUD_CHEMINS_JOUES_VIDE, "PARTIE_PKG.ERREUR_NOEUD_CHEMINS_JOUES_VIDE");
+DECLARER_ERREUR(ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE, "PARTIE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE");
+DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "PARTIE_PKG.ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU");
+DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
+                "PARTIE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
+
+struct erreurs {
+    using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
+    using chemin_courant_non_valide = ERREUR_CHEMIN_COURANT_NON_VALIDE;
+    using chemin_courant_non_termine = ERREUR_CHEMIN_COURANT_NON_TERMINE;
+    using chemin_courant_demarre = ERREUR_CHEMIN_COURANT_DEMARRE;
+    using chemin_courant_non_initialise = ERREUR_CHEMIN_COURANT_NON_INITIALISE;
+    using fichier_n_est_pas_une_partie = ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
+};
+
+using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
+
+class partie : public jeu_sur_grille_pkg::jeu_sur_grille<erreurs> {
+public:
+    void initialiser(const grille_pkg::grille_ptr& grille_a_resoudre);
+
+    // Retire le premier chemin validé qui passe par la case ; rend les points perdus (10 par case).
+    int supprimer_chemin_depuis_case(const case_simple_pkg::classe_case& case_du_chemin_a_supprimer);
+    void valider_chemin_courant();
+
+    int obtenir_score() const { return score < 1 ? 0 : score; }
+    // Score moins 2 points par seconde passée, jamais négatif.
+    int obtenir_score_avec_chrono() const;
+    void mettre_a_jour_score(int add) { score += add; }
+    int obtenir_points_aide_utilises() const { return points_aide_utilises; }
+    void mettre_a_jour_points_aide_utilises(int add) { points_aide_utilises += add; }
+    void remplacer_points_aide_utilises(int nouvelle_valeur) { points_aide_utilises = nouvelle_valeur; }
+    timer_pkg::temps_ptr obtenir_temps_ptr() const { return tps; }
+
+    pugi::xml_node chemins_joues_xml(pugi::xml_node parent) const;
+    pugi::xml_node partie_xml(pugi::xml_node parent) const;
+    void sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie) const;
+    // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la partie intacte.
+    void charger_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie);
+    void charger_chemins_joues(const pugi::xml_node& noeud_chemins_joues);
+
+private:
+    static listes_chemin_pkg::liste lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
+                                                        grille_pkg::grille& sur_grille);
+
+    timer_pkg::temps_ptr tps = std::make_shared<timer_pkg::temps>();
+    int score = 0;
+    int points_aide_utilises = 0;
+};
+
+using partie_ptr = std::shared_ptr<partie>;
+
+}  // namespace partie_pkg

@@ -1,0 +1,51 @@
+// Chronomètre d'une partie : cumule la durée des passages du joueur sur une grille.
+#pragma once
+
+#include <chrono>
+#include <memory>
+
+namespace timer_pkg {
+
+using duree = std::chrono::nanoseconds;
+
+// Source du temps : monotone par défaut (pas de durée négative au passage de minuit), injectable en test.
+class source_temps {
+public:
+    virtual ~source_temps() = default;
+    virtual duree maintenant() const = 0;
+};
+
+// L'horloge monotone du système, partagée par tous les chronomètres.
+const source_temps& horloge_systeme();
+
+class temps {
+public:
+    explicit temps(const source_temps& source = horloge_systeme()) : source(&source) {}
+
+    void initialiser_timer();
+    // Valeur de départ en secondes, positive ou nulle ; au-delà d'un jour elle est gardée.
+    void initialiser_timer(float valeur_de_depart);
+    void demarrer_chrono();
+    void arreter_chrono();
+    void initialiser_chrono();
+    void mettre_a_jour_temps();
+
+    duree obtenir_temps_passe() const { return temps_passe; }
+    duree obtenir_dernier_temps() const { return dernier_temps; }
+    duree obtenir_chrono() const { return chrono; }
+    bool est_actif() const { return chrono_actif; }
+
+private:
+    const source_temps* source;
+    duree temps_passe{0};
+    duree chrono{0};
+    bool chrono_actif = false;
+    duree dernier_temps{0};
+};
+
+using temps_ptr = std::shared_ptr<temps>;
+
+// Durée en secondes entières, arrondie au plus proche, moitiés loin de zéro.
+long long secondes_arrondies(duree d);
+
+}  // namespace timer_pkg

@@ -1,0 +1,73 @@
+// Petits outils des tests du modèle : grilles faites main et répertoire de travail temporaire.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <unistd.h>
+
+#include "case_terminale_pkg.hpp"
+#include "grille_pkg.hpp"
+
+namespace outils_modele {
+
+struct terminale {
+    int x, y, chiffre;
+};
+
+// Grille de côté t, nommée "essai", avec ses cases terminales.
+inline grille_pkg::grille_ptr grille_avec(int t, const std::vector<terminale>& terminales) {
+    auto g = std::make_shared<grille_pkg::grille>(t);
+    g->initialiser("essai");
+    for (const auto& c : terminales) {
+        g->definir_case(std::make_shared<case_terminale_pkg::case_terminale>(c.chiffre), {c.x, c.y});
+    }
+    return g;
+}
+
+// Répertoire neuf, qui devient le répertoire de travail le temps du test, puis disparaît.
+class repertoire_temporaire {
+public:
+    repertoire_temporaire() : ancien(std::filesystem::current_path()) {
+        std::string modele = (std::filesystem::temp_directory_path() / "tessaline-XXXXXX").string();
+        chemin = mkdtemp(modele.data());
+        std::filesystem::current_path(chemin);
+    }
+    ~repertoire_temporaire() {
+        std::filesystem::current_path(ancien);
+        std::filesystem::remove_all(chemin);
+    }
+    repertoire_temporaire(const repertoire_temporaire&) = delete;
+    repertoire_temporaire& operator=(const repertoire_temporaire&) = delete;
+
+    static void ecrire(const std::string& nom, const std::string& contenu) {
+        if (const auto parent = std::filesystem::path(nom).parent_path(); !parent.empty()) {
+            std::filesystem::create_directories(parent);
+        }
+        std::ofstream(nom, std::ios::binary) << contenu;
+    }
+    static std::string lire(const std::string& nom) {
+        std::ifstream flux(nom, std::ios::binary);
+        return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
+    }
+
+private:
+    std::filesystem::path ancien;
+    std::filesystem::path chemin;
+};
+
+// Nom complet de l'erreur du jeu levée par f, ou "" si rien n'est levé.
+template <typename F>
+std::string erreur_levee(F&& f) {
+    try {
+        f();
+    } catch (const erreur_pkg::erreur& e) {
+        return e.nom_complet();
+    }
+    return "";
+}
+
+}  // namespace outils_modele

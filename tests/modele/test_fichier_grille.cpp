@@ -1,0 +1,186 @@
+// Forme XML des grilles : impression exacte, relecture, inversion de l'ordre des chemins, refus des
+// fichiers malformés.
+#include <gtest/gtest.h>
+
+#include "fichier_xml_pkg.hpp"
+#include "grille_pkg.hpp"
+#include "outils_modele.hpp"
+
+using grille_pkg::direction;
+using outils_modele::erreur_levee;
+using outils_modele::repertoire_temporaire;
+
+namespace {
+
+const std::string EXEMPLE =
+    "<grille nom=\"exemple\" taille=\" 2\"><case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 1\">"
+    "</coordonnees></case_terminale><case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees>"
+    "</case_terminale><case_terminale chiffre=\" 2\"><coordonnees x=\" 2\" y=\" 1\"></coordonnees>"
+    "</case_terminale><case_terminale chiffre=\" 2\"><coordonnees x=\" 2\" y=\" 2\"></coordonnees>"
+    "</case_terminale><solution><chemin longueur=\" 2\"><coordonnees x=\" 2\" y=\" 1\"></coordonnees>"
+    "<coordonnees x=\" 2\" y=\" 2\"></coordonnees></chemin><chemin longueur=\" 2\"><coordonnees x=\" 1\" "
+    "y=\" 1\"></coordonnees><coordonnees x=\" 1\" y=\" 2\"></coordonnees></chemin></solution></grille>\n";
+
+grille_pkg::chemin_ptr colonne(grille_pkg::grille& g, int x) {
+    auto c = std::make_shared<grille_pkg::chemin>();
+    c->initialiser(g, g.rend_case({x, 1}));
+    c->avancer(direction::haut);
+    return c;
+}
+
+grille_pkg::grille_ptr grille_exemple() {
+    auto g = outils_modele::grille_avec(2, {{1, 1, 2}, {1, 2, 2}, {2, 1, 2}, {2, 2, 2}});
+    g->nommer_grille("exemple");
+    g->ajouter_chemin_solution(colonne(*g, 1));
+    g->ajouter_chemin_solution(colonne(*g, 2));
+    return g;
+}
+
+TEST(FichierGrille, LExempleSImprimeOctetPourOctet) {
+    repertoire_temporaire rep;
+    grille_exemple()->sauvegarder("exemple.xml", "");
+    EXPECT_EQ(repertoire_temporaire::lire("exemple.xml"), EXEMPLE);
+}
+
+TEST(FichierGrille, RelectureNommeeParLAppelantEtOrdreDesCheminsInverse) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("sous/exemple.xml", EXEMPLE);
+    grille_pkg::grille_ptr g;
+    grille_pkg::charger(g, "exemple.xml", "sous/");
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->obtenir_nom_grille(), "exemple.xml");
+    const auto tete = grille_pkg::listes_chemins::obtenir_debut(g->obtenir_solution());
+    EXPECT_EQ(tete->nieme_coord(1), (case_simple_pkg::coordonnees{1, 1}));
+
+    // Chaque chargement puis écriture inverse l'ordre ; deux allers-retours le rétablissent.
+    g->nommer_grille("exemple");
+    g->sauvegarder("une_fois.xml", "");
+    const std::string une_fois = repertoire_temporaire::lire("une_fois.xml");
+    EXPECT_NE(une_fois, EXEMPLE);
+    grille_pkg::charger(g, "une_fois.xml", "");
+    g->nommer_grille("exemple");
+    g->sauvegarder("deux_fois.xml", "");
+    EXPECT_EQ(repertoire_temporaire::lire("deux_fois.xml"), EXEMPLE);
+}
+
+TEST(FichierGrille, EchappementsEtNomVide) {
+    pugi::xml_document document;
+    pugi::xml_node e = document.append_child("e");
+    e.append_attribute("z").set_value("a&b<c>d\"e\tf\ng\rh'é");
+    e.append_attribute("a").set_value("");
+    fichier_xml_pkg::ecrire_entier(e, "m", -3);
+    EXPECT_EQ(fichier_xml_pkg::imprimer(e),
+              "<e a=\"\" m=\"-3\" z=\"a&amp;b&lt;c&gt;d&quot;e&#9;f&#10;g&#13;h'é\"></e>\n");
+
+    grille_pkg::grille sans_nom(1);
+    pugi::xml_document d2;
+    EXPECT_EQ(fichier_xml_pkg::imprimer(sans_nom.grille_xml(d2)),
+              "<grille nom=\"\" taille=\" 1\"><solution></solution></grille>\n");
+}
+
+TEST(FichierGrille, UnCheminDUneCaseEtUneSolutionVide) {
+    auto g = outils_modele::grille_avec(1, {{1, 1, 1}});
+    auto un = std::make_shared<grille_pkg::chemin>();
+    un->initialiser(*g, g->rend_case({1, 1}));
+    pugi::xml_document document;
+    EXPECT_EQ(fichier_xml_pkg::imprimer(un->chemin_xml(document)),
+              "<chemin longueur=\" 1\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees></chemin>\n");
+}
+
+// Une grille 2 × 2 : deux "2" en colonne 1, la solution donnée par l'argument.
+std::string grille_2x2(const std::string& solution, const std::string& taille = " 2") {
+    return "<grille nom=\"n\" taille=\"" + taille +
+           "\"><case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees></case_terminale>"
+           "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees></case_terminale>" +
+           solution + "</grille>";
+}
+
+const std::string C11 = "<coordonnees x=\"1\" y=\"1\"></coordonnees>";
+const std::string C12 = "<coordonnees x=\"1\" y=\"2\"></coordonnees>";
+const std::string C21 = "<coordonnees x=\"2\" y=\"1\"></coordonnees>";
+const std::string C22 = "<coordonnees x=\"2\" y=\"2\"></coordonnees>";
+
+struct cas_fichier {
+    const char* nom;
+    std::string contenu;
+    const char* erreur;
+};
+
+class fichier_refuse : public ::testing::TestWithParam<cas_fichier> {};
+
+TEST_P(fichier_refuse, LeveLErreurDeclaree) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("g.xml", GetParam().contenu);
+    grille_pkg::grille_ptr g;
+    EXPECT_EQ(erreur_levee([&] { grille_pkg::charger(g, "g.xml", ""); }), GetParam().erreur);
+    EXPECT_FALSE(g);
+}
+
+const cas_fichier fichiers_refuses[] = {
+    {"fichier_vide", "", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
+    {"que_des_blancs", "  \n", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
+    {"pas_du_xml", "bonjour", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
+    {"xml_tronque", grille_2x2("<solution><chemin longueur=\"2\">" + C11).substr(0, 60), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
+    {"pas_une_grille", "<partie></partie>", "GRILLE_PKG.ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE"},
+    {"grille_vide", "<grille taille=\"2\"></grille>", "GRILLE_PKG.ERREUR_GRILLE_VIDE"},
+    {"sans_solution", grille_2x2(""), "GRILLE_PKG.ERREUR_NOEUD_CHEMINS_VIDE"},
+    {"solution_vide", grille_2x2("<solution></solution>"), "GRILLE_PKG.ERREUR_NOEUD_CHEMINS_VIDE"},
+    {"chemin_vide", grille_2x2("<solution><chemin longueur=\"2\"></chemin></solution>"), "GRILLE_PKG.ERREUR_CHEMIN_VIDE"},
+    {"chemin_avec_saut", grille_2x2("<solution><chemin longueur=\"2\">" + C11 + C22 + "</chemin></solution>"), "GRILLE_PKG.ERREUR_CHEMIN_AVEC_SAUT"},
+    {"longueur_fausse", grille_2x2("<solution><chemin longueur=\"3\">" + C11 + C12 + "</chemin></solution>"), "GRILLE_PKG.ERREUR_CHEMIN_INVALIDE"},
+    {"depart_simple", grille_2x2("<solution><chemin longueur=\"2\">" + C21 + C22 + "</chemin></solution>"), "GRILLE_PKG.ERREUR_CHARGEMENT_CHEMIN"},
+    {"retour_en_arriere", grille_2x2("<solution><chemin longueur=\"2\">" + C11 + C21 + C11 + "</chemin></solution>"), "GRILLE_PKG.ERREUR_CHEMIN_INVALIDE"},
+    {"coordonnees_mal_nommees", grille_2x2("<solution><chemin longueur=\"2\"><case x=\"1\" y=\"1\"></case></chemin></solution>"), "GRILLE_PKG.ERREUR_CHARGEMENT_COORDONNEES"},
+    {"deux_chemins_meme_depart", grille_2x2("<solution><chemin longueur=\"2\">" + C11 + C12 + "</chemin><chemin longueur=\"2\">" + C12 + C11 + "</chemin></solution>"), "GRILLE_PKG.ERREUR_CHARGEMENT_CHEMIN"},
+    {"taille_absente", "<grille><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"taille_non_numerique", grille_2x2("<solution></solution>", "deux"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"taille_nulle", grille_2x2("<solution></solution>", " 0"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"taille_trop_grande", grille_2x2("<solution></solution>", "201"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"taille_enorme", grille_2x2("<solution></solution>", "99999999999999999999"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"chiffre_nul", "<grille taille=\"2\"><case_terminale chiffre=\"0\">" + C11 + "</case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"terminale_hors_grille", "<grille taille=\"2\"><case_terminale chiffre=\"1\"><coordonnees x=\"3\" y=\"1\"></coordonnees></case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"coordonnee_negative", "<grille taille=\"2\"><case_terminale chiffre=\"1\"><coordonnees x=\"-1\" y=\"1\"></coordonnees></case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"chemin_hors_grille", grille_2x2("<solution><chemin longueur=\"2\"><coordonnees x=\"1\" y=\"7\"></coordonnees></chemin></solution>"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"chemin_qui_sort", "<grille taille=\"1\"><case_terminale chiffre=\"2\">" + C11 + "</case_terminale><solution><chemin longueur=\"2\">" + C11 + C21 + "</chemin></solution></grille>", "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE"},
+};
+
+INSTANTIATE_TEST_SUITE_P(FichierGrille, fichier_refuse, ::testing::ValuesIn(fichiers_refuses),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(FichierGrille, FichierAbsent) {
+    repertoire_temporaire rep;
+    grille_pkg::grille_ptr g;
+    EXPECT_EQ(erreur_levee([&] { grille_pkg::charger(g, "absent.xml", ""); }),
+              "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE");
+}
+
+TEST(FichierGrille, LesBlancsAutourDesNombresSontAcceptes) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire(
+        "g.xml", "<grille taille=\"  2 \"><case_terminale chiffre=\" 2\">" + C11 +
+                     "</case_terminale><case_terminale chiffre=\"2 \">" + C12 +
+                     "</case_terminale><solution><chemin longueur=\" 2 \">" + C11 + C12 + "</chemin></solution></grille>");
+    grille_pkg::grille_ptr g;
+    grille_pkg::charger(g, "g.xml", "");
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->taille(), 2);
+    EXPECT_EQ(grille_pkg::listes_chemins::taille_liste(g->obtenir_solution()), 1);
+}
+
+TEST(FichierGrille, UneEcritureImpossibleLaisseLAncienFichier) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("garde.xml", "ancien");
+    EXPECT_EQ(erreur_levee([&] { fichier_xml_pkg::ecrire_fichier("absent/garde.xml", "x"); }),
+              "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
+    // Le renommage échoue (la cible est un répertoire non vide) : la cible reste, le temporaire disparaît.
+    repertoire_temporaire::ecrire("dossier/dedans", "x");
+    EXPECT_EQ(erreur_levee([&] { fichier_xml_pkg::ecrire_fichier("dossier", "x"); }),
+              "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
+    EXPECT_EQ(repertoire_temporaire::lire("dossier/dedans"), "x");
+    std::filesystem::remove_all("dossier");
+    fichier_xml_pkg::ecrire_fichier("garde.xml", "nouveau");
+    EXPECT_EQ(repertoire_temporaire::lire("garde.xml"), "nouveau");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+}
+
+}  // namespace
