@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installe ce qui manque, construit tout et lance tous les tests (sous écran virtuel s'il n'y a pas d'écran),
-# puis reconstruit et relance les tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer.
+# puis reconstruit et relance les tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer,
+# et soumet enfin les chargeurs de fichiers à une minute de fuzzing (clang, libFuzzer).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/installer_dependances.sh"
@@ -24,3 +25,19 @@ cmake -S "$racine" -B "$racine/build-sanitiseurs" -G Ninja -DCMAKE_BUILD_TYPE=De
 cmake --build "$racine/build-sanitiseurs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$racine/build-sanitiseurs" --output-on-failure -j 2 -L unitaire
+
+echo "== Fuzzing des chargeurs de fichiers (60 s) =="
+cmake -S "$racine" -B "$racine/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTESSALINE_FUZZ=ON > /dev/null
+cmake --build "$racine/build-fuzz"
+mkdir -p "$racine/build-fuzz/corpus"
+journal="$racine/build-fuzz/fuzz.log"
+if "$racine/build-fuzz/tests/fuzz/fuzz_chargeurs" -max_total_time=60 -timeout=10 \
+       -dict="$racine/tests/fuzz/xml.dict" -artifact_prefix="$racine/build-fuzz/" \
+       "$racine/build-fuzz/corpus" "$racine/tests/fuzz/graines" > "$journal" 2>&1; then
+    grep -E '^Done [0-9]+ runs' "$journal"
+else
+    tail -n 60 "$journal"
+    echo "Le fuzzing a trouvé un plantage : voir $journal et l'entrée enregistrée dans build-fuzz/."
+    exit 1
+fi
