@@ -10,6 +10,7 @@ paquets=(
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
+    fonts-play
 )
 
 manquants=()
