@@ -1,8 +1,6 @@
 // Sous-commande verifier : chargeur de jeu libre, de partie de campagne ou de grille seule.
 #include "commande_verifier.hpp"
 
-#include <filesystem>
-
 #include "erreur_pkg.hpp"
 #include "fichier_xml_pkg.hpp"
 #include "grille_libre_pkg.hpp"
@@ -38,9 +36,10 @@ std::string nom_racine(const std::string& fichier) {
 }
 
 resume charger(const std::string& fichier, bool campagne) {
-    const std::filesystem::path chemin(fichier);
-    const std::string repertoire = chemin.has_parent_path() ? chemin.parent_path().string() + "/" : "";
-    const std::string nom = chemin.filename().string();
+    // Le chargeur colle répertoire et nom : on coupe juste après le dernier séparateur.
+    const std::size_t coupure = fichier.rfind('/') + 1;  // 0 sans séparateur
+    const std::string repertoire = fichier.substr(0, coupure);
+    const std::string nom = fichier.substr(coupure);
     resume r;
     if (nom_racine(fichier) == "grille") {
         grille_pkg::charger(r.grille, nom, repertoire);

@@ -122,6 +122,8 @@ void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {
 }
 
 pugi::xml_document analyser(const std::string& chemin) {
+    std::error_code inutile;
+    if (std::filesystem::is_directory(chemin, inutile)) throw ERREUR_FICHIER_ILLISIBLE(chemin + " est un répertoire");
     std::ifstream flux(chemin, std::ios::binary);
     if (!flux) throw ERREUR_FICHIER_ILLISIBLE("impossible d'ouvrir " + chemin);
     std::ostringstream tampon;

@@ -129,7 +129,7 @@ void charger_chemins_solutions(grille& dans_grille, const pugi::xml_node& noeud_
 void charger(grille_ptr& dans_grille, const std::string& nom_grille, const std::string& de_repertoire) {
     const pugi::xml_document document = fichier_xml_pkg::analyser(de_repertoire + nom_grille);
     const pugi::xml_node racine = document.document_element();
-    if (!racine) throw ERREUR_FICHIER_VIDE(de_repertoire + nom_grille);
+    if (!racine) throw ERREUR_FICHIER_VIDE(de_repertoire + nom_grille + " : aucun élément XML");
     if (std::string(racine.name()) != "grille") {
         throw ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE(std::string("racine \"") + racine.name() + "\"");
     }

@@ -117,7 +117,7 @@ protected:
     // Racine "partie" d'un document de partie, vérifiée.
     static pugi::xml_node racine_partie(const pugi::xml_document& document, const std::string& chemin_fichier) {
         const pugi::xml_node racine = document.document_element();
-        if (!racine) throw grille_pkg::ERREUR_FICHIER_VIDE(chemin_fichier);
+        if (!racine) throw grille_pkg::ERREUR_FICHIER_VIDE(chemin_fichier + " : aucun élément XML");
         if (std::string(racine.name()) != "partie") {
             throw typename erreurs::fichier_n_est_pas_une_partie(std::string("racine \"") + racine.name() + "\"");
         }
