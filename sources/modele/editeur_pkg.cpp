@@ -1,0 +1,38 @@
+// Modèle de l'éditeur : création de la grille peinte, curseur, génération et sauvegarde.
+#include "editeur_pkg.hpp"
+
+#include "generation_des_chemins.hpp"
+
+namespace editeur_pkg {
+
+void editeur::initialiser(int taille, const std::string& nom_grille) {
+    auto nouvelle = std::make_shared<grille_libre_pkg::grille_libre>();
+    nouvelle->initialiser(taille, nom_grille);
+    grille_libre_courante = nouvelle;
+    const auto grille = nouvelle->obtenir_grille();
+    for (int x = 1; x <= taille; ++x) {
+        for (int y = 1; y <= taille; ++y) grille->rend_case({x, y})->occuper();
+    }
+}
+
+void editeur::deplacer_curseur(const case_simple_pkg::coordonnees& coordonnees_cibles) {
+    const int t = obtenir_grille()->taille();
+    if (coordonnees_cibles.x > t) throw ERREUR_CURSEUR_HORS_LIMITE();
+    curseur.x = coordonnees_cibles.x;
+    if (coordonnees_cibles.y > t) throw ERREUR_CURSEUR_HORS_LIMITE();
+    curseur.y = coordonnees_cibles.y;
+}
+
+void editeur::generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee) {
+    aleatoire_pkg::source_horloge pourcentage_aleatoire;
+    generation_des_chemins(longueur_maximale_chemins, grille_traitee, pourcentage_aleatoire);
+}
+
+void editeur::generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee,
+                                     aleatoire_pkg::source_uniforme& pourcentage_aleatoire) {
+    editeur_pkg::generation_des_chemins(longueur_maximale_chemins, *grille_traitee, pourcentage_aleatoire).executer();
+}
+
+void editeur::sauvegarder(const std::string& nom_grille) const { grille_libre_courante->sauvegarder_grille_libre(nom_grille); }
+
+}  // namespace editeur_pkg

@@ -1,0 +1,49 @@
+// Modèle de l'éditeur : la grille dessinée, son curseur, la génération des chemins et la sauvegarde.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "aleatoire_pkg.hpp"
+#include "case_simple_pkg.hpp"
+#include "erreur_pkg.hpp"
+#include "grille_libre_pkg.hpp"
+#include "grille_pkg.hpp"
+#include "listes_pkg.hpp"
+
+namespace editeur_pkg {
+
+DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "EDITEUR_PKG.ERREUR_CURSEUR_HORS_LIMITE");
+DECLARER_ERREUR(ERREUR_DIRECTION_INVALIDE, "EDITEUR_PKG.ERREUR_DIRECTION_INVALIDE");
+DECLARER_ERREUR(ERREUR_CONSTRUCTION_CHEMIN_UNIQUE_INVALIDE, "EDITEUR_PKG.ERREUR_CONSTRUCTION_CHEMIN_UNIQUE_INVALIDE");
+DECLARER_ERREUR(ERREUR_ARBRE_TROP_COURT, "EDITEUR_PKG.ERREUR_ARBRE_TROP_COURT");
+DECLARER_ERREUR(ERREUR_CASE_DEPART_INOCCUPEE, "EDITEUR_PKG.ERREUR_CASE_DEPART_INOCCUPEE");
+
+using listes_coordonnees_pkg = listes_pkg<case_simple_pkg::coordonnees>;
+
+class editeur {
+public:
+    // Nouvelle grille libre de ce côté, dont toutes les cases sont peintes ; le curseur ne bouge pas.
+    void initialiser(int taille, const std::string& nom_grille);
+    grille_pkg::grille_ptr obtenir_grille() const { return grille_libre_courante->obtenir_grille(); }
+    // Seule la borne haute est vérifiée ; x est posé avant que y soit vérifié.
+    void deplacer_curseur(const case_simple_pkg::coordonnees& coordonnees_cibles);
+    case_simple_pkg::coordonnees obtenir_curseur() const { return curseur; }
+
+    // Couvre les cases peintes de chemins d'au plus longueur_maximale_chemins cases ; la source
+    // aléatoire est tirée de l'horloge à chaque génération.
+    void generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee);
+    // Même génération avec une source donnée : une même suite de nombres donne les mêmes chemins.
+    void generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee,
+                                aleatoire_pkg::source_uniforme& pourcentage_aleatoire);
+
+    void sauvegarder(const std::string& nom_grille) const;
+
+private:
+    grille_libre_pkg::grille_libre_ptr grille_libre_courante;
+    case_simple_pkg::coordonnees curseur{1, 1};
+};
+
+using editeur_ptr = std::shared_ptr<editeur>;
+
+}  // namespace editeur_pkg
