@@ -9,7 +9,7 @@ paquets=(
     libpugixml-dev
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick fontconfig
     fonts-play
 )
 

@@ -1,9 +1,70 @@
-// Objet affichable : placement et arbre des sous-objets.
+// Objet affichable : placement, arbre des sous-objets et animations en file.
 #include "objet_3d_pkg.hpp"
+
+#include "controleur_pkg.hpp"
 
 #include <GL/gl.h>
 
+#include <chrono>
+#include <cmath>
+
 namespace objet_3d_pkg {
+
+namespace {
+const horloge_pkg::horloge_monotone horloge_systeme;
+const horloge_pkg::horloge* horloge_animations = &horloge_systeme;
+
+double secondes(horloge_pkg::duree d) { return std::chrono::duration<double>(d).count(); }
+
+// Part de l'animation écoulée ; n'est calculée que tant que l'animation n'est pas finie, donc duree > 0.
+float pourcentage(horloge_pkg::duree ecoule, horloge_pkg::duree duree) {
+    return static_cast<float>(secondes(ecoule) / secondes(duree));
+}
+
+// Avance d'une image la file d'animations l : interpole sa tête, ou la termine et laisse partir la suivante
+// de l'instant présent. Une animation finie repart de la valeur atteinte (fin les recopie comme valeurs
+// de départ) : la suivante en file enchaîne sans revenir en arrière. Tant que la file n'est pas vide,
+// la boucle principale est priée de redessiner.
+template <typename paquet, typename interpoler, typename terminer>
+void avancer_file(typename paquet::liste& l, horloge_pkg::duree& debut, interpoler en_cours, terminer fin) {
+    const horloge_pkg::duree maintenant = horloge_animations->maintenant();
+    if (paquet::est_vide(l)) {
+        return;
+    }
+    controleur_pkg::modifie_ecran();
+    const auto cible = paquet::obtenir_debut(l);
+    if (maintenant < debut + cible.duree) {
+        en_cours(cible, pourcentage(maintenant - debut, cible.duree));
+    } else {
+        fin(cible);
+        debut = maintenant;
+        paquet::retirer_debut(l);
+    }
+}
+
+coordonnee_3d intermediaire(float p, const coordonnee_3d& depart, const coordonnee_3d& arrivee, mode_animation mode) {
+    return {valeur_intermediaire(p, depart.x, arrivee.x, mode), valeur_intermediaire(p, depart.y, arrivee.y, mode),
+            valeur_intermediaire(p, depart.z, arrivee.z, mode)};
+}
+} // namespace
+
+float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_finale, mode_animation mode) {
+    float f = pourcent;
+    switch (mode) {
+    case mode_animation::LINEAIRE:
+        break;
+    case mode_animation::RACINE:
+        f = std::sqrt(pourcent);
+        break;
+    case mode_animation::CARRE:
+        f = pourcent * pourcent;
+        break;
+    }
+    return f * (valeur_finale - valeur_initiale) + valeur_initiale;
+}
+
+void definir_horloge(const horloge_pkg::horloge& h) { horloge_animations = &h; }
+void retablir_horloge_systeme() { horloge_animations = &horloge_systeme; }
 
 void objet_affichable::preparer_affichage() {
     glPushMatrix();
@@ -47,11 +108,59 @@ classe_objet_affichable objet_affichable::obtenir_nieme_objets(int pos) const {
     return l_obj3d::obtenir_elem(objets_contenus_, pos);
 }
 
+void objet_affichable::positionner_objet3d(const coordonnee_3d& les_coordonnees, horloge_pkg::duree retard,
+                                           mode_animation mode) {
+    if (piles_positions_pkg::est_vide(liste_positions_)) {
+        debut_animation_position_ = horloge_animations->maintenant();
+        coordonnees_precedentes_ = coordonnee_origine_;
+    }
+    piles_positions_pkg::ajout_fin(liste_positions_, {les_coordonnees, retard, mode});
+}
+
+void objet_affichable::rotation_objet3d(float theta, const coordonnee_3d& vecteur, horloge_pkg::duree retard,
+                                        mode_animation mode) {
+    if (piles_rotations_pkg::est_vide(liste_rotations_)) {
+        debut_animation_rotation_ = horloge_animations->maintenant();
+        axe_rotation_precedente_ = vecteur_rotation_;
+        angle_rotation_precedente_ = angle_rotation_;
+    }
+    piles_rotations_pkg::ajout_fin(liste_rotations_, {theta, vecteur, retard, mode});
+}
+
 void objet_affichable::animer() {
+    animer_position();
+    animer_rotation();
     if (!animer_sous_objets_) {
         return;
     }
     pour_chaque_sous_objet([](objet_affichable& o) { o.animer(); });
+}
+
+void objet_affichable::animer_position() {
+    avancer_file<piles_positions_pkg>(
+        liste_positions_, debut_animation_position_,
+        [this](const parametres_position& cible, float p) {
+            coordonnee_origine_ = intermediaire(p, coordonnees_precedentes_, cible.position, cible.mode);
+        },
+        [this](const parametres_position& cible) {
+            coordonnee_origine_ = cible.position;
+            coordonnees_precedentes_ = cible.position;
+        });
+}
+
+void objet_affichable::animer_rotation() {
+    avancer_file<piles_rotations_pkg>(
+        liste_rotations_, debut_animation_rotation_,
+        [this](const parametres_rotation& cible, float p) {
+            vecteur_rotation_ = intermediaire(p, axe_rotation_precedente_, cible.axe, cible.mode);
+            angle_rotation_ = valeur_intermediaire(p, angle_rotation_precedente_, cible.theta, cible.mode);
+        },
+        [this](const parametres_rotation& cible) {
+            vecteur_rotation_ = cible.axe;
+            angle_rotation_ = cible.theta;
+            axe_rotation_precedente_ = cible.axe;
+            angle_rotation_precedente_ = cible.theta;
+        });
 }
 
 void objet_affichable::afficher_sous_objets() {

@@ -1,9 +1,11 @@
-// Objet affichable : placement, sous-objets et dessin ; la base de tout ce qui est à l'écran.
+// Objet affichable : placement, sous-objets, dessin et animations ; la base de tout ce qui est à l'écran.
 #pragma once
 
 #include "erreur_pkg.hpp"
+#include "horloge_pkg.hpp"
 #include "listes_pkg.hpp"
 
+#include <cstdint>
 #include <memory>
 
 namespace objet_3d_pkg {
@@ -18,9 +20,35 @@ struct coordonnee_3d {
     bool operator==(const coordonnee_3d&) const = default;
 };
 
+// Courbe d'une animation : RACINE part vite et freine, CARRE part lentement et accélère.
+enum class mode_animation : std::uint8_t { LINEAIRE = 0, RACINE = 1, CARRE = 2 };
+
+struct parametres_position {
+    coordonnee_3d position;
+    horloge_pkg::duree duree{0};
+    mode_animation mode = mode_animation::LINEAIRE;
+};
+
+struct parametres_rotation {
+    float theta = 0.0f;
+    coordonnee_3d axe;
+    horloge_pkg::duree duree{0};
+    mode_animation mode = mode_animation::LINEAIRE;
+};
+
 class objet_affichable;
 using classe_objet_affichable = std::shared_ptr<objet_affichable>;
 using l_obj3d = listes_pkg<classe_objet_affichable>;
+using piles_positions_pkg = listes_pkg<parametres_position>;
+using piles_rotations_pkg = listes_pkg<parametres_rotation>;
+
+// f(pourcent) × (finale − initiale) + initiale, f étant la courbe du mode.
+float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_finale, mode_animation mode);
+
+// Horloge des animations : la monotone du système, sauf si un test en donne une autre.
+// L'horloge donnée doit vivre tant que des animations tournent.
+void definir_horloge(const horloge_pkg::horloge& h);
+void retablir_horloge_systeme();
 
 class objet_affichable {
 public:
@@ -51,9 +79,17 @@ public:
     virtual float obtenir_echelle() const { return echelle_; }
     virtual void definir_echelle(float ech) { echelle_ = ech; }
 
+    // Déplacement et rotation animés : mis en file, ils démarrent quand les précédents sont finis.
+    virtual void positionner_objet3d(const coordonnee_3d& les_coordonnees, horloge_pkg::duree retard,
+                                     mode_animation mode);
+    virtual void rotation_objet3d(float theta, const coordonnee_3d& vecteur, horloge_pkg::duree retard,
+                                  mode_animation mode);
+
     // Avance les animations de l'objet puis, si demandé, celles de ses sous-objets.
     virtual void animer();
     virtual void animer_sous_objets(bool activer) { animer_sous_objets_ = activer; }
+    virtual void animer_position();
+    virtual void animer_rotation();
 
 protected:
     // Dessine les sous-objets dans l'ordre de la liste.
@@ -74,6 +110,13 @@ private:
     float echelle_ = 1.0f;
     l_obj3d::liste objets_contenus_ = l_obj3d::liste_vide();
     bool animer_sous_objets_ = true;
+    coordonnee_3d coordonnees_precedentes_;
+    coordonnee_3d axe_rotation_precedente_;
+    float angle_rotation_precedente_ = 0.0f;
+    horloge_pkg::duree debut_animation_position_{0};
+    horloge_pkg::duree debut_animation_rotation_{0};
+    piles_positions_pkg::liste liste_positions_ = piles_positions_pkg::liste_vide();
+    piles_rotations_pkg::liste liste_rotations_ = piles_rotations_pkg::liste_vide();
 };
 
 } // namespace objet_3d_pkg

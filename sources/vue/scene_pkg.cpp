@@ -1,6 +1,8 @@
 // Fenêtre, réglages OpenGL, dessin d'une image et passe de sélection.
 #include "scene_pkg.hpp"
 
+#include "affichage_texte_pkg.hpp"
+#include "gestionnaire_texture_pkg.hpp"
 #include "selection_pkg.hpp"
 
 #include <GL/gl.h>
@@ -47,8 +49,11 @@ void appliquer_projection() {
 }
 
 // Textures de base et glyphes dépendent du contexte : on les recharge à chaque changement de taille.
-// Les unités de textures et de texte s'y brancheront ; pour l'instant seul le compte est tenu.
-void recharger_ressources() { ++nombre_rechargements; }
+void recharger_ressources() {
+    gestionnaire_texture_pkg::initialiser(gestionnaire_texture_pkg::obtenir_textures());
+    affichage_texte_pkg::recharger_table_caracteres();
+    ++nombre_rechargements;
+}
 
 void redimensionner(int l, int h) {
     if (initialise && l == largeur && h == hauteur) {
@@ -70,6 +75,8 @@ void initialiser_opengl() {
     glEnable(GL_CULL_FACE);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
+    // Le mélange par l'alpha vaut dès la première image, que des textes aient été dessinés ou non.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LIGHTING);
     glEnable(GL_NORMALIZE);
     glEnable(GL_COLOR_MATERIAL);
@@ -101,8 +108,8 @@ void initialiser_fenetre(fenetre& f) {
         throw ERREUR_INITIALISATION_SDL("impossible d'ouvrir la fenêtre OpenGL");
     }
     f.activer_repetition_touches(delai_repetition_ms, intervalle_repetition_ms);
+    // initialiser_opengl a déjà appliqué la taille : un second passage ne ferait que recharger les mêmes textures.
     initialiser_opengl();
-    redimensionner(largeur, hauteur);
     initialise = true;
 }
 

@@ -3,6 +3,7 @@
 #include "file_evenements_sdl_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
 #include "objet_3d_recepteur_pkg.hpp"
+#include "racine_de_scene.hpp"
 #include "recepteur_souris_pkg.hpp"
 #include "scene_pkg.hpp"
 
@@ -74,19 +75,10 @@ private:
     float x_min_, x_max_;
 };
 
-class racine : public objet_3d_pkg::objet_affichable {
-public:
-    void afficher() override {
-        preparer_affichage();
-        afficher_sous_objets();
-        terminer_affichage();
-    }
-};
-
 struct SceneOpenGL : testing::Test {
     file_evenements_sdl_pkg::file_evenements_sdl file;
     fenetre_sdl_pkg::fenetre_sdl fenetre{file};
-    std::shared_ptr<racine> scene = std::make_shared<racine>();
+    std::shared_ptr<racine_de_scene::racine> scene = std::make_shared<racine_de_scene::racine>();
 
     void SetUp() override { scene_pkg::initialiser_fenetre(fenetre); }
 

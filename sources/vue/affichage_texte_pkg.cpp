@@ -1,0 +1,196 @@
+// Rendu des glyphes par SDL_ttf en textures blanches à canal alpha, gardées en cache.
+#include "affichage_texte_pkg.hpp"
+
+#include "os_fichiers.hpp"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace affichage_texte_pkg {
+
+namespace {
+
+std::array<std::optional<caractere>, 256> caracteres_generes;
+std::string nom_police = "FALLOUT";
+int style_police = TTF_STYLE_NORMAL;
+couleur_texte couleur_police = blanc;
+int valeur_max_couleur_ttf = 0;
+int glyphes_rendus = 0;
+// Police absente ou illisible : signalé une fois, puis les textes ne dessinent rien.
+bool police_indisponible = false;
+
+struct fermer_police {
+    void operator()(TTF_Font* f) const { TTF_CloseFont(f); }
+};
+using police = std::unique_ptr<TTF_Font, fermer_police>;
+
+std::size_t indice(char c) { return static_cast<unsigned char>(c); }
+
+void oublier_glyphes() {
+    caracteres_generes.fill(std::nullopt);
+    police_indisponible = false;
+}
+
+// Étire l'alpha pour que le pixel le plus opaque du premier glyphe non vide vaille 255, et teinte le glyphe.
+void normaliser_pixels(SDL_Surface& surface) {
+    auto* pixels = static_cast<std::uint8_t*>(surface.pixels);
+    auto pixel = [&](int x, int y) { return pixels + static_cast<std::ptrdiff_t>(y) * surface.pitch + x * 4; };
+    if (valeur_max_couleur_ttf == 0) {
+        for (int y = 0; y < surface.h; ++y) {
+            for (int x = 0; x < surface.w; ++x) {
+                valeur_max_couleur_ttf = std::max<int>(valeur_max_couleur_ttf, pixel(x, y)[3]);
+            }
+        }
+    }
+    // Un premier glyphe sans encre (une espace) est signalé une fois, pas pour chacun de ses milliers de pixels.
+    bool signale = false;
+    for (int y = 0; y < surface.h; ++y) {
+        for (int x = 0; x < surface.w; ++x) {
+            std::uint8_t* p = pixel(x, y);
+            if (p[0] == 0 && p[1] == 0 && p[2] == 0) {
+                continue;
+            }
+            p[0] = couleur_police.r;
+            p[1] = couleur_police.g;
+            p[2] = couleur_police.b;
+            if (valeur_max_couleur_ttf == 0) {
+                if (!signale) {
+                    std::cout << "Erreur TTF :  " << x << ", " << y << std::endl;
+                    signale = true;
+                }
+                p[3] = 0;
+            } else {
+                // Un glyphe plus opaque que le premier ne doit pas déborder de l'octet.
+                const double etire = std::floor(p[3] * 255.0 / valeur_max_couleur_ttf);
+                p[3] = static_cast<std::uint8_t>(std::min(etire, 255.0));
+            }
+        }
+    }
+}
+
+} // namespace
+
+caractere obtenir_caractere(char c) {
+    const std::optional<caractere>& entree = caracteres_generes.at(indice(c));
+    if (!entree) {
+        if (police_indisponible) {
+            return caractere{c, 0, 0, 0};
+        }
+        try {
+            generer_caractere(c);
+        } catch (const ERREUR_CHARGEMENT_FICHIER_POLICE& e) {
+            std::cout << "Police introuvable, les textes ne seront pas affiches : " << e.what() << std::endl;
+            police_indisponible = true;
+            return caractere{c, 0, 0, 0};
+        }
+    }
+    return *entree;
+}
+
+std::uint32_t obtenir_texture_caractere(char c) { return obtenir_caractere(c).texture; }
+
+void recharger_table_caracteres() { oublier_glyphes(); }
+
+void changer_couleur(const couleur_texte& couleur) { couleur_police = couleur; }
+
+void changer_police(const std::string& nom) {
+    nom_police = nom;
+    oublier_glyphes();
+}
+
+void changer_style(int style) {
+    if (style != style_police) {
+        style_police = style;
+        oublier_glyphes();
+    }
+}
+
+image creer_surface(const std::string& texte, int resolution) {
+    if (TTF_WasInit() == 0 && TTF_Init() != 0) {
+        throw ERREUR_CHARGEMENT_FICHIER_POLICE(std::string("SDL_ttf : ") + TTF_GetError());
+    }
+    const std::string chemin = os::fichiers::obtenir_chemin_police(nom_police);
+    const police la_police(TTF_OpenFont(chemin.c_str(), resolution));
+    if (!la_police) {
+        throw ERREUR_CHARGEMENT_FICHIER_POLICE(chemin);
+    }
+    TTF_SetFontStyle(la_police.get(), style_police);
+    const SDL_Color couleur{couleur_police.r, couleur_police.g, couleur_police.b, couleur_police.a};
+    // TTF_RenderText_* lit des octets latin-1, comme le cache.
+    const image rendue(TTF_RenderText_Blended(la_police.get(), texte.c_str(), couleur));
+    if (!rendue) {
+        return nullptr;  // texte sans largeur (caractère nul)
+    }
+    // Octets rouge, vert, bleu, alpha dans cet ordre, quel que soit le processeur.
+    image rgba(SDL_ConvertSurfaceFormat(rendue.get(), SDL_PIXELFORMAT_RGBA32, 0));
+    if (rgba) {
+        normaliser_pixels(*rgba);
+    }
+    return rgba;
+}
+
+std::uint32_t appliquer_surface(const image& la_surface) {
+    GLuint nom = 0;
+    glGenTextures(1, &nom);
+    glBindTexture(GL_TEXTURE_2D, nom);
+    if (gluBuild2DMipmaps(GL_TEXTURE_2D, 4, la_surface->w, la_surface->h, GL_RGBA, GL_UNSIGNED_BYTE,
+                          la_surface->pixels) != 0) {
+        throw ERREUR_CREATION_MIPMAPS();
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    return nom;
+}
+
+void generer_caractere(char le_caractere) {
+    changer_couleur(blanc);
+    const image surface = creer_surface(std::string(1, le_caractere), resolution_caracteres);
+    caractere glyphe{le_caractere, 0, 0, 0};
+    if (surface) {
+        // Un glyphe peut naître au milieu du dessin d'un objet texturé : sa texture liée est rendue.
+        GLint liee = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &liee);
+        glyphe = {le_caractere, surface->w, surface->h, appliquer_surface(surface)};
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(liee));
+    }
+    caracteres_generes.at(indice(le_caractere)) = glyphe;
+    ++glyphes_rendus;
+}
+
+std::string utf8_vers_latin1(std::string_view texte) {
+    std::string latin1;
+    latin1.reserve(texte.size());
+    std::size_t i = 0;
+    while (i < texte.size()) {
+        const auto tete = static_cast<unsigned char>(texte[i]);
+        const std::size_t longueur = tete < 0x80 ? 1 : tete >= 0xC2 && tete <= 0xDF ? 2
+                                   : tete >= 0xE0 && tete <= 0xEF               ? 3
+                                   : tete >= 0xF0 && tete <= 0xF4               ? 4
+                                                                                : 0;
+        bool valide = longueur > 0 && i + longueur <= texte.size();
+        char32_t point = longueur == 1 ? tete : tete & (0x7F >> longueur);
+        for (std::size_t k = 1; valide && k < longueur; ++k) {
+            const auto suite = static_cast<unsigned char>(texte[i + k]);
+            valide = (suite & 0xC0) == 0x80;
+            point = (point << 6) | (suite & 0x3F);
+        }
+        // Formes trop longues refusées : E0 80 80 ne doit pas passer pour un caractère nul.
+        constexpr std::array<char32_t, 5> minimum{0, 0, 0x80, 0x800, 0x10000};
+        valide = valide && point >= minimum.at(longueur);
+        latin1 += valide && point <= 0xFF ? static_cast<char>(point) : '?';
+        i += valide ? longueur : 1;
+    }
+    return latin1;
+}
+
+int nombre_glyphes_rendus() { return glyphes_rendus; }
+
+} // namespace affichage_texte_pkg

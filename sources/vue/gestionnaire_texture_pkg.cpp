@@ -1,0 +1,190 @@
+// Table des textures : images PNG décodées par SDL_image, envoyées à OpenGL avec leurs mipmaps.
+#include "gestionnaire_texture_pkg.hpp"
+
+#include "os_fichiers.hpp"
+#include "surface_sdl_pkg.hpp"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <iostream>
+#include <vector>
+
+namespace gestionnaire_texture_pkg {
+
+namespace {
+
+using enum groupe_texture;
+
+// Groupe par groupe, dans l'ordre où les images sont chargées.
+constexpr std::array<description_texture, 36> table{{
+    {"fleche", "/interface_fleche_navigation.png", 23, true, base, -1},
+    {"fond_etoile", "/interface_fond_etoile.png", 39, false, base, -1},
+    {"bouton_ancien", "/interface_bouton_validation.png", 1, true, base, -1},
+    {"bouton_ancien_actif", "/interface_bouton_validation_actif.png", 40, true, base, -1},
+    {"bouton_rond", "/bouton_rond.png", 4, true, base, -1},
+    {"bouton_rond_actif", "/bouton_rond_actif.png", 42, true, base, -1},
+    {"case", "/case.png", 2, false, jeu, -1},
+    {"curseur", "/curseur.png", 38, true, jeu, -1},
+    {"case_terminale", "/caseterm.png", 7, false, jeu, -1},
+    {"case_terminale_occupe", "/casetermoccup.png", 8, false, jeu, -1},
+    {"case_occupe", "/caseoccup.png", 9, false, jeu, -1},
+    {"triangle", "/interface_triangle.png", 10, true, jeu, -1},
+    {"barre", "/interface_barre.png", 11, true, jeu, -1},
+    {"panneau_droite", "/interface_panneau_droite.png", 12, true, jeu, -1},
+    {"bouton_cockpit", "/interface_bouton_cockpit.png", 16, true, jeu, -1},
+    {"bouton_cockpit_actif", "/interface_bouton_cockpit_actif.png", 17, true, jeu, -1},
+    {"dock", "/interface_dock.png", 18, true, jeu, -1},
+    {"bouton_dock", "/interface_bouton_dock.png", 19, true, jeu, -1},
+    {"bouton_dock_actif", "/interface_bouton_dock_actif.png", 22, true, jeu, -1},
+    {"rond_rouge", "/interface_rond_rouge.png", 20, true, jeu, -1},
+    {"rond_vert", "/interface_rond_vert.png", 21, true, jeu, -1},
+    {"fleche_actif", "/interface_fleche_navigation_actif.png", 41, true, jeu, -1},
+    {"fond_score", "/interface_fond_score.png", 43, true, jeu, -1},
+    {"recherche", "/recherche.png", 6, true, aide, -1},
+    {"inconnu", "/systeme_inconnu.png", 34, false, planete, 0},
+    {"pluton", "/systeme_pluton.png", 24, false, planete, 0},
+    {"neptune", "/systeme_neptune.png", 25, false, planete, 1},
+    {"uranus", "/systeme_uranus.png", 26, false, planete, 2},
+    {"saturne", "/systeme_saturne.png", 27, false, planete, 3},
+    {"jupiter", "/systeme_jupiter.png", 28, false, planete, 4},
+    {"mars", "/systeme_mars.png", 29, false, planete, 5},
+    {"terre", "/systeme_terre.png", 30, false, planete, 6},
+    {"venus", "/systeme_venus.png", 31, false, planete, 7},
+    {"mercure", "/systeme_mercure.png", 32, false, planete, 8},
+    {"soleil", "/systeme_soleil.png", 33, false, planete, 9},
+    {"reset", "", 0, false, aucun, -1},
+}};
+
+constexpr int nombre_planetes = 10;
+
+textures tex;
+bool t_jeu_initialise = false;
+bool t_aide_initialise = false;
+std::array<bool, nombre_planetes> planete_initialise{};
+
+// Pixels rangés sans bourrage de fin de ligne, ligne du haut d'abord (l'ordre de SDL).
+std::vector<unsigned char> pixels_serres(const SDL_Surface& image, int octets_par_pixel) {
+    const auto largeur_ligne = static_cast<std::size_t>(image.w) * static_cast<std::size_t>(octets_par_pixel);
+    std::vector<unsigned char> pixels(largeur_ligne * static_cast<std::size_t>(image.h));
+    const auto* source = static_cast<const unsigned char*>(image.pixels);
+    for (int y = 0; y < image.h; ++y) {
+        std::copy_n(source + static_cast<std::ptrdiff_t>(y) * image.pitch, largeur_ligne,
+                    pixels.begin() + static_cast<std::ptrdiff_t>(largeur_ligne * static_cast<std::size_t>(y)));
+    }
+    return pixels;
+}
+
+void charger(textures& t, const std::string& texfile, int numt, bool alpha) {
+    const std::string chemin = os::fichiers::obtenir_chemin_texture(texfile);
+    const surface_sdl_pkg::surface decodee(IMG_Load(chemin.c_str()));
+    const surface_sdl_pkg::surface image(decodee ? SDL_ConvertSurfaceFormat(decodee.get(), alpha ? SDL_PIXELFORMAT_RGBA32
+                                                                                   : SDL_PIXELFORMAT_RGB24, 0)
+                                : nullptr);
+    if (!image) {
+        // L'emplacement ne lie alors aucune texture : l'objet se dessine sans image et le jeu continue.
+        std::cout << "ERREUR : texture non chargee : " << chemin << std::endl;
+        t.les_textures.at(static_cast<std::size_t>(numt)) = 0;
+        return;
+    }
+    GLuint nom = 0;
+    glGenTextures(1, &nom);
+    glBindTexture(GL_TEXTURE_2D, nom);
+    t.les_textures.at(static_cast<std::size_t>(numt)) = nom;
+    if (!alpha) {
+        // Images opaques (cases, planètes, fond) sans lissage ; les transparentes gardent le lissage par défaut.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
+    }
+    const int octets = alpha ? 4 : 3;
+    const std::vector<unsigned char> pixels = pixels_serres(*image, octets);
+    GLint alignement = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignement);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (gluBuild2DMipmaps(GL_TEXTURE_2D, octets, image->w, image->h, alpha ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE,
+                          pixels.data()) != 0) {
+        std::cout << "ERREUR : gluBuild2DMipmaps" << std::endl;
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignement);
+}
+
+void charger(textures& t, const description_texture& d) {
+    charger(t, std::string(d.fichier), d.emplacement, d.alpha);
+}
+
+void charger_groupe(textures& t, groupe_texture groupe) {
+    for (const description_texture& d : table) {
+        if (d.groupe == groupe) {
+            charger(t, d);
+        }
+    }
+}
+
+void charger_planete(textures& t, int numero) {
+    for (const description_texture& d : table) {
+        if (d.groupe == planete && d.planete == numero) {
+            charger(t, d);
+        }
+    }
+}
+
+} // namespace
+
+std::span<const description_texture> table_textures() { return table; }
+
+int emplacement_texture(std::string_view nom) {
+    const auto trouvee = std::ranges::find(table, nom, &description_texture::nom);
+    if (trouvee == table.end()) {
+        throw TEXTURE_NON_EXISTANTE(std::string(nom));
+    }
+    return trouvee->emplacement;
+}
+
+textures& obtenir_textures() { return tex; }
+
+void initialiser(textures& t) {
+    charger_groupe(t, base);
+    reset_texture_courante(t);
+}
+
+void initialiser_jeu_textures(textures& t) {
+    if (!t_jeu_initialise) {
+        charger_groupe(t, jeu);
+        t_jeu_initialise = true;
+    }
+    reset_texture_courante(t);
+}
+
+void initialiser_aide_textures(textures& t) {
+    if (!t_aide_initialise) {
+        charger_groupe(t, aide);
+        t_aide_initialise = true;
+    }
+    reset_texture_courante(t);
+}
+
+void initialiser_planetes_textures(textures& t, int niv) {
+    // Une planète par appel : la première qui manque parmi celles déjà atteintes.
+    for (int k = 0; k < nombre_planetes && k <= niv; ++k) {
+        if (!planete_initialise.at(static_cast<std::size_t>(k))) {
+            charger_planete(t, k);
+            planete_initialise.at(static_cast<std::size_t>(k)) = true;
+            break;
+        }
+    }
+    reset_texture_courante(t);
+}
+
+void appliquer_textures(const textures& t, std::string_view nom) {
+    glBindTexture(GL_TEXTURE_2D, t.les_textures.at(static_cast<std::size_t>(emplacement_texture(nom))));
+}
+
+void reset_texture_courante(textures&) { glBindTexture(GL_TEXTURE_2D, 0); }
+
+void inittexture(textures& t, const std::string& texfile, int numt) { charger(t, texfile, numt, false); }
+
+void inittexture_alpha(textures& t, const std::string& texfile, int numt) { charger(t, texfile, numt, true); }
+
+} // namespace gestionnaire_texture_pkg

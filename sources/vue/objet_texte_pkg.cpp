@@ -1,0 +1,94 @@
+// Ligne de texte : une bande de quadrilatères texturés, un par glyphe, sans crénage.
+#include "objet_texte_pkg.hpp"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+namespace objet_texte_pkg {
+
+using affichage_texte_pkg::caractere;
+
+mesures_texte mesurer(std::string_view latin1, const source_glyphes& glyphe) {
+    mesures_texte m;
+    for (const char c : latin1) {
+        const caractere g = glyphe(c);
+        m.w += g.width;
+        m.h = std::max(m.h, g.height);
+    }
+    return m;
+}
+
+quad_glyphe placer_glyphe(const caractere& g, int position, const mesures_texte& m) {
+    const auto h = static_cast<float>(m.h);
+    const float ratio = static_cast<float>(m.w) / h;
+    return {-ratio / 2.0f + static_cast<float>(position) / h,
+            -ratio / 2.0f + static_cast<float>(g.width + position) / h,
+            static_cast<float>(g.height) / 2.0f / h};
+}
+
+texte_affichable::texte_affichable(const std::string& texte, const couleur_texte& couleur)
+    : couleur_(couleur), texte_(texte) {}
+
+void texte_affichable::definir_texte(const std::string& t) {
+    if (t != texte_) {
+        texte_ = t;
+        est_genere_ = false;
+    }
+}
+
+void texte_affichable::definir_resolution(int r) {
+    resolution_ = r;
+    est_genere_ = false;
+}
+
+void texte_affichable::mettre_a_jour() {
+    if (est_genere_) {
+        return;
+    }
+    affichage_texte_pkg::changer_couleur(affichage_texte_pkg::blanc);
+    // Conversion faite une fois par changement de texte, pas à chaque image.
+    latin1_ = affichage_texte_pkg::utf8_vers_latin1(texte_);
+    mesures_ = mesurer(latin1_, [](char c) { return affichage_texte_pkg::obtenir_caractere(c); });
+    est_genere_ = true;
+}
+
+void texte_affichable::afficher() {
+    mettre_a_jour();
+    const float r = couleur_.r / 255.0f;
+    const float g = couleur_.g / 255.0f;
+    const float b = couleur_.b / 255.0f;
+    const float a = couleur_.a / 255.0f;
+    preparer_affichage();
+    if (glIsEnabled(GL_BLEND) == GL_TRUE) {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    // Texte vide ou police absente : rien à dessiner (et pas de division par une hauteur nulle).
+    if (mesures_.h > 0) {
+        const GLfloat matiere[] = {r, g, b, a};
+        glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, matiere);
+        int position = 0;
+        for (const char c : latin1_) {
+            const caractere glyphe = affichage_texte_pkg::obtenir_caractere(c);
+            const quad_glyphe q = placer_glyphe(glyphe, position, mesures_);
+            glBindTexture(GL_TEXTURE_2D, glyphe.texture);
+            glBegin(GL_QUADS);
+            glColor4f(r, g, b, 1.0f);
+            glNormal3f(0.0f, 0.0f, 1.0f);
+            glTexCoord2f(0.0f, 1.0f);
+            glVertex3f(q.gauche, -q.demi, 0.0f);
+            glTexCoord2f(1.0f, 1.0f);
+            glVertex3f(q.droite, -q.demi, 0.0f);
+            glTexCoord2f(1.0f, 0.0f);
+            glVertex3f(q.droite, q.demi, 0.0f);
+            glTexCoord2f(0.0f, 0.0f);
+            glVertex3f(q.gauche, q.demi, 0.0f);
+            glEnd();
+            position += glyphe.width;
+        }
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    terminer_affichage();
+}
+
+} // namespace objet_texte_pkg

@@ -1,0 +1,184 @@
+// Textes dans une vraie fenêtre OpenGL, avec une police de la machine : cache partagé, mesures, couleur à l'écran.
+#include "donnees_temporaires.hpp"
+#include "fenetre_sdl_pkg.hpp"
+#include "file_evenements_sdl_pkg.hpp"
+#include "objet_texte_pkg.hpp"
+#include "racine_de_scene.hpp"
+#include "scene_pkg.hpp"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace affichage_texte_pkg;
+using objet_texte_pkg::texte_affichable;
+
+struct TexteOpenGL : testing::Test {
+    donnees_temporaires::racine_donnees donnees;
+    file_evenements_sdl_pkg::file_evenements_sdl file;
+    fenetre_sdl_pkg::fenetre_sdl fenetre{file};
+    std::shared_ptr<racine_de_scene::racine> scene = std::make_shared<racine_de_scene::racine>();
+
+    void SetUp() override {
+        ASSERT_TRUE(donnees.copier_police_systeme()) << "aucune police trouvée par « fc-match sans »";
+        scene_pkg::initialiser_fenetre(fenetre);
+    }
+
+    std::shared_ptr<texte_affichable> texte(const std::string& contenu, const couleur_texte& couleur = blanc) {
+        auto t = std::make_shared<texte_affichable>(contenu, couleur);
+        t->positionner_objet3d({0.0f, 0.0f, -3.0f});
+        scene->ajouter_sous_objet(t);
+        return t;
+    }
+
+    static int largeur_latin1(const std::string& latin1) {
+        int w = 0;
+        for (const char c : latin1) {
+            w += largeur(obtenir_caractere(c));
+        }
+        return w;
+    }
+
+    // Pixels de la ligne du milieu de l'image présentée.
+    static std::vector<std::array<GLubyte, 3>> ligne_du_milieu() {
+        std::vector<std::array<GLubyte, 3>> ligne(800);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 300, 800, 1, GL_RGB, GL_UNSIGNED_BYTE, ligne.data());
+        return ligne;
+    }
+};
+
+// Alpha d'un glyphe en cache, lu dans sa texture.
+std::vector<GLubyte> alpha_du_glyphe(char c) {
+    glBindTexture(GL_TEXTURE_2D, obtenir_texture_caractere(c));
+    GLint l = 0;
+    GLint h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &l);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    std::vector<GLubyte> alpha(static_cast<std::size_t>(l * h));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+    return alpha;
+}
+
+TEST_F(TexteOpenGL, DeuxTextesPartagentLesGlyphesDuCache) {
+    const int rendus = nombre_glyphes_rendus();
+    auto premier = texte("AB");
+    auto second = texte("BA");
+    premier->mettre_a_jour();
+    second->mettre_a_jour();
+    EXPECT_EQ(nombre_glyphes_rendus(), rendus + 2);
+    scene_pkg::afficher_scene(scene);
+    EXPECT_EQ(nombre_glyphes_rendus(), rendus + 2);
+    EXPECT_EQ(premier->obtenir_largeur(), second->obtenir_largeur());
+    EXPECT_NE(obtenir_texture_caractere('A'), obtenir_texture_caractere('B'));
+}
+
+TEST_F(TexteOpenGL, LaMesureSuitLeTexteEtSeRefaitAuDessinSuivant) {
+    auto t = texte("A");
+    t->mettre_a_jour();
+    const caractere a = obtenir_caractere('A');
+    const caractere g = obtenir_caractere('g');
+    EXPECT_EQ(t->obtenir_largeur(), a.width);
+    EXPECT_EQ(t->obtenir_hauteur(), a.height);
+    EXPECT_GT(a.width, 0);
+
+    t->definir_texte("Agg");
+    scene_pkg::afficher_scene(scene);  // sans mettre_a_jour explicite
+    EXPECT_EQ(t->obtenir_largeur(), a.width + 2 * g.width);
+    EXPECT_EQ(t->obtenir_hauteur(), std::max(a.height, g.height));
+
+    t->definir_texte("");
+    scene_pkg::afficher_scene(scene);
+    EXPECT_EQ(t->obtenir_largeur(), 0);
+}
+
+TEST_F(TexteOpenGL, ComplexiteRendSonEAccentUnSeulGlyphe) {
+    auto t = texte("Complexité");
+    t->mettre_a_jour();
+    EXPECT_EQ(t->obtenir_largeur(), largeur_latin1("Complexit\xE9"));
+    EXPECT_NE(t->obtenir_largeur(), largeur_latin1("Complexit\xC3\xA9"));  // les octets UTF-8 pris pour du latin-1
+
+    // Le glyphe de é porte plus d'encre que celui de e : son accent.
+    auto encre = [](char c) {
+        long somme = 0;
+        for (const GLubyte v : alpha_du_glyphe(c)) {
+            somme += v;
+        }
+        return somme;
+    };
+    EXPECT_GT(encre('\xE9'), encre('e') + 1000);
+}
+
+TEST_F(TexteOpenGL, UnPremierGlypheSansEncreEstSignaleUneFoisEtLeSuivantDonneLOpacite) {
+    auto t = texte(" A");
+    testing::internal::CaptureStdout();
+    t->mettre_a_jour();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Erreur TTF :  0, 0\n");
+    const auto espace = alpha_du_glyphe(' ');
+    const auto a = alpha_du_glyphe('A');
+    EXPECT_EQ(*std::max_element(espace.begin(), espace.end()), 0);
+    EXPECT_EQ(*std::max_element(a.begin(), a.end()), 255);
+}
+
+TEST_F(TexteOpenGL, ApresRechargementLesGlyphesSontRendusDeNouveau) {
+    auto t = texte("A");
+    scene_pkg::afficher_scene(scene);
+    const std::uint32_t avant = obtenir_texture_caractere('A');
+    const int rendus = nombre_glyphes_rendus();
+    recharger_table_caracteres();
+    scene_pkg::afficher_scene(scene);
+    EXPECT_EQ(nombre_glyphes_rendus(), rendus + 1);
+    EXPECT_NE(obtenir_texture_caractere('A'), avant);
+}
+
+TEST_F(TexteOpenGL, LeTexteSAfficheDansSaCouleur) {
+    auto t = texte("HHH", rouge);
+    t->definir_echelle(0.8f);
+    auto compter = [](auto predicat) {
+        int n = 0;
+        for (const auto& p : ligne_du_milieu()) {
+            n += predicat(p) ? 1 : 0;
+        }
+        return n;
+    };
+    auto rougeatre = [](const std::array<GLubyte, 3>& p) { return p[0] > 120 && p[1] < 20 && p[2] < 20; };
+    auto verdatre = [](const std::array<GLubyte, 3>& p) { return p[1] > 120 && p[0] < 20 && p[2] < 20; };
+
+    scene_pkg::afficher_scene(scene);
+    EXPECT_GT(compter(rougeatre), 30);
+    EXPECT_EQ(compter(verdatre), 0);
+    // Les jambages des H laissent du fond noir entre eux.
+    EXPECT_GT(compter([](const auto& p) { return p[0] + p[1] + p[2] == 0; }), 400);
+
+    t->definir_couleur(vert);
+    scene_pkg::afficher_scene(scene);
+    EXPECT_GT(compter(verdatre), 30);
+    EXPECT_EQ(compter(rougeatre), 0);
+}
+
+TEST_F(TexteOpenGL, SansPoliceLesTextesNeDessinentRienEtLeJeuContinue) {
+    std::filesystem::remove("polices/FALLOUT.ttf");
+    auto t = texte("Jouer");
+    texte("Quitter");
+    testing::internal::CaptureStdout();
+    scene_pkg::afficher_scene(scene);
+    scene_pkg::afficher_scene(scene);
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(t->obtenir_largeur(), 0);
+    EXPECT_NE(sortie.find("polices/FALLOUT.ttf"), std::string::npos) << sortie;
+    EXPECT_EQ(sortie.find('\n'), sortie.size() - 1) << "un seul message attendu :\n" << sortie;
+    for (const auto& p : ligne_du_milieu()) {
+        ASSERT_EQ(p[0] + p[1] + p[2], 0);
+    }
+}
+
+} // namespace
