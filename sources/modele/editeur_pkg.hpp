@@ -38,6 +38,8 @@ public:
                                 aleatoire_pkg::source_uniforme& pourcentage_aleatoire);
 
     void sauvegarder(const std::string& nom_grille) const;
+    // Le document que sauvegarder écrit, pour l'écrire ailleurs.
+    pugi::xml_node grille_libre_xml(pugi::xml_node parent) const { return grille_libre_courante->grille_libre_xml(parent); }
 
 private:
     grille_libre_pkg::grille_libre_ptr grille_libre_courante;

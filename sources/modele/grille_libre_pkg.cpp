@@ -51,14 +51,18 @@ std::string nom_fichier_grille_personnelle(const std::string& nom_grille) {
     return nom + ".xml";
 }
 
-void grille_libre::sauvegarder_grille_libre(const std::string& nom_grille) const {
-    pugi::xml_document document;
-    pugi::xml_node racine = document.append_child("partie");
+pugi::xml_node grille_libre::grille_libre_xml(pugi::xml_node parent) const {
+    pugi::xml_node racine = parent.append_child("partie");
     fichier_xml_pkg::ecrire_entier(racine, "aide", 0);
     fichier_xml_pkg::ecrire_entier(racine, "score", 0);
     grille_courante->grille_xml(racine);
-    fichier_xml_pkg::sauvegarder(racine, os::fichiers::repertoire_grilles_personnelles() +
-                                             nom_fichier_grille_personnelle(nom_grille));
+    return racine;
+}
+
+void grille_libre::sauvegarder_grille_libre(const std::string& nom_grille) const {
+    pugi::xml_document document;
+    fichier_xml_pkg::sauvegarder(grille_libre_xml(document), os::fichiers::repertoire_grilles_personnelles() +
+                                                                 nom_fichier_grille_personnelle(nom_grille));
 }
 
 }  // namespace grille_libre_pkg

@@ -58,6 +58,8 @@ public:
 
     // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la grille intacte.
     void charger_grille_libre(const std::string& repertoire_de_chargement, const std::string& nom_partie);
+    // Document d'une grille personnelle : "partie" avec "aide" et "score" nuls autour de la grille.
+    pugi::xml_node grille_libre_xml(pugi::xml_node parent) const;
     // Grille personnelle : nom sans blancs, suivi de ".xml", dans le répertoire des grilles personnelles.
     void sauvegarder_grille_libre(const std::string& nom_grille) const;
 

@@ -1,0 +1,13 @@
+// Sous-commande generer : un dessin devient une grille personnelle, par le générateur de l'éditeur.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace commande_generer {
+
+// Rend le code de sortie : 0 grille écrite, 2 entrée refusée (message sur erreurs).
+int executer(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
+
+}  // namespace commande_generer
