@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commande_generer.hpp"
+#include "commande_resoudre.hpp"
 #include "commande_verifier.hpp"
 
 namespace {
@@ -12,7 +13,9 @@ int usage() {
     std::cout << "usage : atelier_tessaline SOUS-COMMANDE ARGUMENTS...\n"
                  "  verifier FICHIER [--libre|--campagne]   charge une grille ou une partie et la résume\n"
                  "  generer IMAGE COMPLEXITE [--aleas FICHIER] [--nom NOM] [--sortie FICHIER]\n"
-                 "                                          fait d'un dessin une grille personnelle\n";
+                 "                                          fait d'un dessin une grille personnelle\n"
+                 "  resoudre FICHIER [--max N] [--limite SECONDES]\n"
+                 "                                          compte les solutions d'une grille\n";
     return 2;
 }
 
@@ -23,6 +26,7 @@ int main(int argc, char** argv) {
     const std::string commande = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     if (commande == "verifier") return commande_verifier::executer(arguments, std::cout);
+    if (commande == "resoudre") return commande_resoudre::executer(arguments, std::cout);
     if (commande == "generer") return commande_generer::executer(arguments, std::cout, std::cerr);
     return usage();
 }
