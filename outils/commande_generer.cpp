@@ -2,12 +2,15 @@
 #include "commande_generer.hpp"
 
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
 
 #include "aleatoire_pkg.hpp"
+#include "conception.hpp"
+#include "solveur_pkg.hpp"
 #include "dessin.hpp"
 #include "editeur_pkg.hpp"
 #include "erreur_pkg.hpp"
@@ -17,12 +20,15 @@ namespace commande_generer {
 
 namespace {
 
-const char* const USAGE = "usage : generer IMAGE COMPLEXITE [--aleas FICHIER] [--nom NOM] [--sortie FICHIER]";
+const char* const USAGE =
+    "usage : generer IMAGE COMPLEXITE [--aleas FICHIER] [--nom NOM] [--sortie FICHIER]\n"
+    "                [--unique [--essais K] | --conception]";
 
 struct options {
     std::string image;
     int complexite = 0;
-    std::optional<std::string> aleas, nom, sortie;
+    std::optional<std::string> aleas, nom, sortie, essais;
+    bool unique = false, conception = false;
 };
 
 struct refus : std::runtime_error {
@@ -34,8 +40,16 @@ options lire_options(const std::vector<std::string>& arguments) {
     std::vector<std::string> positionnels;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        std::optional<std::string>* cible = a == "--aleas" ? &o.aleas : a == "--nom" ? &o.nom : a == "--sortie" ? &o.sortie : nullptr;
-        if (cible) {
+        std::optional<std::string>* cible = a == "--aleas"    ? &o.aleas
+                                            : a == "--nom"    ? &o.nom
+                                            : a == "--sortie" ? &o.sortie
+                                            : a == "--essais" ? &o.essais
+                                                              : nullptr;
+        if (a == "--unique") {
+            o.unique = true;
+        } else if (a == "--conception") {
+            o.conception = true;
+        } else if (cible) {
             if (i + 1 >= arguments.size()) throw refus(a + " attend une valeur\n" + USAGE);
             *cible = arguments[++i];
         } else if (a.starts_with("--")) {
@@ -44,7 +58,7 @@ options lire_options(const std::vector<std::string>& arguments) {
             positionnels.push_back(a);
         }
     }
-    if (positionnels.size() != 2) throw refus(USAGE);
+    if (positionnels.size() != 2 || (o.unique && o.conception) || (o.essais && !o.unique)) throw refus(USAGE);
     o.image = positionnels[0];
     const std::string& c = positionnels[1];
     const auto [fin, code] = std::from_chars(c.data(), c.data() + c.size(), o.complexite);
@@ -52,6 +66,54 @@ options lire_options(const std::vector<std::string>& arguments) {
         throw refus("complexité \"" + c + "\" : un entier de 4 à 14 est attendu");
     }
     return o;
+}
+
+int lire_essais(const std::optional<std::string>& texte) {
+    if (!texte) return 50;
+    int k = 0;
+    const auto [fin, code] = std::from_chars(texte->data(), texte->data() + texte->size(), k);
+    if (code != std::errc() || fin != texte->data() + texte->size() || k < 1) {
+        throw refus("--essais \"" + *texte + "\" : un entier positif est attendu");
+    }
+    return k;
+}
+
+// Grille de l'éditeur dont seules les cases du dessin restent peintes.
+editeur_pkg::editeur editeur_dessine(const dessin::dessin_peint& d, const std::string& nom) {
+    editeur_pkg::editeur e;
+    e.initialiser(d.cote, nom);
+    for (int x = 1; x <= d.cote; ++x) {
+        for (int y = 1; y <= d.cote; ++y) {
+            if (!d.peinte(x, y)) e.obtenir_grille()->rend_case({x, y})->liberer();
+        }
+    }
+    return e;
+}
+
+std::vector<solveur_pkg::route> routes(const grille_pkg::grille& g) {
+    std::vector<solveur_pkg::route> r;
+    for (auto l = g.obtenir_solution(); !grille_pkg::listes_chemins::est_vide(l); l = grille_pkg::listes_chemins::get_suiv(l)) {
+        const auto c = grille_pkg::listes_chemins::get_elem(l);
+        solveur_pkg::route route;
+        for (int i = 1; i <= c->longueur(); ++i) route.push_back(c->nieme_coord(i));
+        r.push_back(route);
+    }
+    return r;
+}
+
+std::string verdict(const solveur_pkg::resultat& r) {
+    if (r.abandon) return "abandon";
+    if (r.nombre_solutions == 0) return "aucune solution";
+    return r.nombre_solutions == 1 ? "solution unique" : "plusieurs solutions";
+}
+
+void ecrire_bilan(const grille_pkg::grille& g, const dessin::dessin_peint& d, const solveur_pkg::resultat& r,
+                  std::ostream& erreurs) {
+    const auto chemins = routes(g);
+    const auto b = conception::faire_bilan(chemins);
+    erreurs << "chemins : " << b.chemins << ", cases seules : " << std::lround(100 * b.part_cases_seules)
+            << " % (hors cases isolées : " << std::lround(100 * conception::part_cases_seules_evitables(chemins, d))
+            << " %), longueur moyenne : " << std::round(b.longueur_moyenne * 100) / 100 << ", solveur : " << verdict(r) << '\n';
 }
 
 // Un nombre décimal par ligne, lu en simple précision, entre 0 et 1 ; les lignes vides sont sautées.
@@ -88,21 +150,38 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
         if (o.aleas) source = std::make_unique<aleatoire_pkg::source_suite>(lire_aleas(*o.aleas));
         else source = std::make_unique<aleatoire_pkg::source_horloge>();
 
-        editeur_pkg::editeur e;
-        e.initialiser(d.cote, o.nom.value_or(std::filesystem::path(o.image).stem().string()));
-        const auto grille = e.obtenir_grille();
-        for (int x = 1; x <= d.cote; ++x) {
-            for (int y = 1; y <= d.cote; ++y) {
-                if (!d.peinte(x, y)) grille->rend_case({x, y})->liberer();
+        const std::string nom = o.nom.value_or(std::filesystem::path(o.image).stem().string());
+        const int essais = lire_essais(o.essais);
+        int code = 0;
+        editeur_pkg::editeur e = editeur_dessine(d, nom);
+        if (o.conception) {
+            conception::poser_chemins(*e.obtenir_grille(), conception::concevoir(d, o.complexite, *source));
+            ecrire_bilan(*e.obtenir_grille(), d, solveur_pkg::resoudre(solveur_pkg::depuis_grille(*e.obtenir_grille())), erreurs);
+        } else if (o.unique) {
+            // Nouvelle génération avec les nombres suivants, jusqu'à une grille à solution unique ; la
+            // meilleure tentative (le moins de solutions) est écrite si aucune n'y parvient.
+            std::optional<editeur_pkg::editeur> meilleure;
+            int moins = 0, essai = 1;
+            for (; essai <= essais; ++essai) {
+                editeur_pkg::editeur tentative = editeur_dessine(d, nom);
+                tentative.generation_des_chemins(o.complexite, tentative.obtenir_grille(), *source);
+                const auto r = solveur_pkg::resoudre(solveur_pkg::depuis_grille(*tentative.obtenir_grille()));
+                const int n = r.abandon ? 3 : r.nombre_solutions;
+                if (!meilleure || n < moins) meilleure = tentative, moins = n;
+                if (n == 1) break;
             }
+            e = *meilleure;
+            erreurs << "essais : " << std::min(essai, essais) << (moins == 1 ? "" : ", aucune grille à solution unique") << '\n';
+            if (moins != 1) code = 4;
+        } else {
+            e.generation_des_chemins(o.complexite, e.obtenir_grille(), *source);
         }
-        e.generation_des_chemins(o.complexite, grille, *source);
 
         pugi::xml_document document;
         const std::string texte = fichier_xml_pkg::imprimer(e.grille_libre_xml(document));
         if (o.sortie) fichier_xml_pkg::ecrire_fichier(*o.sortie, texte);
         else sortie << texte;
-        return 0;
+        return code;
     } catch (const refus& r) {
         erreurs << r.what() << '\n';
     } catch (const dessin::dessin_invalide& r) {
