@@ -62,7 +62,8 @@ solveur_pkg::probleme probleme_de(int cote, const std::vector<route>& chemins) {
 }
 
 bool unique(int cote, const std::vector<route>& chemins) {
-    const auto r = solveur_pkg::resoudre(probleme_de(cote, chemins), 2, std::chrono::milliseconds(200));
+    // Une preuve trop longue compte comme un refus ; la limite en nœuds garde le résultat reproductible.
+    const auto r = solveur_pkg::resoudre(probleme_de(cote, chemins), 2, std::chrono::hours(1), 200'000);
     return !r.abandon && r.nombre_solutions == 1;
 }
 

@@ -47,8 +47,8 @@ struct abandon_recherche {};
 
 class recherche {
 public:
-    recherche(const probleme& p, int maximum, std::chrono::steady_clock::duration limite)
-        : pb(p), t(p.taille), maximum(maximum), echeance(std::chrono::steady_clock::now() + limite) {
+    recherche(const probleme& p, int maximum, std::chrono::steady_clock::duration limite, long long noeuds_max)
+        : pb(p), t(p.taille), maximum(maximum), echeance(std::chrono::steady_clock::now() + limite), noeuds_max(noeuds_max) {
         libre.assign(static_cast<std::size_t>(t * t), 1);
         terminale_en.assign(static_cast<std::size_t>(t * t), -1);
         reliee.assign(p.terminales.size(), 0);
@@ -85,7 +85,8 @@ private:
     bool dedans(int x, int y) const { return x >= 1 && x <= t && y >= 1 && y <= t; }
 
     void surveiller() {
-        if ((++noeuds & 1023) == 0 && std::chrono::steady_clock::now() > echeance) throw abandon_recherche{};
+        if (++noeuds > noeuds_max) throw abandon_recherche{};
+        if ((noeuds & 1023) == 0 && std::chrono::steady_clock::now() > echeance) throw abandon_recherche{};
     }
 
     // Marches possibles de la terminale s, jusqu'à plafond ; chaque marche trouvée va à recevoir.
@@ -208,6 +209,7 @@ private:
     int t;
     int maximum;
     std::chrono::steady_clock::time_point echeance;
+    long long noeuds_max;
     std::vector<std::uint8_t> libre, sur_marche;
     std::vector<int> terminale_en;
     std::vector<std::uint8_t> reliee;
@@ -222,8 +224,8 @@ private:
 
 }  // namespace
 
-resultat resoudre(const probleme& p, int maximum, std::chrono::steady_clock::duration limite) {
-    return recherche(p, maximum, limite).executer();
+resultat resoudre(const probleme& p, int maximum, std::chrono::steady_clock::duration limite, long long noeuds_max) {
+    return recherche(p, maximum, limite, noeuds_max).executer();
 }
 
 }  // namespace solveur_pkg

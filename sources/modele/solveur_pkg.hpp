@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <limits>
 #include <vector>
 
 #include "case_simple_pkg.hpp"
@@ -32,8 +33,10 @@ struct resultat {
     long long noeuds = 0;  // nœuds de recherche visités
 };
 
-// Compte les solutions jusqu'à maximum, en abandonnant passé la limite de temps.
+// Compte les solutions jusqu'à maximum, en abandonnant passé la limite de temps ou le nombre de nœuds
+// donné (une limite en nœuds rend l'abandon indépendant de la vitesse de la machine).
 resultat resoudre(const probleme& p, int maximum = 2,
-                  std::chrono::steady_clock::duration limite = std::chrono::seconds(60));
+                  std::chrono::steady_clock::duration limite = std::chrono::seconds(60),
+                  long long noeuds_max = std::numeric_limits<long long>::max());
 
 }  // namespace solveur_pkg
