@@ -34,7 +34,9 @@ public:
     // Plus grande longueur, de 1 à longueur_chemin, qu'un joueur ne peut confondre avec une autre.
     int chemin_sans_conflit(int longueur_chemin, int x_depart, int y_depart);
     // Candidats de longueur_chemin cases, raccourcis à leur début sans ambiguïté puis réduits aux
-    // plus longs : le contenu final de liste_chemins, dans son ordre.
+    // plus longs : le contenu final de liste_chemins, dans son ordre. Un seul parcours fait ici
+    // elaguer_a_longueur, generer_liste_chemins, garder_chemins_uniques et
+    // conserver_chemins_uniques_de_plus_grande_taille_possible.
     std::vector<marche> candidats(int longueur_chemin, int x_depart, int y_depart);
 
     // Les tables, lisibles pour les essais.
