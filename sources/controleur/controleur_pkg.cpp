@@ -2,8 +2,11 @@
 #include "controleur_pkg.hpp"
 
 #include "controleur_menu_pkg.hpp"
+#include "credit_3d_pkg.hpp"
 #include "ecran_provisoire_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
+#include "option_son_3d_pkg.hpp"
+#include "page_aide_3d_pkg.hpp"
 
 namespace controleur_pkg {
 
@@ -13,11 +16,16 @@ bool termine = false;
 bool ecran_modifie = false;
 horloge_pkg::duree dernier_affichage{0};
 
-// Modes dont l'écran n'existe pas encore : une scène d'attente, une teinte par mode.
-void dessiner_ecran_provisoire(float r, float g, float b) {
-    static const auto ecran = std::make_shared<ecran_provisoire_pkg::ecran_provisoire>();
-    ecran->definir_teinte(r, g, b);
-    scene_pkg::afficher_scene(ecran);
+// Les modes sans contrôleur (campagne, grilles libres, éditeur) n'ont encore ni récepteur ni action
+// de sortie : leur écran d'attente se quitte par Échap, que le retour au menu du fond de la chaîne reçoit.
+void quitter_mode(etat_principal mode) {
+    switch (mode) {
+    case etat_principal::MENU: controleur_menu_pkg::desactiver(); break;
+    case etat_principal::AIDE: page_aide_3d_pkg::desactiver(); break;
+    case etat_principal::SON: option_son_3d_pkg::desactiver(); break;
+    case etat_principal::CREDITS: credit_3d_pkg::desactiver(); break;
+    default: break;
+    }
 }
 } // namespace
 
@@ -25,9 +33,7 @@ void modifier_etat(etat_principal nouveau) {
     if (nouveau == etat_base) {
         return;
     }
-    if (etat_base == etat_principal::MENU) {
-        controleur_menu_pkg::desactiver();
-    }
+    quitter_mode(etat_base);
     if (nouveau == etat_principal::MENU) {
         controleur_menu_pkg::activer();
     }
@@ -45,12 +51,12 @@ bool obtenir_modification() { return ecran_modifie; }
 void dessiner_mode_courant() {
     switch (etat_base) {
     case etat_principal::MENU: controleur_menu_pkg::menu(); break;
-    case etat_principal::JEU: dessiner_ecran_provisoire(0.2f, 0.5f, 0.9f); break;
-    case etat_principal::LIBRE: dessiner_ecran_provisoire(0.2f, 0.8f, 0.4f); break;
-    case etat_principal::AIDE: dessiner_ecran_provisoire(0.9f, 0.9f, 0.3f); break;
-    case etat_principal::SON: dessiner_ecran_provisoire(0.9f, 0.5f, 0.2f); break;
-    case etat_principal::CREDITS: dessiner_ecran_provisoire(0.7f, 0.3f, 0.9f); break;
-    case etat_principal::EDITEUR: dessiner_ecran_provisoire(0.9f, 0.3f, 0.4f); break;
+    case etat_principal::JEU: ecran_provisoire_pkg::afficher_mode("Campagne"); break;
+    case etat_principal::LIBRE: ecran_provisoire_pkg::afficher_mode("Grilles Libres"); break;
+    case etat_principal::AIDE: page_aide_3d_pkg::page_aide(); break;
+    case etat_principal::SON: option_son_3d_pkg::page_option(); break;
+    case etat_principal::CREDITS: credit_3d_pkg::page_credit(); break;
+    case etat_principal::EDITEUR: ecran_provisoire_pkg::afficher_mode("Editeur"); break;
     default: throw ETAT_INDEFINI("mode " + std::to_string(static_cast<int>(etat_base)) + " sans dessin");
     }
 }

@@ -1,53 +1,36 @@
-// Écran d'attente : une grille 5 × 5 dont les cases allumées dessinent un losange.
+// Écran d'attente : nom du mode en grand, consigne de sortie en dessous.
 #include "ecran_provisoire_pkg.hpp"
 
-#include <GL/gl.h>
+#include "piece_pkg.hpp"
+#include "scene_pkg.hpp"
 
-#include <cstdlib>
+#include <memory>
 
 namespace ecran_provisoire_pkg {
 
-namespace {
-constexpr int cote = 5;
-constexpr float pas = 0.5f;
-constexpr float marge = 0.04f;
-constexpr float profondeur = -5.0f;
-
-void carre(float x, float y, float demi_cote) {
-    glBegin(GL_QUADS);
-    glNormal3f(0.0f, 0.0f, 1.0f);
-    glVertex3f(x - demi_cote, y - demi_cote, 0.0f);
-    glVertex3f(x + demi_cote, y - demi_cote, 0.0f);
-    glVertex3f(x + demi_cote, y + demi_cote, 0.0f);
-    glVertex3f(x - demi_cote, y + demi_cote, 0.0f);
-    glEnd();
+ecran_provisoire::ecran_provisoire()
+    : nom_mode_(piece_pkg::creer_etiquette("", affichage_texte_pkg::blanc, 0.6f, {0.0f, 0.5f, 0.0f})) {
+    ajouter_sous_objet(piece_pkg::creer_etiquette(consigne, affichage_texte_pkg::jaune_pale, 0.25f,
+                                                  {0.0f, -0.5f, 0.0f}));
+    ajouter_sous_objet(nom_mode_);
 }
-} // namespace
 
-void ecran_provisoire::definir_teinte(float r, float g, float b) {
-    r_ = r;
-    g_ = g;
-    b_ = b;
-}
+void ecran_provisoire::definir_nom_mode(const std::string& nom) { nom_mode_->definir_texte(nom); }
 
 void ecran_provisoire::afficher() {
     preparer_affichage();
-    glTranslatef(0.0f, 0.0f, profondeur);
-    const float depart = -pas * (cote - 1) / 2.0f;
-    for (int i = 0; i < cote; ++i) {
-        for (int j = 0; j < cote; ++j) {
-            const bool allumee = std::abs(i - cote / 2) + std::abs(j - cote / 2) <= cote / 2;
-            if (allumee) {
-                glColor4f(r_, g_, b_, 1.0f);
-            } else {
-                glColor4f(r_ * 0.25f, g_ * 0.25f, b_ * 0.25f, 1.0f);
-            }
-            carre(depart + pas * static_cast<float>(i), depart + pas * static_cast<float>(j), pas / 2.0f - marge);
-        }
-    }
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     afficher_sous_objets();
     terminer_affichage();
+}
+
+void afficher_mode(const std::string& nom) {
+    static const auto ecran = [] {
+        auto e = std::make_shared<ecran_provisoire>();
+        e->positionner_objet3d({0.0f, 0.0f, -5.0f});
+        return e;
+    }();
+    ecran->definir_nom_mode(nom);
+    scene_pkg::afficher_scene(ecran);
 }
 
 } // namespace ecran_provisoire_pkg

@@ -1,5 +1,17 @@
 # Outils communs des tests de bout en bout : attendre la fenêtre, capturer, lire un pixel.
 
+echec() { echo "ÉCHEC : $*"; exit 1; }
+
+# Lance le jeu $1 dans la racine de données $2 et attend sa fenêtre. Pose pid, fenetre et captures
+# (répertoire jetable, avec la sortie du jeu dans sortie.txt) ; à la sortie du script, le jeu est arrêté.
+lancer_jeu() {
+    captures=$(mktemp -d)
+    (cd "$2" && exec "$1") > "$captures/sortie.txt" 2>&1 &
+    pid=$!
+    trap 'rm -rf "$captures"; kill "$pid" 2>/dev/null' EXIT
+    fenetre=$(attendre_fenetre "$pid") || echec "la fenêtre du jeu n'apparaît pas ($(cat "$captures/sortie.txt"))"
+}
+
 # Identifiant de la fenêtre du processus $1, attendue au plus 20 s.
 attendre_fenetre() {
     local pid=$1 id=""
@@ -40,3 +52,44 @@ attendre_fin() {
     done
     return 124
 }
+
+# Nombre de pixels du rectangle ($2, $3, largeur $4, hauteur $5) de la capture $1 qui vérifient
+# l'expression fx $6 (r, g, b de 0 à 1), par exemple "r>0.8&&g>0.8&&b>0.8".
+compter() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fx "$6 ? 1 : 0" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# Capture la fenêtre $1 dans le fichier $2 jusqu'à ce que la commande $3 réussisse sur la capture ; au plus 10 s.
+attendre_ecran() {
+    local fenetre=$1 fichier=$2 verifier=$3
+    for _ in $(seq 1 40); do
+        if import -window "$fenetre" "$fichier" 2>/dev/null && "$verifier" "$fichier"; then
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Écrans du jeu dans sa fenêtre 800 × 600, reconnus à quelques bandes de pixels.
+blanc="r>0.8&&g>0.8&&b>0.8"
+bleu_menu="b>0.65&&r<0.35&&g>0.25&&g<0.65"
+orange="r>0.9&&g<0.5&&b<0.2"
+jaune_pale="r>0.85&&g>0.85&&b<0.6"
+clair="r+g+b>1.5"
+# Le grand titre blanc « NOVELIA TESSALINE ».
+est_menu() { [ "$(compter "$1" 120 42 560 10 "$blanc")" -gt 300 ]; }
+# « Campagne » en bleu, la ligne du clavier au démarrage.
+campagne_en_bleu() { est_menu "$1" && [ "$(compter "$1" 200 110 400 70 "$bleu_menu")" -gt 500 ]; }
+# Les deux lignes orange de la règle.
+est_aide() { [ "$(compter "$1" 0 133 800 16 "$orange")" -gt 300 ]; }
+# Le titre « Options sons : ».
+est_options() { [ "$(compter "$1" 150 95 500 20 "$blanc")" -gt 1500 ] && ! est_aide "$1"; }
+# La première ligne des crédits, seule en haut de l'écran.
+est_credits() {
+    [ "$(compter "$1" 200 75 400 16 "$blanc")" -gt 800 ] && ! est_menu "$1" && ! est_aide "$1" && ! est_options "$1"
+}
+# La consigne jaune pâle « Échap : retour au menu » des modes encore sans écran.
+est_provisoire() { [ "$(compter "$1" 200 362 400 22 "$jaune_pale")" -gt 100 ] && ! est_menu "$1"; }
+# Étendue du libellé de la musique sur la page des options : « désactivée » est plus long qu'« activée ».
+largeur_libelle_musique() { compter "$1" 0 260 800 32 "$clair"; }

@@ -134,7 +134,7 @@ TEST(ModesDuJeu, RevenirAuModeCourantNeTouchePasAuxRecepteurs) {
     const auto avant = gestion_evenements_pkg::obtenir_chaine_recepteurs();
     controleur_pkg::modifier_etat(etat_principal::MENU);
     EXPECT_EQ(gestion_evenements_pkg::obtenir_chaine_recepteurs(), avant);
-    EXPECT_EQ(gestion_evenements_pkg::liste_recepteurs_pkg::taille_liste(avant), 2);
+    EXPECT_EQ(gestion_evenements_pkg::liste_recepteurs_pkg::taille_liste(avant), 3);
 }
 
 TEST(ModesDuJeu, UnModeSansDessinLeveEtatIndefini) {

@@ -1,4 +1,5 @@
 // Captures des pièces d'interface avec les vraies images du jeu, à regarder : une image PNG par pièce.
+#include "capture_ecran.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
@@ -18,25 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Image présentée, ligne du haut d'abord comme l'attend SDL ; vrai si au moins un pixel n'est pas noir.
-bool enregistrer_image(const fs::path& fichier) {
-    const int l = scene_pkg::obtenir_largeur();
-    const int h = scene_pkg::obtenir_hauteur();
-    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> image(
-        SDL_CreateRGBSurfaceWithFormat(0, l, h, 24, SDL_PIXELFORMAT_RGB24), &SDL_FreeSurface);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    bool dessine = false;
-    for (int y = 0; y < h; ++y) {
-        auto* rangee = static_cast<std::uint8_t*>(image->pixels) + y * image->pitch;
-        glReadPixels(0, h - 1 - y, l, 1, GL_RGB, GL_UNSIGNED_BYTE, rangee);
-        for (int i = 0; i < l * 3 && !dessine; ++i) {
-            dessine = rangee[i] != 0;
-        }
-    }
-    EXPECT_EQ(IMG_SavePNG(image.get(), fichier.string().c_str()), 0) << fichier;
-    return dessine;
-}
+using capture_ecran::enregistrer_image;
 
 TEST(CapturesPieces, ChaquePieceAvecLesImagesDuJeu) {
     const fs::path donnees = TESSALINE_DONNEES;

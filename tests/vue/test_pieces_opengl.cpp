@@ -7,6 +7,7 @@
 #include "gestion_evenements_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "pieces_de_test.hpp"
+#include "pixels_de_test.hpp"
 #include "racine_de_scene.hpp"
 #include "recepteur_souris_pkg.hpp"
 #include "scene_pkg.hpp"
@@ -22,18 +23,9 @@
 
 namespace {
 
-using donnees_temporaires::pixel;
+using namespace pixels_de_test;
 using pieces_de_test::colonne;
 using pieces_de_test::ligne;
-
-constexpr pixel rouge{255, 0, 0};
-constexpr pixel vert{0, 255, 0};
-constexpr pixel bleu{0, 0, 255};
-constexpr pixel jaune{255, 255, 0};
-constexpr pixel magenta{255, 0, 255};
-constexpr pixel cyan{0, 255, 255};
-constexpr pixel gris{128, 128, 128};
-constexpr pixel noir{0, 0, 0};
 
 // Une couleur franche par texture ; "dock" a sa moitié basse en jaune pour vérifier le sens de l'image.
 const std::map<std::string, pixel> couleurs_fixture{
@@ -50,15 +42,6 @@ pixel couleur_attendue(const std::string& texture) {
     return trouve == couleurs_fixture.end() ? gris : trouve->second;
 }
 
-// Un canal plein reste franc malgré l'éclairage (> 100) ; un canal vide reste sombre (< 60).
-bool ressemble(const pixel& lu, const pixel& attendu) {
-    auto canal = [](std::uint8_t l, std::uint8_t a) { return a == 255 ? l > 100 : l < 60; };
-    return canal(lu.r, attendu.r) && canal(lu.g, attendu.g) && canal(lu.b, attendu.b);
-}
-
-std::string texte(const pixel& p) {
-    return '(' + std::to_string(p.r) + ", " + std::to_string(p.g) + ", " + std::to_string(p.b) + ')';
-}
 
 struct PiecesOpenGL : testing::Test {
     // Créée d'abord : la fenêtre charge les textures de base depuis ce répertoire de travail.

@@ -1,0 +1,130 @@
+// Case de la grille à l'écran : texture selon l'état, liste d'affichage partagée, événements de la souris.
+#include "case_3d_pkg.hpp"
+
+#include "gestion_evenements_pkg.hpp"
+#include "gestionnaire_texture_pkg.hpp"
+#include "scene_pkg.hpp"
+
+#include <GL/gl.h>
+
+#include <stdexcept>
+
+namespace case_3d_pkg {
+
+namespace {
+// Liste d'affichage de la tuile et chargement des ressources de la scène pour lequel elle a été compilée :
+// un nouveau contexte OpenGL recharge ces ressources et ne connaît plus l'ancienne liste.
+GLuint display_list = 0;
+int chargement_de_la_liste = -1;
+
+// Par coin : normale penchée vers l'extérieur (la tuile paraît bombée sous la lumière), texture, sommet.
+void tracer_quad(bool avec_normales) {
+    struct coin {
+        float x, y, s, t;
+    };
+    constexpr coin coins[] = {{-1, -1, 0, 1}, {1, -1, 1, 1}, {1, 1, 1, 0}, {-1, 1, 0, 0}};
+    glBegin(GL_QUADS);
+    for (const coin& c : coins) {
+        if (avec_normales) {
+            glNormal3f(c.x, c.y, 1.0f);
+        }
+        glTexCoord2f(c.s, c.t);
+        glVertex3f(c.x, c.y, 0.0f);
+    }
+    glEnd();
+}
+
+void lier(const std::string& nom) {
+    gestionnaire_texture_pkg::appliquer_textures(gestionnaire_texture_pkg::obtenir_textures(), nom);
+}
+
+// Le quadrilatère de la tuile (−1 .. 1 dans son repère), compilé une fois par contexte OpenGL.
+void dessiner_quad_tuile() {
+    const int chargement = scene_pkg::obtenir_nombre_rechargements();
+    if (display_list != 0 && chargement == chargement_de_la_liste) {
+        glCallList(display_list);
+        return;
+    }
+    display_list = glGenLists(1);
+    chargement_de_la_liste = chargement;
+    glNewList(display_list, GL_COMPILE_AND_EXECUTE);
+    tracer_quad(true);
+    glEndList();
+}
+} // namespace
+
+void case_affichable::initialiser(const case_simple_pkg::classe_case& case_modele, int) {
+    if (!case_modele) {
+        throw std::invalid_argument("case_3d : aucune case du modèle à montrer");
+    }
+    objet_3d_recepteur::initialiser();
+    case_affichee_ = case_modele;
+    est_initialise_ = true;
+}
+
+const std::string& case_affichable::texture_courante() const {
+    if (!case_affichee_ || !case_affichee_->est_occupe()) {
+        return texture_libre_;
+    }
+    return fini_ ? texture_fini_ : texture_occupee_;
+}
+
+void case_affichable::afficher() {
+    if (!est_initialise_) {
+        throw ERREUR_CASE_NON_INITIALISEE();
+    }
+    preparer_affichage();
+    dessiner_case();
+    dessiner_contenu();
+    dessiner_aide();
+    terminer_affichage();
+}
+
+void case_affichable::tracer_tuile() {
+    preparer_affichage();
+    dessiner_quad_tuile();
+    terminer_affichage();
+}
+
+void case_affichable::afficher_dessus() {
+    preparer_affichage();
+    dessiner_contenu();
+    dessiner_aide();
+    terminer_affichage();
+}
+
+void case_affichable::dessiner_case() {
+    lier(texture_courante());
+    dessiner_quad_tuile();
+}
+
+void case_affichable::dessiner_aide() {
+    if (!aide_) {
+        return;
+    }
+    lier("recherche");
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    tracer_quad(false);
+}
+
+void case_affichable::sourisappuie(const evenement_pkg::evenement&) {
+    gestion_evenements_pkg::emettre_evenement_nomme(action_appuie);
+}
+
+void case_affichable::sourisrelache(const evenement_pkg::evenement& evenement) {
+    if (evenement.bouton == evenement_pkg::boutons::DROIT) {
+        gestion_evenements_pkg::emettre_evenement_nomme(action_effacer);
+    } else if (evenement.bouton == evenement_pkg::boutons::GAUCHE) {
+        gestion_evenements_pkg::emettre_evenement_nomme(action_valider);
+    }
+}
+
+void case_affichable::sourisentre(const evenement_pkg::evenement& evenement) {
+    if (!est_initialise_) {
+        return;  // sans case, pas de coordonnées à envoyer
+    }
+    const std::string& action = evenement.bouton == masque_gauche_seul ? action_glisser : action_deplacer;
+    gestion_evenements_pkg::emettre_evenement_nomme(action, case_affichee_->obtenir_coordonnees());
+}
+
+} // namespace case_3d_pkg

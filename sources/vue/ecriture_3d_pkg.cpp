@@ -1,0 +1,69 @@
+// Saisie de texte.
+#include "ecriture_3d_pkg.hpp"
+
+namespace ecriture_3d_pkg {
+
+namespace {
+using bouton_ecriture_pkg::bouton_ecriture;
+using bouton_ecriture_pkg::t_bouton_ecriture;
+
+constexpr float echelle_boutons = 1.4f;
+
+std::shared_ptr<bouton_ecriture> creer_bouton(t_bouton_ecriture le_type, const objet_3d_pkg::coordonnee_3d& position) {
+    auto bouton = std::make_shared<bouton_ecriture>(le_type);
+    bouton->initialiser();
+    bouton->positionner_objet3d(position);
+    bouton->definir_echelle(echelle_boutons);
+    return bouton;
+}
+} // namespace
+
+ecriture_affichable::ecriture_affichable(recepteur_souris_pkg::source_selection& selection)
+    : le_recepteur_souris_(selection), le_recepteur_(*this), le_recepteur_clavier_(*this) {}
+
+void ecriture_affichable::initialiser() {
+    if (est_initialise_) {
+        return;
+    }
+    // Le champ montre un blanc tant que rien n'est tapé ; le texte saisi, lui, reste vide.
+    affich_ = std::make_shared<objet_texte_pkg::texte_affichable>(" ");
+    affich_->definir_echelle(0.5f);
+    b_ok_ = creer_bouton(t_bouton_ecriture::VALIDER, {4.0f, -1.5f, 0.0f});
+    b_precedent_ = creer_bouton(t_bouton_ecriture::PRECEDENT, {0.0f, -1.5f, 0.0f});
+    est_initialise_ = true;
+}
+
+void ecriture_affichable::activer() {
+    le_recepteur_souris_.definir_objet_racine(poignee_sans_possession(*this));
+    recepteurs_.activer();
+}
+
+void ecriture_affichable::desactiver() { recepteurs_.desactiver(); }
+
+void ecriture_affichable::definir_texte(const std::string& texte) {
+    texte_ = texte;
+    if (affich_) {
+        affich_->definir_texte(texte_);
+    }
+}
+
+void ecriture_affichable::mettre_a_jour(char c) {
+    definir_texte(texte_ + c);
+    if (affich_) {
+        affich_->mettre_a_jour();
+    }
+}
+
+// Une saisie pas encore construite n'a rien à montrer.
+void ecriture_affichable::afficher() {
+    if (!est_initialise_) {
+        return;
+    }
+    preparer_affichage();
+    affich_->afficher();
+    b_ok_->afficher();
+    b_precedent_->afficher();
+    terminer_affichage();
+}
+
+} // namespace ecriture_3d_pkg

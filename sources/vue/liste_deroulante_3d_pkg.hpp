@@ -1,0 +1,77 @@
+// Liste déroulante : les noms d'un répertoire sur cinq lignes, le nom courant au milieu, flèches et validation.
+#pragma once
+
+#include "bouton_liste_deroulante_pkg.hpp"
+#include "groupe_recepteurs_pkg.hpp"
+#include "listes_pkg.hpp"
+#include "objet_3d_pkg.hpp"
+#include "objet_texte_pkg.hpp"
+#include "recepteurs_liste_deroulante_pkg.hpp"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace liste_deroulante_3d_pkg {
+
+using liste_comptes = listes_pkg<std::string>;
+using recepteur_liste = recepteurs_liste_deroulante_pkg::recepteur_liste;
+using recepteur_clavier_liste = recepteurs_liste_deroulante_pkg::recepteur_clavier_liste;
+
+inline const std::string action_valider = "valider_choix_liste";
+inline const std::string action_annuler = "annuler_choix_liste";
+
+// Noms des entrées du répertoire qui ne commencent pas par ".", dans l'ordre où il les donne.
+// Un répertoire illisible est signalé sur la sortie standard et donne une liste vide.
+liste_comptes::liste lire_repertoire(const std::string& nomdoss);
+
+inline constexpr int nombre_lignes = 5;
+
+class liste_affichable : public objet_3d_pkg::objet_affichable {
+public:
+    liste_affichable();
+    liste_affichable(const liste_affichable&) = delete;
+    liste_affichable& operator=(const liste_affichable&) = delete;
+
+    // Une seule fois : lit le répertoire, crée les lignes et les boutons.
+    void initialiser(const std::string& nomdoss);
+
+    virtual void changer_cour(int pos) { afficheur_ = pos; }
+    virtual int obtenir_cour() const { return afficheur_; }
+    virtual int nombre_donnees() const { return liste_comptes::taille_liste(les_donnees_); }
+    // Le nom courant ; la liste ne doit pas être vide.
+    virtual std::string obtenir_nom_courant() const;
+    // Relit le répertoire ; revient au premier nom s'il en trouve.
+    virtual void mettre_a_jour_liste(const std::string& nomdoss);
+    // Vrai si un nom est exactement celui-ci (casse comprise).
+    virtual bool chercher_compte(const std::string& nom) const;
+    // Recopie dans les cinq lignes les noms autour du courant ; une fois par image.
+    virtual void mettre_a_jour();
+    // Met ses récepteurs en tête de chaîne (celui des événements nommés d'abord consulté) ou les retire.
+    virtual void activer();
+    virtual void desactiver();
+    void afficher() override;
+
+    void monter_liste();
+    void descendre_liste();
+
+    bool est_initialise() const { return est_initialise_; }
+    bool est_actif() const { return recepteurs_.est_actif(); }
+    // Ligne 1 à 5, de haut en bas ; nulle avant initialiser.
+    objet_texte_pkg::classe_texte_affichable obtenir_ligne(int k) const;
+    std::shared_ptr<bouton_liste_deroulante_pkg::bouton_deroulant>
+    obtenir_bouton(bouton_liste_deroulante_pkg::t_bouton_deroulant le_type) const;
+
+private:
+    bool est_initialise_ = false;
+    liste_comptes::liste les_donnees_ = liste_comptes::liste_vide();
+    int afficheur_ = 1;
+    std::array<objet_texte_pkg::classe_texte_affichable, nombre_lignes> lignes_;
+    // Dans l'ordre de dessin : haut, bas, valider, retour.
+    std::array<std::shared_ptr<bouton_liste_deroulante_pkg::bouton_deroulant>, 4> boutons_;
+    recepteur_liste le_recepteur_;
+    recepteur_clavier_liste le_recepteur_clavier_;
+    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_{&le_recepteur_, &le_recepteur_clavier_};
+};
+
+} // namespace liste_deroulante_3d_pkg

@@ -1,0 +1,182 @@
+// Écran des comptes.
+#include "session_3d_pkg.hpp"
+
+#include "os_fichiers.hpp"
+
+#include <cassert>
+
+namespace session_3d_pkg {
+
+namespace {
+constexpr float profondeur = -10.0f;
+
+struct action {
+    const char* texte;
+    const char* nom_action;
+    float y;
+};
+constexpr std::array<action, nombre_actions> actions{{
+    {"Nouveau Compte", "nouveau", 1.5f},
+    {"Charger Compte", "charger", 0.0f},
+    {"Supprimer Compte", "supprimer", -1.5f},
+    {"Revenir au menu", "menu", -3.0f},
+}};
+
+objet_texte_pkg::classe_texte_affichable creer_texte(const std::string& texte, float x, float y, float echelle,
+                                                     const affichage_texte_pkg::couleur_texte& couleur =
+                                                         affichage_texte_pkg::blanc) {
+    auto t = std::make_shared<objet_texte_pkg::texte_affichable>(texte, couleur);
+    t->positionner_objet3d({x, y, profondeur});
+    t->definir_echelle(echelle);
+    t->mettre_a_jour();
+    return t;
+}
+} // namespace
+
+session_affichable::session_affichable(recepteur_pkg::classe_recepteur le_recepteur,
+                                       recepteur_pkg::classe_recepteur le_recepteur_clavier,
+                                       recepteur_souris_pkg::source_selection& selection)
+    : le_recepteur_clavier_(le_recepteur_clavier), le_recepteur_souris_(selection), le_recepteur_(le_recepteur),
+      selection_(selection) {
+    assert(le_recepteur_ != nullptr && le_recepteur_clavier_ != nullptr &&
+           "l'écran des comptes a besoin des récepteurs du contrôleur");
+}
+
+void session_affichable::initialiser() {
+    if (est_initialise_) {
+        return;
+    }
+    // Le dernier ajouté est le premier sous-objet : « Compte : » en 1, le titre en 8.
+    titre_ = creer_texte("Choississez une action : ", 0.0f, 3.0f, 0.8f);
+    ajouter_sous_objet(titre_);
+    for (std::size_t i = 0; i < entrees_.size(); ++i) {
+        auto& entree = entrees_[i];
+        entree = std::make_shared<bouton_menu_pkg::bouton_menu>();
+        entree->initialiser(actions[i].texte, actions[i].nom_action);
+        entree->positionner_objet3d({0.0f, actions[i].y, profondeur});
+        entree->definir_echelle(0.6f);
+        ajouter_sous_objet(entree);
+    }
+    invite_ = creer_texte("Entrez un nom de compte :", 0.0f, 3.0f, 0.8f);
+    erreur_ = creer_texte("COMPTE EXISTANT / CHAMPS VIDE", 0.0f, 1.5f, 0.6f, affichage_texte_pkg::rouge);
+    etiquette_compte_ = creer_texte("Compte : ", -3.5f, -1.5f, 0.6f);
+    ajouter_sous_objet(invite_);
+    ajouter_sous_objet(erreur_);
+    ajouter_sous_objet(etiquette_compte_);
+    obtenir_entree(num_ligne_)->selection_clavier();
+
+    la_liste_ = std::make_shared<liste_deroulante_3d_pkg::liste_affichable>();
+    la_liste_->initialiser(os::fichiers::repertoire_sessions());
+    champ_texte_ = std::make_shared<ecriture_3d_pkg::ecriture_affichable>(selection_);
+    champ_texte_->initialiser();
+    champ_texte_->positionner_objet3d({-2.0f, -1.5f, profondeur});
+    est_initialise_ = true;
+}
+
+void session_affichable::activer() {
+    initialiser();
+    le_recepteur_souris_.definir_objet_racine(ecriture_3d_pkg::poignee_sans_possession(*this));
+    recepteurs_ecran_.activer();
+    if (etat_ == etat_session::CHOIX) {
+        activer_clavier();
+    }
+}
+
+void session_affichable::desactiver() { recepteurs_ecran_.desactiver(); }
+
+void session_affichable::activer_clavier() { recepteur_clavier_.activer(); }
+
+void session_affichable::desactiver_clavier() { recepteur_clavier_.desactiver(); }
+
+void session_affichable::changer_etat(etat_session e) {
+    initialiser();
+    if (e == etat_) {
+        return;
+    }
+    etat_ = e;
+    switch (e) {
+    case etat_session::CHOIX:
+        champ_texte_->desactiver();
+        la_liste_->desactiver();
+        activer_clavier();
+        break;
+    case etat_session::NOUVEAU:
+        la_liste_->desactiver();
+        desactiver();
+        desactiver_clavier();
+        champ_texte_->activer();
+        break;
+    case etat_session::CHARGER:
+    case etat_session::SUPPRIMER:
+        champ_texte_->desactiver();
+        desactiver_clavier();
+        la_liste_->activer();
+        break;
+    }
+}
+
+void session_affichable::mettre_a_jour_liste() {
+    if (!est_initialise_) {
+        return;  // la construction lira la liste
+    }
+    la_liste_->mettre_a_jour_liste(os::fichiers::repertoire_sessions());
+}
+
+void session_affichable::mettre_a_jour() {
+    if (!est_initialise_) {
+        return;
+    }
+    gerer_conflit_controleur();
+    la_liste_->mettre_a_jour();
+}
+
+void session_affichable::modifier_ligne_courante(int ligne) {
+    obtenir_entree(num_ligne_)->deselection_clavier();
+    num_ligne_ = ligne;
+    obtenir_entree(num_ligne_)->selection_clavier();
+}
+
+// La ligne du clavier suit la souris : la première autre entrée allumée par le pointeur la remplace.
+void session_affichable::gerer_conflit_controleur() {
+    if (!est_initialise_) {
+        return;
+    }
+    for (int ligne = 1; ligne <= nombre_actions; ++ligne) {
+        if (ligne != num_ligne_ && obtenir_entree(ligne)->est_surbrillant()) {
+            modifier_ligne_courante(ligne);
+            return;
+        }
+    }
+}
+
+void session_affichable::afficher() {
+    if (!est_initialise_) {
+        return;
+    }
+    preparer_affichage();
+    switch (etat_) {
+    case etat_session::CHOIX:
+        titre_->afficher();
+        for (const auto& entree : entrees_) {
+            entree->afficher();
+        }
+        break;
+    case etat_session::NOUVEAU:
+        invite_->afficher();
+        etiquette_compte_->afficher();
+        if (mess_erreur_) {
+            erreur_->afficher();
+        }
+        champ_texte_->afficher();
+        break;
+    case etat_session::CHARGER:
+    case etat_session::SUPPRIMER: la_liste_->afficher(); break;
+    }
+    terminer_affichage();
+}
+
+bouton_menu_pkg::classe_bouton_menu session_affichable::obtenir_entree(int ligne) const {
+    return entrees_.at(static_cast<std::size_t>(ligne - 1));
+}
+
+} // namespace session_3d_pkg

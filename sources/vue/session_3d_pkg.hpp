@@ -1,0 +1,86 @@
+// Écran des comptes, avant la campagne : quatre actions, le nom d'un nouveau compte, la liste des comptes.
+#pragma once
+
+#include "bouton_menu_pkg.hpp"
+#include "ecriture_3d_pkg.hpp"
+#include "groupe_recepteurs_pkg.hpp"
+#include "liste_deroulante_3d_pkg.hpp"
+#include "objet_3d_pkg.hpp"
+#include "objet_texte_pkg.hpp"
+#include "recepteur_pkg.hpp"
+#include "recepteur_souris_pkg.hpp"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace session_3d_pkg {
+
+enum class etat_session : std::uint8_t { CHOIX = 0, NOUVEAU = 1, CHARGER = 2, SUPPRIMER = 3 };
+
+inline constexpr int nombre_actions = 4;
+
+class session_affichable : public objet_3d_pkg::objet_affichable {
+public:
+    // le_recepteur et le_recepteur_clavier : ceux du contrôleur des comptes, qui décide de ce que font
+    // les entrées et les touches ; l'écran ne fait que les mettre dans la chaîne ou les en retirer.
+    session_affichable(recepteur_pkg::classe_recepteur le_recepteur,
+                       recepteur_pkg::classe_recepteur le_recepteur_clavier,
+                       recepteur_souris_pkg::source_selection& selection = recepteur_souris_pkg::selection_scene());
+    session_affichable(const session_affichable&) = delete;
+    session_affichable& operator=(const session_affichable&) = delete;
+
+    virtual std::shared_ptr<liste_deroulante_3d_pkg::liste_affichable> obtenir_la_liste() const { return la_liste_; }
+    virtual std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> obtenir_ecriture() const { return champ_texte_; }
+    virtual bool mess_erreur_etat() const { return mess_erreur_; }
+    virtual void modifier_mess_erreur(bool b) { mess_erreur_ = b; }
+    // Relit les comptes, après une création ou une suppression.
+    virtual void mettre_a_jour_liste();
+    // Une fois par image : la ligne du clavier suit la souris, puis la liste se redessine.
+    virtual void mettre_a_jour();
+    // Une seule fois : textes, entrées, liste des comptes et saisie du nom.
+    virtual void initialiser();
+    virtual etat_session obtenir_etat_session() const { return etat_; }
+    // Ouvre ou ferme la saisie, la liste et le clavier de l'écran selon le nouvel état.
+    virtual void changer_etat(etat_session e);
+    // Ligne 1 à 4 depuis le haut : l'entrée que le clavier désigne.
+    virtual void modifier_ligne_courante(int ligne);
+    virtual void gerer_conflit_controleur();
+    virtual int obtenir_ligne_courante() const { return num_ligne_; }
+    virtual void activer_clavier();
+    virtual void desactiver_clavier();
+    virtual void desactiver();
+    void afficher() override;
+
+    // Construit l'écran au besoin ; met le récepteur des événements nommés et la souris en tête de chaîne,
+    // et le clavier aussi quand les quatre actions sont montrées.
+    void activer();
+
+    bool est_initialise() const { return est_initialise_; }
+    bool est_actif() const { return recepteurs_ecran_.est_actif(); }
+    bool clavier_est_actif() const { return recepteur_clavier_.est_actif(); }
+    // Entrée de la ligne 1 à 4.
+    bouton_menu_pkg::classe_bouton_menu obtenir_entree(int ligne) const;
+
+private:
+    bool est_initialise_ = false;
+    std::shared_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_;
+    etat_session etat_ = etat_session::CHOIX;
+    bool mess_erreur_ = false;
+    std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> champ_texte_;
+    int num_ligne_ = 1;
+    recepteur_pkg::classe_recepteur le_recepteur_clavier_;
+    recepteur_souris_pkg::recepteur_souris le_recepteur_souris_;
+    recepteur_pkg::classe_recepteur le_recepteur_;
+    recepteur_souris_pkg::source_selection& selection_;
+    groupe_recepteurs_pkg::groupe_recepteurs recepteur_clavier_{le_recepteur_clavier_};
+    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_ecran_{&le_recepteur_souris_, le_recepteur_};
+
+    objet_texte_pkg::classe_texte_affichable titre_;
+    std::array<bouton_menu_pkg::classe_bouton_menu, nombre_actions> entrees_;
+    objet_texte_pkg::classe_texte_affichable invite_;
+    objet_texte_pkg::classe_texte_affichable erreur_;
+    objet_texte_pkg::classe_texte_affichable etiquette_compte_;
+};
+
+} // namespace session_3d_pkg

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Bout en bout : le menu principal au clavier et à la souris ouvre chaque page, Échap et la plaque « menu »
+# y ramènent, les options basculent la musique, Échap sur le menu termine le programme.
+# usage : menu.sh JEU REPERTOIRE_DONNEES
+set -u
+jeu=$1 donnees=$2
+. "$(dirname "$0")/outils_test.sh"
+lancer_jeu "$jeu" "$donnees"
+attendre_ecran "$fenetre" "$captures/menu.png" est_menu || echec "le menu n'est pas dessiné"
+
+touches() { xdotool key --window "$fenetre" "$@"; }
+cliquer() { xdotool mousemove --window "$fenetre" "$1" "$2" click 1; }
+# Attend l'écran $1 ; $2 dit ce qui a été fait pour y arriver.
+voir() { attendre_ecran "$fenetre" "$captures/$1.png" "est_$1" || echec "$2 : l'écran $1 n'apparaît pas"; }
+
+# Clavier : Bas, Haut, Bas puis Entrée ouvrent la deuxième entrée, les grilles libres (écran d'attente).
+touches Down Up Down Return
+voir provisoire "Bas, Haut, Bas, Entrée"
+touches Escape
+voir menu "Échap sur l'écran d'attente"
+
+# Souris : « Aide » (ligne 4), puis la plaque « menu ».
+cliquer 400 334
+voir aide "clic sur Aide"
+cliquer 110 568
+voir menu "clic sur la plaque menu de l'aide"
+
+# « Options musique » (ligne 5) : Entrée sur la musique allonge son libellé (« désactivée »).
+cliquer 400 397
+voir options "clic sur Options musique"
+avant=$(largeur_libelle_musique "$captures/options.png")
+xdotool mousemove --window "$fenetre" 400 590
+touches Return
+libelle_allonge() { est_options "$1" && [ "$(largeur_libelle_musique "$1")" -gt $((avant + 100)) ]; }
+attendre_ecran "$fenetre" "$captures/musique.png" libelle_allonge \
+    || echec "le libellé de la musique ne change pas ($avant puis $(largeur_libelle_musique "$captures/musique.png"))"
+touches Escape
+voir menu "Échap sur les options"
+
+# « Credits » (ligne 6), puis Échap.
+cliquer 400 459
+voir credits "clic sur Credits"
+touches Escape
+voir menu "Échap sur les crédits"
+
+# Échap sur le menu termine le programme normalement.
+touches Escape
+attendre_fin "$pid" 50
+code=$?
+[ "$code" -eq 0 ] || echec "Échap sur le menu : code $code ($(cat "$captures/sortie.txt"))"
+echo "menu, pages, options et sortie : ok"

@@ -1,0 +1,140 @@
+// Outils des tests de widgets : événements synthétiques, événements nommés émis, chaîne des récepteurs, répertoire jetable.
+#pragma once
+
+#include "gestion_evenements_pkg.hpp"
+#include "recepteur_souris_pkg.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace evenements_de_test {
+
+inline evenement_pkg::evenement touche(std::int32_t symbole, bool majuscule = false) {
+    evenement_pkg::evenement e;
+    e.type = evenement_pkg::TOUCHE_APPUYEE;
+    e.touche = symbole;
+    e.majuscule = majuscule;
+    return e;
+}
+
+inline evenement_pkg::evenement nomme(const std::string& nom) {
+    return gestion_evenements_pkg::obtenir_evenement_nomme(nom);
+}
+
+// Offre l'événement à la chaîne ; vrai si un récepteur l'a consommé (il ne va pas jusqu'au témoin du fond).
+class chaine_de_test {
+public:
+    chaine_de_test() {
+        gestion_evenements_pkg::definir_file(file_);
+        gestion_evenements_pkg::empiler_recepteur(&fond_);
+    }
+    ~chaine_de_test() { gestion_evenements_pkg::supprimer_recepteur(&fond_); }
+    chaine_de_test(const chaine_de_test&) = delete;
+    chaine_de_test& operator=(const chaine_de_test&) = delete;
+
+    bool offrir(evenement_pkg::evenement e) {
+        fond_.atteint = false;
+        gestion_evenements_pkg::traiter_evenement(e);
+        return !fond_.atteint;
+    }
+
+    // Événements nommés émis depuis le dernier appel : nom et texte porté ("" sans texte).
+    std::vector<std::pair<std::string, std::string>> emis() {
+        std::vector<std::pair<std::string, std::string>> v;
+        while (auto e = file_.scruter()) {
+            v.push_back(decrire(*e));
+        }
+        return v;
+    }
+
+    // Offre à la chaîne chaque événement en attente, y compris ceux émis pendant ce temps ;
+    // rend les événements nommés ainsi passés, dans leur ordre.
+    std::vector<std::pair<std::string, std::string>> distribuer() {
+        std::vector<std::pair<std::string, std::string>> v;
+        while (auto e = file_.scruter()) {
+            v.push_back(decrire(*e));
+            gestion_evenements_pkg::traiter_evenement(*e);
+        }
+        return v;
+    }
+
+    // Récepteurs présents, du premier consulté au dernier, sans le témoin du fond.
+    static std::vector<recepteur_pkg::classe_recepteur> recepteurs() {
+        using l = gestion_evenements_pkg::liste_recepteurs_pkg;
+        std::vector<recepteur_pkg::classe_recepteur> v;
+        for (auto c = gestion_evenements_pkg::obtenir_chaine_recepteurs(); !l::est_vide(c); c = l::get_suiv(c)) {
+            v.push_back(l::get_elem(c));
+        }
+        v.pop_back();
+        return v;
+    }
+
+private:
+    static std::pair<std::string, std::string> decrire(const evenement_pkg::evenement& e) {
+        const auto* texte = std::get_if<std::string>(&e.donnee);
+        return {e.nom, texte ? *texte : std::string("(rien)")};
+    }
+
+    struct temoin : recepteur_pkg::recepteur {
+        bool atteint = false;
+        bool accepter(evenement_pkg::evenement&) override {
+            atteint = true;
+            return true;
+        }
+    };
+    temoin fond_;
+    file_evenements_pkg::file_memoire file_;
+};
+
+// Récepteur d'un contrôleur qui n'est pas le sujet du test : il laisse tout passer.
+struct recepteur_muet : recepteur_pkg::recepteur {
+    bool accepter(evenement_pkg::evenement&) override { return false; }
+};
+
+// Aucune passe de sélection dans ces tests : la souris ne touche rien.
+class sans_selection : public recepteur_souris_pkg::source_selection {
+public:
+    bool picking_a_mettre_a_jour() const override { return false; }
+    void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable&, int, int) override {}
+    std::uint32_t obtenir_identifiant_hit() const override { return 0; }
+};
+
+// Répertoire vide créé pour le test et effacé après lui.
+class repertoire_jetable {
+public:
+    repertoire_jetable()
+        : chemin_(std::filesystem::temp_directory_path() /
+                  ("tessaline_widgets_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                   "_" + std::to_string(::getpid()))) {
+        std::filesystem::remove_all(chemin_);
+        std::filesystem::create_directories(chemin_);
+    }
+    ~repertoire_jetable() {
+        std::error_code ignore;
+        std::filesystem::remove_all(chemin_, ignore);
+    }
+    repertoire_jetable(const repertoire_jetable&) = delete;
+    repertoire_jetable& operator=(const repertoire_jetable&) = delete;
+
+    const std::filesystem::path& chemin() const { return chemin_; }
+    // Chemin avec "/" final, comme ceux que donne os::fichiers.
+    std::string nom() const { return chemin_.string() + "/"; }
+    void creer(const std::string& entree, bool repertoire = true) const {
+        if (repertoire) {
+            std::filesystem::create_directories(chemin_ / entree);
+        } else {
+            std::ofstream(chemin_ / entree) << "x";
+        }
+    }
+
+private:
+    std::filesystem::path chemin_;
+};
+
+} // namespace evenements_de_test

@@ -1,0 +1,232 @@
+// Menu principal et pages d'aide, d'options et de crédits dans une vraie fenêtre, avec les données du jeu :
+// pixels du dessin, souris par la vraie sélection OpenGL, musique sur le pilote audio factice.
+#include "controleur_menu_pkg.hpp"
+#include "controleur_pkg.hpp"
+#include "credit_3d_pkg.hpp"
+#include "fenetre_sdl_pkg.hpp"
+#include "file_evenements_sdl_pkg.hpp"
+#include "gestion_evenements_pkg.hpp"
+#include "musique_pkg.hpp"
+#include "option_son_3d_pkg.hpp"
+#include "page_aide_3d_pkg.hpp"
+#include "scene_pkg.hpp"
+
+#include <GL/gl.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+namespace fs = std::filesystem;
+using controleur_pkg::etat_principal;
+using evenement_pkg::evenement;
+namespace touches = evenement_pkg::touches;
+
+struct rgb {
+    int r, g, b;
+};
+
+// Rangées de la fenêtre 800 × 600 où tombent le titre et les entrées (menu à z = -15, 48 pixels par unité).
+constexpr int rangee_titre = 59;
+constexpr std::array<int, 8> rangee_entree{0, 146, 208, 271, 334, 397, 459, 517};
+// Entrées de la page des options (z = -15) et plaque « menu » (z = -10).
+constexpr int rangee_musique = 276;
+constexpr int rangee_bruitage = 421;
+constexpr int plaque_x = 110;
+constexpr int plaque_y = 568;
+
+bool bleu_menu(const rgb& p) { return p.b > 170 && p.r < 90 && p.g > 60 && p.g < 170; }
+bool blanc(const rgb& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
+
+struct PagesMenu : testing::Test {
+    // Les images, la police et les sons du jeu, construits dans sa racine de données.
+    fs::path precedent = fs::current_path();
+    bool dans_les_donnees = [] {
+        fs::current_path(TESSALINE_DONNEES);
+        return true;
+    }();
+    file_evenements_sdl_pkg::file_evenements_sdl file_fenetre;
+    fenetre_sdl_pkg::fenetre_sdl fenetre{file_fenetre};
+    file_evenements_pkg::file_memoire evenements;
+    controleur_menu_pkg::recepteur_retour_menu retour;
+
+    // Comme au démarrage du jeu.
+    void SetUp() override {
+        scene_pkg::initialiser_fenetre(fenetre);
+        gestion_evenements_pkg::definir_file(evenements);
+        gestion_evenements_pkg::empiler_recepteur(&retour);
+        controleur_menu_pkg::activer();
+        dessiner();
+    }
+
+    void TearDown() override { fs::current_path(precedent); }
+
+    void dessiner() {
+        controleur_pkg::dessiner_mode_courant();
+        glReadBuffer(GL_BACK);
+    }
+
+    // Comme la boucle principale : l'événement, puis les événements nommés qu'il a fait naître.
+    void traiter(evenement e) {
+        gestion_evenements_pkg::traiter_evenement(e);
+        while (auto suivant = evenements.scruter()) {
+            gestion_evenements_pkg::traiter_evenement(*suivant);
+        }
+    }
+
+    void touche(std::int32_t symbole) {
+        evenement e;
+        e.type = evenement_pkg::TOUCHE_APPUYEE;
+        e.touche = symbole;
+        traiter(e);
+    }
+
+    void souris(std::uint8_t type, int x, int y) {
+        evenement e;
+        e.type = type;
+        e.bouton = evenement_pkg::boutons::GAUCHE;
+        e.x = static_cast<std::uint16_t>(x);
+        e.y = static_cast<std::uint16_t>(y);
+        traiter(e);
+    }
+
+    // Le pointeur arrive sur (x, y) et y relâche le bouton ; une image est dessinée avant chaque événement.
+    void cliquer(int x, int y) {
+        dessiner();
+        souris(evenement_pkg::SOURIS_BOUGE, x, y);
+        dessiner();
+        souris(evenement_pkg::SOURIS_RELACHE, x, y);
+    }
+
+    rgb lire(int x, int y) const {
+        std::array<GLubyte, 4> p{};
+        glReadPixels(x, scene_pkg::obtenir_hauteur() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+        return {p[0], p[1], p[2]};
+    }
+
+    // Pixels de la bande de hauteur 2 × demi autour de la rangée y, au centre de la fenêtre, qui satisfont c.
+    int compter(int y, int demi, const std::function<bool(const rgb&)>& c) const {
+        int n = 0;
+        for (int j = y - demi; j <= y + demi; ++j) {
+            for (int x = 200; x < 600; x += 2) {
+                n += c(lire(x, j)) ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+    std::string libelle(int ligne) const {
+        return option_son_3d_pkg::obtenir_page()->obtenir_entree(ligne)->obtenir_texte()->obtenir_texte();
+    }
+};
+
+TEST_F(PagesMenu, LeMenuMontreSonTitreEtCampagneEnBleuPuisSuitLaSouris) {
+    EXPECT_GT(compter(rangee_titre, 20, blanc), 300);
+    EXPECT_GT(compter(rangee_entree[1], 25, bleu_menu), 300);
+    EXPECT_EQ(compter(rangee_entree[3], 20, bleu_menu), 0);
+
+    souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_entree[3]);
+    dessiner();
+    EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 3);
+    EXPECT_EQ(compter(rangee_entree[1], 25, bleu_menu), 0);
+    EXPECT_GT(compter(rangee_entree[3], 25, bleu_menu), 300);
+    touche(touches::ENTREE);
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::EDITEUR);
+}
+
+TEST_F(PagesMenu, QuitterAgitAuRelachementDuBoutonPasALAppui) {
+    souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_entree[7]);
+    dessiner();
+    souris(evenement_pkg::SOURIS_APPUIE, 400, rangee_entree[7]);
+    EXPECT_FALSE(controleur_pkg::est_termine());
+    souris(evenement_pkg::SOURIS_RELACHE, 400, rangee_entree[7]);
+    EXPECT_TRUE(controleur_pkg::est_termine());
+}
+
+TEST_F(PagesMenu, LaPageDesOptionsEteintEtRallumeLaMusiqueEtLesBruitages) {
+    ASSERT_EQ(Mix_Playing(musique_pkg::canal_musique), 1) << "la musique démarre avec le menu";
+    cliquer(400, rangee_entree[5]);
+    ASSERT_EQ(controleur_pkg::obtenir_etat(), etat_principal::SON);
+    dessiner();
+    EXPECT_EQ(libelle(1), "Musique : activée");
+    EXPECT_EQ(libelle(2), "Bruitage : activé");
+
+    cliquer(400, rangee_musique);
+    EXPECT_FALSE(musique_pkg::musique_est_actif());
+    EXPECT_EQ(Mix_Playing(musique_pkg::canal_musique), 0);
+    dessiner();
+    EXPECT_EQ(libelle(1), "Musique : désactivée");
+    cliquer(400, rangee_musique);
+    EXPECT_EQ(Mix_Playing(musique_pkg::canal_musique), 1);
+    dessiner();
+    EXPECT_EQ(libelle(1), "Musique : activée");
+
+    // La souris sur les bruitages puis Entrée : ce sont les bruitages qui basculent.
+    souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_bruitage);
+    dessiner();
+    EXPECT_EQ(option_son_3d_pkg::obtenir_courante(), 2);
+    touche(touches::BAS);
+    touche(touches::ENTREE);
+    EXPECT_FALSE(musique_pkg::bruitage_est_actif());
+    EXPECT_TRUE(musique_pkg::musique_est_actif());
+    dessiner();
+    EXPECT_EQ(libelle(2), "Bruitage : désactivé");
+    touche(touches::HAUT);
+    touche(touches::HAUT);
+    EXPECT_EQ(option_son_3d_pkg::obtenir_courante(), 1);
+
+    touche(touches::ECHAP);
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+    EXPECT_FALSE(option_son_3d_pkg::est_actif());
+    EXPECT_FALSE(controleur_pkg::est_termine());
+}
+
+TEST_F(PagesMenu, LeMenuNeRelancePasUneMusiqueEteinte) {
+    controleur_pkg::modifier_etat(etat_principal::SON);
+    dessiner();
+    touche(touches::ENTREE);
+    touche(touches::ECHAP);
+    dessiner();
+    EXPECT_EQ(Mix_Playing(musique_pkg::canal_musique), 0);
+}
+
+// Aide et crédits : construites une fois, quittées par la plaque « menu » ou par Échap.
+TEST_F(PagesMenu, LesPagesDAideEtDeCreditsSeConstruisentUneFoisEtRamenentAuMenu) {
+    struct cas {
+        etat_principal mode;
+        std::function<objet_3d_pkg::classe_objet_affichable()> page;
+        int textes;
+    };
+    const std::array<cas, 2> pages{{
+        {etat_principal::AIDE, [] { return page_aide_3d_pkg::obtenir_page(); }, 18},
+        {etat_principal::CREDITS, [] { return credit_3d_pkg::obtenir_page(); }, 4},
+    }};
+    for (const cas& c : pages) {
+        controleur_pkg::modifier_etat(c.mode);
+        dessiner();
+        const auto page = c.page();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(objet_3d_pkg::l_obj3d::taille_liste(page->obtenir_sous_objets()), c.textes);
+
+        cliquer(plaque_x, plaque_y);
+        EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+        dessiner();
+
+        controleur_pkg::modifier_etat(c.mode);
+        dessiner();
+        EXPECT_EQ(c.page(), page);
+        EXPECT_EQ(objet_3d_pkg::l_obj3d::taille_liste(page->obtenir_sous_objets()), c.textes);
+        touche(touches::ECHAP);
+        EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+        dessiner();
+    }
+    EXPECT_FALSE(page_aide_3d_pkg::est_actif());
+    EXPECT_FALSE(credit_3d_pkg::est_actif());
+    EXPECT_FALSE(controleur_pkg::est_termine());
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+// Écran des comptes : construction, entrées du menu, ligne du clavier qui suit la souris, états et récepteurs.
+#include "evenements_de_test.hpp"
+#include "session_3d_pkg.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace evenements_de_test;
+using recepteur_pkg::classe_recepteur;
+using session_3d_pkg::etat_session;
+using session_3d_pkg::session_affichable;
+namespace t = evenement_pkg::touches;
+
+struct Session : testing::Test {
+    chaine_de_test chaine;
+    repertoire_jetable rep;
+    std::filesystem::path precedent = std::filesystem::current_path();
+    recepteur_muet nommes;
+    recepteur_muet clavier;
+    sans_selection selection;
+    std::shared_ptr<session_affichable> ecran = std::make_shared<session_affichable>(&nommes, &clavier, selection);
+
+    void SetUp() override {
+        rep.creer("sessions/alice");
+        rep.creer("sessions/bob");
+        std::filesystem::current_path(rep.chemin());
+    }
+    void TearDown() override {
+        ecran->changer_etat(etat_session::CHOIX);
+        ecran->desactiver();
+        ecran->desactiver_clavier();
+        std::filesystem::current_path(precedent);
+    }
+
+    bool surbrillant(int ligne) const {
+        const auto entree = ecran->obtenir_entree(ligne);
+        const bool bleu = entree->obtenir_texte()->obtenir_couleur() == affichage_texte_pkg::bleu;
+        EXPECT_EQ(bleu, entree->est_surbrillant()) << "ligne " << ligne << " : l'aspect suit l'état";
+        return entree->est_surbrillant();
+    }
+    std::vector<int> lignes_allumees() const {
+        std::vector<int> v;
+        for (int l = 1; l <= 4; ++l) {
+            if (surbrillant(l)) {
+                v.push_back(l);
+            }
+        }
+        return v;
+    }
+};
+
+std::string texte_de(const objet_3d_pkg::classe_objet_affichable& o) {
+    if (auto t = std::dynamic_pointer_cast<objet_texte_pkg::texte_affichable>(o)) {
+        return t->obtenir_texte();
+    }
+    if (auto b = std::dynamic_pointer_cast<bouton_menu_pkg::bouton_menu>(o)) {
+        return b->obtenir_texte()->obtenir_texte() + " -> " + b->obtenir_nom_action();
+    }
+    return "?";
+}
+
+TEST_F(Session, LaConstructionPoseLesHuitSousObjetsLaListeDesComptesEtLaSaisie) {
+    ecran->initialiser();
+    ecran->initialiser();
+    const std::vector<std::string> attendu = {
+        "Compte : ", "COMPTE EXISTANT / CHAMPS VIDE", "Entrez un nom de compte :",
+        "Revenir au menu -> menu", "Supprimer Compte -> supprimer", "Charger Compte -> charger",
+        "Nouveau Compte -> nouveau", "Choississez une action : ",
+    };
+    ASSERT_EQ(objet_3d_pkg::l_obj3d::taille_liste(ecran->obtenir_sous_objets()), 8);
+    for (int pos = 1; pos <= 8; ++pos) {
+        EXPECT_EQ(texte_de(ecran->obtenir_nieme_objets(pos)), attendu[static_cast<std::size_t>(pos - 1)]) << pos;
+    }
+    EXPECT_EQ(ecran->obtenir_nieme_objets(8 - 2), ecran->obtenir_entree(2));
+    EXPECT_EQ(ecran->obtenir_entree(1)->obtenir_position(), (objet_3d_pkg::coordonnee_3d{0.0f, 1.5f, -10.0f}));
+    EXPECT_EQ(ecran->obtenir_entree(4)->obtenir_position(), (objet_3d_pkg::coordonnee_3d{0.0f, -3.0f, -10.0f}));
+    auto erreur = std::dynamic_pointer_cast<objet_texte_pkg::texte_affichable>(ecran->obtenir_nieme_objets(2));
+    EXPECT_EQ(erreur->obtenir_couleur(), affichage_texte_pkg::rouge);
+
+    EXPECT_EQ(ecran->obtenir_etat_session(), etat_session::CHOIX);
+    EXPECT_EQ(ecran->obtenir_ligne_courante(), 1);
+    EXPECT_EQ(lignes_allumees(), std::vector<int>{1});
+    EXPECT_FLOAT_EQ(ecran->obtenir_entree(1)->obtenir_texte()->obtenir_echelle(), 1.5f);
+
+    EXPECT_EQ(ecran->obtenir_la_liste()->nombre_donnees(), 2);
+    EXPECT_TRUE(ecran->obtenir_la_liste()->chercher_compte("alice"));
+    EXPECT_EQ(ecran->obtenir_ecriture()->obtenir_position(), (objet_3d_pkg::coordonnee_3d{-2.0f, -1.5f, -10.0f}));
+
+    rep.creer("sessions/carole");
+    ecran->mettre_a_jour_liste();
+    EXPECT_TRUE(ecran->obtenir_la_liste()->chercher_compte("carole"));
+}
+
+TEST_F(Session, LaLigneDuClavierSuitLaSouris) {
+    ecran->initialiser();
+    ecran->modifier_ligne_courante(4);
+    EXPECT_EQ(lignes_allumees(), std::vector<int>{4});
+
+    const evenement_pkg::evenement souris;
+    ecran->obtenir_entree(2)->sourisentre(souris);
+    EXPECT_EQ(lignes_allumees(), (std::vector<int>{2, 4}));
+    ecran->mettre_a_jour();
+    EXPECT_EQ(ecran->obtenir_ligne_courante(), 2);
+    EXPECT_EQ(lignes_allumees(), std::vector<int>{2});
+    EXPECT_FLOAT_EQ(ecran->obtenir_entree(4)->obtenir_texte()->obtenir_echelle(), 1.0f);
+
+    // Le pointeur quitte l'entrée : plus rien n'est allumé, la ligne ne bouge pas.
+    ecran->obtenir_entree(2)->sourissort(souris);
+    ecran->mettre_a_jour();
+    EXPECT_EQ(ecran->obtenir_ligne_courante(), 2);
+    EXPECT_TRUE(lignes_allumees().empty());
+}
+
+TEST_F(Session, ChaqueEtatOuvreEtFermeLesBonsRecepteurs) {
+    ecran->changer_etat(etat_session::CHOIX);  // même état : rien, mais l'écran est construit
+    EXPECT_TRUE(ecran->est_initialise());
+    EXPECT_TRUE(chaine_de_test::recepteurs().empty());
+
+    ecran->activer();
+    const auto recepteurs_choix = chaine_de_test::recepteurs();
+    ASSERT_EQ(recepteurs_choix.size(), 3u);
+    EXPECT_EQ(recepteurs_choix.front(), &clavier);
+    EXPECT_EQ(recepteurs_choix.back(), &nommes);
+    ecran->activer();
+    EXPECT_EQ(chaine_de_test::recepteurs(), recepteurs_choix);
+
+    ecran->changer_etat(etat_session::NOUVEAU);
+    EXPECT_TRUE(ecran->obtenir_ecriture()->est_actif());
+    EXPECT_FALSE(ecran->est_actif());
+    EXPECT_FALSE(ecran->clavier_est_actif());
+    EXPECT_EQ(chaine_de_test::recepteurs().size(), 3u);  // ceux de la saisie seulement
+
+    // La saisie se ferme d'elle-même sur Échap ; le contrôleur revient alors aux quatre actions.
+    EXPECT_TRUE(chaine.offrir(touche(t::ECHAP)));
+    EXPECT_EQ(chaine.emis(), (std::vector<std::pair<std::string, std::string>>{{"annuler_ecriture", "(rien)"}}));
+    EXPECT_TRUE(chaine_de_test::recepteurs().empty());
+    ecran->changer_etat(etat_session::CHOIX);
+    EXPECT_EQ(chaine_de_test::recepteurs(), std::vector<classe_recepteur>{&clavier});
+    ecran->activer();
+    EXPECT_EQ(chaine_de_test::recepteurs().size(), 3u);
+
+    ecran->changer_etat(etat_session::CHARGER);
+    EXPECT_TRUE(ecran->obtenir_la_liste()->est_actif());
+    EXPECT_FALSE(ecran->clavier_est_actif());
+    EXPECT_TRUE(ecran->est_actif());
+    EXPECT_EQ(chaine_de_test::recepteurs().size(), 4u);  // liste (2), souris et événements nommés de l'écran
+    ecran->changer_etat(etat_session::SUPPRIMER);
+    EXPECT_EQ(chaine_de_test::recepteurs().size(), 4u);
+
+    // Entrée sur la liste : le compte choisi part avec l'événement, la liste se ferme.
+    EXPECT_TRUE(chaine.offrir(touche(t::ENTREE)));
+    const auto emis = chaine.emis();
+    ASSERT_EQ(emis.size(), 1u);
+    EXPECT_EQ(emis.front().first, "valider_choix_liste");
+    EXPECT_TRUE(emis.front().second == "alice" || emis.front().second == "bob") << emis.front().second;
+    EXPECT_FALSE(ecran->obtenir_la_liste()->est_actif());
+    EXPECT_EQ(chaine_de_test::recepteurs().size(), 2u);
+
+    ecran->changer_etat(etat_session::CHOIX);
+    EXPECT_EQ(chaine_de_test::recepteurs(), recepteurs_choix);
+}
+
+} // namespace
