@@ -1,5 +1,6 @@
 // Liste déroulante et saisie dans une vraie fenêtre : textes à l'écran, boutons trouvés par la souris.
 #include "donnees_temporaires.hpp"
+#include "pixels_de_test.hpp"
 #include "ecriture_3d_pkg.hpp"
 #include "evenements_de_test.hpp"
 #include "fenetre_sdl_pkg.hpp"
@@ -66,11 +67,7 @@ struct ListeSaisieOpenGL : testing::Test {
         glReadBuffer(GL_BACK);
     }
 
-    pixel lire(int x, int y) const {
-        std::array<GLubyte, 4> p{};
-        glReadPixels(x, scene_pkg::obtenir_hauteur() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
-        return {p[0], p[1], p[2], p[3]};
-    }
+    pixel lire(int x, int y) const { return pixels_de_test::lire(x, y); }
 
     // Pixels du rectangle de la scène (en unités, à z = -10) qui satisfont le critère.
     template <typename critere>
