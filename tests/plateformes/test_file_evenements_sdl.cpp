@@ -60,8 +60,14 @@ TEST(FileEvenementsSdl, UneToucheTenueSeRepeteApresLeDelaiPuisSArreteAuRelacheme
     ASSERT_TRUE(file.scruter());
     EXPECT_FALSE(file.scruter());  // pas encore
 
-    file.attendre(std::nullopt);  // réveillée par l'échéance de la répétition
-    auto repetee = file.scruter();
+    // L'attente finit à l'échéance de la répétition, ou plus tôt si SDL reçoit autre chose : on attend
+    // de nouveau jusqu'à ce que la répétition arrive.
+    std::optional<evenement_pkg::evenement> repetee;
+    const auto debut = std::chrono::steady_clock::now();
+    while (!repetee && std::chrono::steady_clock::now() - debut < 5s) {
+        file.attendre(std::nullopt);
+        repetee = file.scruter();
+    }
     ASSERT_TRUE(repetee);
     EXPECT_EQ(repetee->type, evenement_pkg::TOUCHE_APPUYEE);
     EXPECT_EQ(repetee->touche, evenement_pkg::touches::BAS);
