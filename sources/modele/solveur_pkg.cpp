@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <unordered_map>
 
 #include "case_terminale_pkg.hpp"
 
@@ -56,6 +57,7 @@ public:
             const auto& c = p.terminales[i].position;
             terminale_en[indice(c.x, c.y)] = static_cast<int>(i);
             libre[indice(c.x, c.y)] = 0;
+            meme_numero[p.terminales[i].numero].push_back(static_cast<int>(i));
         }
         sur_marche.assign(static_cast<std::size_t>(t * t), 0);
     }
@@ -94,11 +96,11 @@ private:
         const terminale& depart = pb.terminales[static_cast<std::size_t>(s)];
         const int pas = depart.numero - 1;
         partenaires.clear();
-        for (std::size_t i = 0; i < pb.terminales.size(); ++i) {
-            const terminale& autre = pb.terminales[i];
-            if (static_cast<int>(i) == s || reliee[i] || autre.numero != depart.numero) continue;
+        for (const int i : meme_numero[depart.numero]) {
+            const terminale& autre = pb.terminales[static_cast<std::size_t>(i)];
+            if (i == s || reliee[static_cast<std::size_t>(i)]) continue;
             const int d = std::abs(autre.position.x - depart.position.x) + std::abs(autre.position.y - depart.position.y);
-            if (d <= pas && (pas - d) % 2 == 0) partenaires.push_back(static_cast<int>(i));
+            if (d <= pas && (pas - d) % 2 == 0) partenaires.push_back(i);
         }
         if (partenaires.empty()) return 0;
         trouvees = 0;
@@ -212,6 +214,7 @@ private:
     long long noeuds_max;
     std::vector<std::uint8_t> libre, sur_marche;
     std::vector<int> terminale_en;
+    std::unordered_map<int, std::vector<int>> meme_numero;  // terminales par numéro
     std::vector<std::uint8_t> reliee;
     std::vector<route> posees;
     std::vector<int> partenaires;
