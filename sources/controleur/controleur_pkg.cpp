@@ -1,6 +1,7 @@
 // Mode courant, changements de mode et boucle principale.
 #include "controleur_pkg.hpp"
 
+#include "controleur_libre_pkg.hpp"
 #include "controleur_menu_pkg.hpp"
 #include "credit_3d_pkg.hpp"
 #include "ecran_provisoire_pkg.hpp"
@@ -16,11 +17,12 @@ bool termine = false;
 bool ecran_modifie = false;
 horloge_pkg::duree dernier_affichage{0};
 
-// Les modes sans contrôleur (campagne, grilles libres, éditeur) n'ont encore ni récepteur ni action
+// Les modes sans contrôleur (campagne, éditeur) n'ont encore ni récepteur ni action
 // de sortie : leur écran d'attente se quitte par Échap, que le retour au menu du fond de la chaîne reçoit.
 void quitter_mode(etat_principal mode) {
     switch (mode) {
     case etat_principal::MENU: controleur_menu_pkg::desactiver(); break;
+    case etat_principal::LIBRE: controleur_libre_pkg::desactiver(); break;
     case etat_principal::AIDE: page_aide_3d_pkg::desactiver(); break;
     case etat_principal::SON: option_son_3d_pkg::desactiver(); break;
     case etat_principal::CREDITS: credit_3d_pkg::desactiver(); break;
@@ -52,7 +54,7 @@ void dessiner_mode_courant() {
     switch (etat_base) {
     case etat_principal::MENU: controleur_menu_pkg::menu(); break;
     case etat_principal::JEU: ecran_provisoire_pkg::afficher_mode("Campagne"); break;
-    case etat_principal::LIBRE: ecran_provisoire_pkg::afficher_mode("Grilles Libres"); break;
+    case etat_principal::LIBRE: controleur_libre_pkg::libre(); break;
     case etat_principal::AIDE: page_aide_3d_pkg::page_aide(); break;
     case etat_principal::SON: option_son_3d_pkg::page_option(); break;
     case etat_principal::CREDITS: credit_3d_pkg::page_credit(); break;

@@ -13,8 +13,8 @@ cliquer() { xdotool mousemove --window "$fenetre" "$1" "$2" click 1; }
 # Attend l'écran $1 ; $2 dit ce qui a été fait pour y arriver.
 voir() { attendre_ecran "$fenetre" "$captures/$1.png" "est_$1" || echec "$2 : l'écran $1 n'apparaît pas"; }
 
-# Clavier : Bas, Haut, Bas puis Entrée ouvrent la deuxième entrée, les grilles libres (écran d'attente).
-touches Down Up Down Return
+# Clavier : Bas, Haut puis Entrée ouvrent la première entrée, la campagne (écran d'attente).
+touches Down Up Return
 voir provisoire "Bas, Haut, Bas, Entrée"
 touches Escape
 voir menu "Échap sur l'écran d'attente"

@@ -1,0 +1,41 @@
+// Touches de la partie libre : flèches, chemins, points d'aide, zoom, dock, page d'aide, abandon.
+#include "recepteur_clavier_jeu_libre_pkg.hpp"
+
+#include "controleur_libre_pkg.hpp"
+#include "controleur_pkg.hpp"
+
+namespace recepteur_clavier_jeu_libre_pkg {
+
+namespace {
+namespace libre = controleur_libre_pkg;
+namespace touches = evenement_pkg::touches;
+using grille_pkg::direction;
+
+void vers_menu() { controleur_pkg::modifier_etat(controleur_pkg::etat_principal::MENU); }
+} // namespace
+
+bool recepteur_clavier_jeu_libre::accepter(evenement_pkg::evenement& evenement) {
+    if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) return false;
+    switch (evenement.touche) {
+    case touches::ECHAP: libre::resetlibre(); vers_menu(); break;
+    case touches::ESPACE: libre::valider(); break;
+    case touches::RETOUR_ARRIERE: libre::supprimer(); break;
+    case touches::DROITE: libre::deplacer_direction(direction::droite); break;
+    case touches::HAUT: libre::deplacer_direction(direction::haut); break;
+    case touches::GAUCHE: libre::deplacer_direction(direction::gauche); break;
+    case touches::BAS: libre::deplacer_direction(direction::bas); break;
+    case touches::PAVE_PLUS: libre::modifier_points_aide(10); break;
+    case touches::PAVE_MOINS: libre::modifier_points_aide(-10); break;
+    case 'd': libre::affiche_dock(); break;
+    case 'l': libre::changer_vue(); break;
+    case 'a':
+    case 'q': libre::utiliser_aide(); break;
+    case 'h': libre::aide_libre(); break;
+    case 'b': libre::resetlibre(); vers_menu(); break;
+    case 'n': libre::resetlibre(); break;
+    default: return false;
+    }
+    return true;
+}
+
+} // namespace recepteur_clavier_jeu_libre_pkg

@@ -1,0 +1,161 @@
+// Écran d'accueil des grilles libres : entrées au clavier et à la souris, listes des répertoires de grilles.
+#include "accueil_grille_libre_3d_pkg.hpp"
+
+#include "gestion_evenements_pkg.hpp"
+#include "os_fichiers.hpp"
+#include "piece_pkg.hpp"
+
+#include <array>
+
+namespace accueil_grille_libre_3d_pkg {
+
+namespace {
+struct entree {
+    const char* texte;
+    const char* action;
+    float y;
+};
+
+const std::array<entree, nombre_lignes> entrees{{
+    {"Charger grilles prédéfinies", "pred", 1.5f},
+    {"Charger grilles personnelles", "perso", 0.0f},
+    {"Supprimer grilles personnelles", "supprimer", -1.5f},
+    {"Revenir au menu", "menu", -3.0f},
+}};
+
+bool dans_la_chaine(recepteur_pkg::classe_recepteur r) {
+    return gestion_evenements_pkg::liste_recepteurs_pkg::existe(gestion_evenements_pkg::obtenir_chaine_recepteurs(), r);
+}
+
+void retirer(recepteur_pkg::classe_recepteur r) {
+    if (dans_la_chaine(r)) gestion_evenements_pkg::supprimer_recepteur(r);
+}
+} // namespace
+
+accueil_grille_libre_affichable::~accueil_grille_libre_affichable() {
+    retirer(&le_recepteur_);
+    retirer(&le_recepteur_souris_);
+    retirer(&le_recepteur_clavier_);
+    if (la_liste_pred_) la_liste_pred_->desactiver();
+    if (la_liste_perso_) la_liste_perso_->desactiver();
+}
+
+void accueil_grille_libre_affichable::initialiser() {
+    if (est_initialise_) return;
+    la_liste_pred_ = std::make_unique<liste_deroulante_3d_pkg::liste_affichable>();
+    la_liste_pred_->initialiser(os::fichiers::repertoire_grilles());
+    la_liste_perso_ = std::make_unique<liste_deroulante_3d_pkg::liste_affichable>();
+    la_liste_perso_->initialiser(os::fichiers::repertoire_grilles_personnelles());
+    // Ajoutés en tête : le titre finit en position 5, la ligne i en position 5 − i.
+    for (auto e = entrees.rbegin(); e != entrees.rend(); ++e) {
+        auto bouton = std::make_shared<bouton_menu_pkg::bouton_menu>();
+        bouton->initialiser(e->texte, e->action);
+        bouton->definir_echelle(0.6f);
+        bouton->positionner_objet3d({0.0f, e->y, -10.0f});
+        ajouter_sous_objet(bouton);
+    }
+    ajouter_sous_objet(piece_pkg::creer_etiquette("Choississez une action : ", affichage_texte_pkg::blanc, 0.8f,
+                                                  {0.0f, 3.0f, -10.0f}));
+    est_initialise_ = true;
+    obtenir_entree(num_ligne_)->selection_clavier();
+}
+
+bouton_menu_pkg::classe_bouton_menu accueil_grille_libre_affichable::obtenir_entree(int ligne) const {
+    // Le titre est le premier sous-objet, les entrées suivent de haut en bas.
+    return std::dynamic_pointer_cast<bouton_menu_pkg::bouton_menu>(obtenir_nieme_objets(ligne + 1));
+}
+
+liste_deroulante_3d_pkg::liste_affichable* accueil_grille_libre_affichable::liste_ouverte() const {
+    switch (etat_) {
+    case etat_accueil::PREDEFINI: return la_liste_pred_.get();
+    case etat_accueil::LIBRE:
+    case etat_accueil::SUPPRIMER: return la_liste_perso_.get();
+    default: return nullptr;
+    }
+}
+
+void accueil_grille_libre_affichable::changer_etat(etat_accueil e) {
+    initialiser();
+    if (e == etat_) return;
+    etat_ = e;
+    if (liste_deroulante_3d_pkg::liste_affichable* liste = liste_ouverte()) {
+        liste->activer();
+        desactiver_clavier();
+    } else {
+        la_liste_pred_->desactiver();
+        la_liste_perso_->desactiver();
+        activer_clavier();
+    }
+}
+
+void accueil_grille_libre_affichable::modifier_ligne_courante(int ligne) {
+    obtenir_entree(num_ligne_)->deselection_clavier();
+    num_ligne_ = ligne;
+    obtenir_entree(num_ligne_)->selection_clavier();
+}
+
+void accueil_grille_libre_affichable::gerer_conflit_controleur() {
+    for (int i = 1; i <= nombre_lignes; ++i) {
+        if (i != num_ligne_ && obtenir_entree(i)->est_surbrillant()) {
+            modifier_ligne_courante(i);
+            return;
+        }
+    }
+}
+
+void accueil_grille_libre_affichable::mettre_a_jour() {
+    if (liste_deroulante_3d_pkg::liste_affichable* liste = liste_ouverte()) {
+        liste->mettre_a_jour();
+    } else {
+        gerer_conflit_controleur();
+    }
+}
+
+void accueil_grille_libre_affichable::mettre_a_jour_liste_perso() {
+    la_liste_perso_->mettre_a_jour_liste(os::fichiers::repertoire_grilles_personnelles());
+}
+
+void accueil_grille_libre_affichable::activer_clavier() {
+    if (clavier_est_actif_) return;
+    gestion_evenements_pkg::empiler_recepteur(&le_recepteur_clavier_);
+    clavier_est_actif_ = true;
+}
+
+void accueil_grille_libre_affichable::desactiver_clavier() {
+    if (!clavier_est_actif_) return;
+    gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_clavier_);
+    clavier_est_actif_ = false;
+}
+
+void accueil_grille_libre_affichable::desactiver() {
+    if (liste_deroulante_3d_pkg::liste_affichable* liste = liste_ouverte()) liste->desactiver();
+    if (!est_actif_) return;
+    gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_);
+    gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_souris_);
+    // Le récepteur tient l'écran par sa racine : la relâcher évite que l'écran se garde lui-même.
+    le_recepteur_souris_.definir_objet_racine(nullptr);
+    est_actif_ = false;
+}
+
+void accueil_grille_libre_affichable::afficher() {
+    preparer_affichage();
+    if (liste_deroulante_3d_pkg::liste_affichable* liste = liste_ouverte()) {
+        liste->afficher();
+    } else {
+        afficher_sous_objets();
+    }
+    terminer_affichage();
+}
+
+void activer(accueil_grille_libre_affichable& a) {
+    a.initialiser();
+    if (!a.est_actif_) {
+        gestion_evenements_pkg::empiler_recepteur(&a.le_recepteur_);
+        a.le_recepteur_souris_.definir_objet_racine(a.shared_from_this());
+        gestion_evenements_pkg::empiler_recepteur(&a.le_recepteur_souris_);
+        a.est_actif_ = true;
+    }
+    if (liste_deroulante_3d_pkg::liste_affichable* liste = a.liste_ouverte()) liste->activer();
+}
+
+} // namespace accueil_grille_libre_3d_pkg

@@ -1,0 +1,73 @@
+// Écran d'accueil des grilles libres : quatre entrées, puis la liste des grilles prédéfinies ou personnelles.
+#pragma once
+
+#include "bouton_menu_pkg.hpp"
+#include "liste_deroulante_3d_pkg.hpp"
+#include "objet_3d_pkg.hpp"
+#include "recepteur_clavier_libre_pkg.hpp"
+#include "recepteur_libre_pkg.hpp"
+#include "recepteur_souris_pkg.hpp"
+
+#include <cstdint>
+#include <memory>
+
+namespace accueil_grille_libre_3d_pkg {
+
+enum class etat_accueil : std::uint8_t { CHOIX = 0, PREDEFINI = 1, LIBRE = 2, SUPPRIMER = 3 };
+
+inline constexpr int nombre_lignes = 4;
+
+class accueil_grille_libre_affichable : public objet_3d_pkg::objet_affichable,
+                                         public std::enable_shared_from_this<accueil_grille_libre_affichable> {
+public:
+    accueil_grille_libre_affichable() = default;
+    accueil_grille_libre_affichable(const accueil_grille_libre_affichable&) = delete;
+    accueil_grille_libre_affichable& operator=(const accueil_grille_libre_affichable&) = delete;
+    // Retire de la chaîne tout ce qu'il y a mis : la chaîne ne garde jamais un récepteur détruit.
+    ~accueil_grille_libre_affichable() override;
+
+    virtual liste_deroulante_3d_pkg::liste_affichable& obtenir_la_liste_perso() { return *la_liste_perso_; }
+    virtual liste_deroulante_3d_pkg::liste_affichable& obtenir_la_liste_pred() { return *la_liste_pred_; }
+    virtual void mettre_a_jour_liste_perso();
+    virtual void mettre_a_jour();
+    // Une fois : les deux listes, les récepteurs, le titre et les quatre entrées.
+    virtual void initialiser();
+    virtual bool est_initialise() const { return est_initialise_; }
+    virtual etat_accueil obtenir_etat_accueil() const { return etat_; }
+    virtual void changer_etat(etat_accueil e);
+    virtual void modifier_ligne_courante(int ligne);
+    // La ligne que la souris a allumée en dernier devient celle du clavier.
+    virtual void gerer_conflit_controleur();
+    virtual int obtenir_ligne_courante() const { return num_ligne_; }
+    virtual void activer_clavier();
+    virtual void desactiver_clavier();
+    // Retire ses récepteurs et ceux de la liste ouverte.
+    virtual void desactiver();
+    void afficher() override;
+
+    // Entrée de la ligne (1 en haut).
+    bouton_menu_pkg::classe_bouton_menu obtenir_entree(int ligne) const;
+    bool est_actif() const { return est_actif_; }
+    bool clavier_est_actif() const { return clavier_est_actif_; }
+
+private:
+    friend void activer(accueil_grille_libre_affichable& a);
+    // La liste de l'état, nulle en CHOIX.
+    liste_deroulante_3d_pkg::liste_affichable* liste_ouverte() const;
+
+    bool est_initialise_ = false;
+    std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_pred_;
+    std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_perso_;
+    etat_accueil etat_ = etat_accueil::CHOIX;
+    int num_ligne_ = 1;
+    bool clavier_est_actif_ = false;
+    bool est_actif_ = false;
+    recepteur_clavier_libre_pkg::recepteur_clavier_libre le_recepteur_clavier_;
+    recepteur_souris_pkg::recepteur_souris le_recepteur_souris_;
+    recepteur_libre_pkg::recepteur_libre le_recepteur_;
+};
+
+// Met les récepteurs de l'accueil dans la chaîne, et ceux de la liste ouverte s'il y en a une.
+void activer(accueil_grille_libre_affichable& a);
+
+} // namespace accueil_grille_libre_3d_pkg

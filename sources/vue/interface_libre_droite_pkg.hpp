@@ -1,0 +1,46 @@
+// Panneau droit de la partie libre : nom de la grille, points d'aide et leurs boutons, zoom, cases restantes.
+#pragma once
+
+#include "bouton_rond_3d.hpp"
+#include "erreur_pkg.hpp"
+#include "fond_score_3d.hpp"
+#include "grille_libre_pkg.hpp"
+#include "objet_3d_pkg.hpp"
+#include "objet_texte_pkg.hpp"
+#include "score_3d_pkg.hpp"
+
+#include <memory>
+
+namespace interface_libre_droite_pkg {
+
+DECLARER_ERREUR(ERREUR_INTERFACE_LIBRE_DROITE_NON_INITIALISE,
+                "INTERFACE_LIBRE_DROITE_PKG.ERREUR_INTERFACE_LIBRE_DROITE_NON_INITIALISE");
+
+using bouton = std::shared_ptr<bouton_rond_3d::bouton_rond_3d_affichable>;
+
+class interface_libre_droite_affichable : public objet_3d_pkg::objet_affichable {
+public:
+    virtual void initialiser(grille_libre_pkg::grille_libre_ptr modele);
+    // Étiquette du bouton de zoom : " -" quand la vue est rapprochée, "+" sinon.
+    virtual void mettre_a_jour_etat_zoom(bool zoom);
+    // Recopie les points d'aide, le nom de la grille et, en construction, les cases qui restent à poser.
+    virtual void mettre_a_jour();
+    void afficher() override;
+
+    score_3d_pkg::classe_score_affichable obtenir_score_aide() const { return le_score_aide_; }
+    score_3d_pkg::classe_score_affichable obtenir_points_aide() const { return les_points_aide_; }
+    objet_texte_pkg::classe_texte_affichable obtenir_taille_restante() const { return taille_restante_; }
+    objet_texte_pkg::classe_texte_affichable obtenir_nom_grille() const { return txt_nom_grille_; }
+    bouton obtenir_bouton_zoom() const { return bouton_zoom_; }
+
+private:
+    bool est_initialise_ = false;
+    grille_libre_pkg::grille_libre_ptr modele_;
+    std::shared_ptr<fond_score_3d::fond_score_3d_affichable> le_fond_score_;
+    score_3d_pkg::classe_score_affichable le_score_aide_;
+    score_3d_pkg::classe_score_affichable les_points_aide_;
+    bouton bouton_aide_plus_, bouton_aide_moins_, bouton_ok_, bouton_zoom_;
+    objet_texte_pkg::classe_texte_affichable txt_nom_, txt_nom_grille_, txt_aide_, taille_restante_, txt_zoom_;
+};
+
+} // namespace interface_libre_droite_pkg

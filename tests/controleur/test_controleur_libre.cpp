@@ -1,0 +1,383 @@
+// Grilles libres sans fenêtre : vraie partie sur une petite grille écrite sur disque, événements synthétiques
+// à travers les récepteurs du mode, bruitages comptés au passage.
+#include "controleur_libre_pkg.hpp"
+#include "controleur_pkg.hpp"
+#include "gestion_evenements_pkg.hpp"
+
+#include "../modele/outils_modele.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace libre = controleur_libre_pkg;
+using case_simple_pkg::coordonnees;
+using evenement_pkg::evenement;
+namespace touches = evenement_pkg::touches;
+
+// 4 × 4 : deux « 3 » de (1, 1) à (3, 1) et de (1, 2) à (3, 2), un « 2 » de (1, 3) à (1, 4), un « 1 » en (4, 4).
+const std::string grille_essai =
+    "<partie aide=\" 0\" score=\" 0\"><grille nom=\"essai\" taille=\" 4\">"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 1\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 2\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 4\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></case_terminale>"
+    "<solution>"
+    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees><coordonnees x=\" 2\" y=\" 1\">"
+    "</coordonnees><coordonnees x=\" 3\" y=\" 1\"></coordonnees></chemin>"
+    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees><coordonnees x=\" 2\" y=\" 2\">"
+    "</coordonnees><coordonnees x=\" 3\" y=\" 2\"></coordonnees></chemin>"
+    "<chemin longueur=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees><coordonnees x=\" 1\" y=\" 4\">"
+    "</coordonnees></chemin>"
+    "<chemin longueur=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></chemin>"
+    "</solution></grille></partie>";
+
+evenement touche(std::int32_t symbole) {
+    evenement e;
+    e.type = evenement_pkg::TOUCHE_APPUYEE;
+    e.touche = symbole;
+    return e;
+}
+
+evenement nomme(const std::string& nom, evenement_pkg::donnee_evenement donnee = {}) {
+    return gestion_evenements_pkg::obtenir_evenement_nomme(nom, 0, std::move(donnee));
+}
+
+evenement souris_appuie(std::uint8_t bouton) {
+    evenement e;
+    e.type = evenement_pkg::SOURIS_APPUIE;
+    e.bouton = bouton;
+    return e;
+}
+
+// Tout au fond de la chaîne, posé avant les récepteurs du mode : ne voit que ce que personne n'a consommé.
+struct temoin : recepteur_pkg::recepteur {
+    bool vu = false;
+    bool accepter(evenement&) override { return vu = true; }
+};
+temoin fond;
+
+// Vrai si un récepteur du mode a consommé l'événement. Les événements nommés émis en chemin sont
+// traités à la suite, comme la boucle principale le fait dans la même passe.
+bool envoyer(evenement e) {
+    fond.vu = false;
+    gestion_evenements_pkg::traiter_evenement(e);
+    const bool consomme = !fond.vu;
+    while (auto suivant = gestion_evenements_pkg::obtenir_file().scruter()) {
+        gestion_evenements_pkg::traiter_evenement(*suivant);
+    }
+    return consomme;
+}
+
+void touches_(std::initializer_list<std::int32_t> symboles) {
+    for (const std::int32_t s : symboles) envoyer(touche(s));
+}
+
+// Racine de données jetable avec la grille d'essai et un répertoire de grilles personnelles vide.
+struct RacineLibre : testing::Test {
+    outils_modele::repertoire_temporaire racine;
+
+    void SetUp() override {
+        gestion_evenements_pkg::empiler_recepteur(&fond);
+        racine.ecrire("grilles/essai.xml", grille_essai);
+        std::filesystem::create_directories("grilles_personnelles");
+    }
+    void TearDown() override { libre::resetlibre(); }
+};
+
+using Accueil = RacineLibre;
+
+// La grille d'essai choisie et chargée, le mode actif.
+struct PartieLibre : RacineLibre {
+    void SetUp() override {
+        RacineLibre::SetUp();
+        libre::lancer_jeu_pred("essai.xml");
+        libre::activer();
+        ASSERT_TRUE(libre::obtenir_partie());
+    }
+
+    static grille_libre_pkg::grille_libre& partie() { return *libre::obtenir_partie(); }
+    static coordonnees curseur() { return partie().obtenir_curseur(); }
+    static bool occupee(coordonnees c) { return partie().obtenir_grille()->rend_case(c)->est_occupe(); }
+    static int nombre_chemins() { return listes_pkg<grille_pkg::chemin_ptr>::taille_liste(partie().obtenir_chemins()); }
+    static void aller(coordonnees c) { envoyer(nomme("deplacer_curseur", c)); }
+};
+
+TEST_F(PartieLibre, LesFlechesConstruisentUnCheminQuiSeValideEnArrivantSurSaJumelle) {
+    const auto sons = libre::obtenir_bruitages();
+    envoyer(touche(touches::ESPACE));
+    EXPECT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
+    EXPECT_EQ(libre::obtenir_bruitages().valider, sons.valider + 1);
+    EXPECT_EQ(partie().obtenir_chemin_courant()->combien_reste(), 2);
+
+    touches_({touches::DROITE, touches::DROITE});
+    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(curseur(), (coordonnees{3, 1}));
+    EXPECT_EQ(nombre_chemins(), 1);
+    EXPECT_TRUE(occupee({2, 1}) && occupee({3, 1}));
+    EXPECT_EQ(partie().obtenir_points_aide_partie(), 15);
+    EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement + 2);
+    EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur);
+}
+
+TEST_F(PartieLibre, LaSourisConstruitCaseVoisineParCaseVoisineEtIgnoreLesSauts) {
+    aller({1, 3});
+    EXPECT_EQ(curseur(), (coordonnees{1, 3}));
+    envoyer(nomme("valider"));
+    ASSERT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
+
+    const auto sons = libre::obtenir_bruitages();
+    for (const coordonnees loin : {coordonnees{2, 4}, coordonnees{3, 3}, coordonnees{1, 3}}) {
+        EXPECT_TRUE(envoyer(nomme("deplacer_curseur", loin)));
+    }
+    EXPECT_EQ(curseur(), (coordonnees{1, 3}));
+    EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur);
+    EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement);
+
+    aller({1, 4});
+    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(nombre_chemins(), 1);
+    EXPECT_EQ(partie().obtenir_points_aide_partie(), 10);
+}
+
+TEST_F(PartieLibre, UnPasRefuseDonneLeSonDErreurEtLaisseToutEnPlace) {
+    struct cas {
+        const char* quoi;
+        coordonnees depart;
+        bool construire;
+        std::int32_t touche;
+        coordonnees curseur_apres;
+        bool chemin_garde;
+    };
+    const std::vector<cas> cas_refuses{
+        {"sous la ligne 1", {2, 1}, false, touches::BAS, {2, 1}, false},
+        {"à gauche de la colonne 1", {1, 2}, false, touches::GAUCHE, {1, 2}, false},
+        {"au-delà de la dernière colonne", {4, 2}, false, touches::DROITE, {4, 2}, false},
+        {"au-delà de la dernière ligne", {2, 4}, false, touches::HAUT, {2, 4}, false},
+        {"chemin poussé hors de la grille", {1, 1}, true, touches::GAUCHE, {1, 1}, true},
+        {"chemin poussé sur une case terminale d'un autre chiffre", {1, 3}, true, touches::BAS, {1, 3}, true},
+    };
+    for (const cas& c : cas_refuses) {
+        SCOPED_TRACE(c.quoi);
+        aller(c.depart);
+        if (c.construire) envoyer(touche(touches::ESPACE));
+        const auto sons = libre::obtenir_bruitages();
+        envoyer(touche(c.touche));
+        EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur + 1);
+        EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement);
+        EXPECT_EQ(curseur(), c.curseur_apres);
+        EXPECT_EQ(libre::obtenir_etat(), c.chemin_garde ? libre::etat::CONSTRUCTION : libre::etat::RECHERCHE);
+        envoyer(touche(touches::RETOUR_ARRIERE));
+        EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    }
+    EXPECT_EQ(nombre_chemins(), 0);
+}
+
+TEST_F(PartieLibre, UnCheminQuiAtteintTropTotUnChiffreEgalEstAnnuleAvecLeSonDErreur) {
+    envoyer(touche(touches::ESPACE));
+    const auto sons = libre::obtenir_bruitages();
+    envoyer(touche(touches::HAUT));
+    EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur + 1);
+    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_FALSE(occupee({1, 1}));
+    EXPECT_FALSE(occupee({1, 2}));
+    EXPECT_EQ(nombre_chemins(), 0);
+}
+
+TEST_F(PartieLibre, UnUnEstCompleteDesQuIlEstChoisi) {
+    aller({4, 4});
+    envoyer(touche(touches::ESPACE));
+    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(nombre_chemins(), 1);
+    EXPECT_TRUE(occupee({4, 4}));
+    EXPECT_EQ(partie().obtenir_points_aide_partie(), 5);
+    // Choisir de nouveau une case prise ne fait rien.
+    const auto sons = libre::obtenir_bruitages();
+    envoyer(touche(touches::ESPACE));
+    EXPECT_EQ(nombre_chemins(), 1);
+    EXPECT_EQ(libre::obtenir_bruitages().valider, sons.valider);
+}
+
+TEST_F(PartieLibre, TrentePointsSurUnTroisDevoilentDeuxCasesDepuisChaqueBout) {
+    for (const auto& [depart, attendues] : std::vector<std::pair<coordonnees, std::vector<coordonnees>>>{
+             {{1, 1}, {{1, 1}, {2, 1}, {3, 1}}}, {{3, 1}, {{3, 1}, {2, 1}, {1, 1}}}}) {
+        partie().mettre_a_jour_score_aide(30 - partie().obtenir_points_aide_partie());
+        aller(depart);
+        // Moins de 10 points choisis : rien.
+        envoyer(touche('a'));
+        EXPECT_FALSE(partie().aide_est_initialise() && partie().obtenir_chemin_aide_courant()->sont_coordonnees_depart(depart));
+        touches_({touches::PAVE_PLUS, touches::PAVE_PLUS});
+        envoyer(souris_appuie(evenement_pkg::boutons::MOLETTE_HAUT));
+        ASSERT_EQ(partie().obtenir_compteur_aide(), 30);
+
+        envoyer(souris_appuie(evenement_pkg::boutons::MILIEU));
+        const auto aide = partie().obtenir_chemin_aide_courant();
+        ASSERT_EQ(aide->longueur(), 3);
+        for (int k = 1; k <= 3; ++k) EXPECT_EQ(aide->nieme_coord(k), attendues[k - 1]);
+        EXPECT_EQ(partie().obtenir_points_aide_partie(), 10);
+        EXPECT_EQ(partie().obtenir_compteur_aide(), 0);
+        EXPECT_FALSE(occupee({2, 1}));
+
+        // L'écran pose les loupes à sa mise à jour, et les retire avant la demande suivante.
+        const auto affich = libre::obtenir_affichage();
+        affich->mettre_a_jour();
+        EXPECT_TRUE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 1})->obtenir_aide());
+        affich->desactiver_ancienne_aide();
+        EXPECT_FALSE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 1})->obtenir_aide());
+    }
+}
+
+TEST_F(PartieLibre, LAideEnConstructionCompleteLeDebutJusteEtNeFaitPayerQueLesCasesDevoilees) {
+    partie().mettre_a_jour_score_aide(50);
+    envoyer(touche(touches::ESPACE));
+    envoyer(touche(touches::DROITE));
+    for (int i = 0; i < 5; ++i) envoyer(nomme("bouton_aide_plus"));
+    ASSERT_EQ(partie().obtenir_compteur_aide(), 50);
+    envoyer(nomme("bouton_ok"));
+    const auto aide = partie().obtenir_chemin_aide_courant();
+    ASSERT_EQ(aide->longueur(), 3);
+    EXPECT_EQ(aide->nieme_coord(3), (coordonnees{3, 1}));
+    EXPECT_EQ(partie().obtenir_points_aide_partie(), 40);
+    EXPECT_EQ(partie().obtenir_compteur_aide(), 0);
+}
+
+TEST_F(PartieLibre, SupprimerUnCheminRendSesPointsEtRemetLesPointsChoisisAZero) {
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    ASSERT_EQ(partie().obtenir_points_aide_partie(), 15);
+    envoyer(nomme("bouton_aide_plus"));
+    ASSERT_EQ(partie().obtenir_compteur_aide(), 10);
+    aller({2, 1});
+    envoyer(nomme("effacer"));
+    EXPECT_EQ(nombre_chemins(), 0);
+    EXPECT_FALSE(occupee({1, 1}) || occupee({2, 1}) || occupee({3, 1}));
+    EXPECT_EQ(partie().obtenir_compteur_aide(), 0);
+    EXPECT_EQ(partie().obtenir_points_aide_partie(), 0);
+}
+
+TEST_F(PartieLibre, UneFoisLaGrilleResolueSourisEffacementEtAideNeFontPlusRien) {
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    aller({1, 2});
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    aller({1, 3});
+    touches_({touches::ESPACE, touches::HAUT});
+    aller({4, 4});
+    envoyer(touche(touches::ESPACE));
+    ASSERT_TRUE(partie().est_valide());
+
+    const auto affich = libre::obtenir_affichage();
+    affich->mettre_a_jour();
+    EXPECT_TRUE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 2})->case_est_fini());
+
+    const auto sons = libre::obtenir_bruitages();
+    envoyer(touche('a'));
+    aller({2, 1});
+    envoyer(nomme("effacer"));
+    envoyer(touche(touches::RETOUR_ARRIERE));
+    envoyer(touche(touches::ESPACE));
+    EXPECT_EQ(curseur(), (coordonnees{4, 4}));
+    EXPECT_EQ(nombre_chemins(), 4);
+    EXPECT_TRUE(partie().est_valide());
+    EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement);
+    EXPECT_EQ(libre::obtenir_bruitages().valider, sons.valider);
+}
+
+TEST_F(PartieLibre, RetourGardeLaPartieAbandonEtEchapLaQuittent) {
+    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
+    touches_({touches::ESPACE, touches::DROITE});
+    envoyer(nomme("bouton_menu"));
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
+    EXPECT_FALSE(libre::est_actif());
+    ASSERT_TRUE(libre::accueil_est_choisi());
+
+    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
+    libre::activer();
+    EXPECT_TRUE(occupee({2, 1}));
+    EXPECT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
+
+    for (const evenement& abandon : {nomme("bouton_abandonner"), touche('b'), touche(touches::ECHAP)}) {
+        controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
+        libre::lancer_jeu_pred("essai.xml");
+        libre::activer();
+        EXPECT_TRUE(envoyer(abandon));
+        EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
+        EXPECT_FALSE(libre::accueil_est_choisi());
+        EXPECT_FALSE(libre::est_actif());
+    }
+    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::MENU);
+}
+
+TEST_F(Accueil, UnFichierDeGrilleIllisibleEstSignaleEtRameneAuChoixSansQuitter) {
+    racine.ecrire("grilles/casse.xml", "<partie><grille taille=\"x\"");
+    racine.ecrire("grilles/pas_une_grille.xml", "<carte></carte>");
+    for (const std::string fichier : {"casse.xml", "pas_une_grille.xml", "disparu.xml"}) {
+        SCOPED_TRACE(fichier);
+        libre::ouvrir_accueil();
+        envoyer(nomme("pred"));
+        ASSERT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::PREDEFINI);
+        envoyer(nomme("valider_choix_liste", fichier));
+        ASSERT_TRUE(libre::accueil_est_choisi());
+
+        testing::internal::CaptureStdout();
+        libre::activer();
+        const std::string sortie = testing::internal::GetCapturedStdout();
+        EXPECT_NE(sortie.find("_PKG.ERREUR_"), std::string::npos) << sortie;
+        EXPECT_FALSE(libre::accueil_est_choisi());
+        EXPECT_FALSE(libre::obtenir_partie());
+        EXPECT_FALSE(libre::est_actif());
+        EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    }
+    // Le mode continue : la bonne grille se choisit et se charge ensuite.
+    libre::ouvrir_accueil();
+    envoyer(nomme("pred"));
+    envoyer(nomme("valider_choix_liste", std::string("essai.xml")));
+    libre::activer();
+    EXPECT_TRUE(libre::obtenir_partie());
+    EXPECT_EQ(libre::obtenir_nom_grille(), "essai");
+}
+
+TEST_F(Accueil, SupprimerUneGrillePersonnelleRafraichitLaListeMemeSiElleADejaDisparu) {
+    racine.ecrire("grilles_personnelles/a.xml", grille_essai);
+    racine.ecrire("grilles_personnelles/b.xml", grille_essai);
+    libre::ouvrir_accueil();
+    const auto accueil = libre::obtenir_accueil();
+    ASSERT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 2);
+
+    envoyer(nomme("supprimer"));
+    envoyer(nomme("valider_choix_liste", std::string("a.xml")));
+    EXPECT_FALSE(std::filesystem::exists("grilles_personnelles/a.xml"));
+    EXPECT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 1);
+    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    EXPECT_FALSE(libre::accueil_est_choisi());
+
+    std::filesystem::remove("grilles_personnelles/b.xml");
+    envoyer(nomme("supprimer"));
+    EXPECT_NO_THROW(envoyer(nomme("valider_choix_liste", std::string("b.xml"))));
+    EXPECT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 0);
+    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+}
+
+TEST_F(Accueil, LeClavierParcourtLesQuatreLignesEtEchapFermeDAbordLaListe) {
+    libre::ouvrir_accueil();
+    touches_({touches::BAS, touches::BAS, touches::BAS, touches::BAS});
+    EXPECT_EQ(libre::obtenir_courante(), 4);
+    touches_({touches::HAUT, touches::HAUT});
+    ASSERT_EQ(libre::obtenir_courante(), 2);
+    envoyer(touche(touches::ENTREE));
+    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::LIBRE);
+
+    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
+    envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::LIBRE);
+    envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
+}
+
+} // namespace
