@@ -89,18 +89,14 @@ void accueil_grille_libre_affichable::changer_etat(etat_accueil e) {
 }
 
 void accueil_grille_libre_affichable::modifier_ligne_courante(int ligne) {
-    obtenir_entree(num_ligne_)->deselection_clavier();
-    num_ligne_ = ligne;
-    obtenir_entree(num_ligne_)->selection_clavier();
+    const auto entree = [this](int i) { return obtenir_entree(i); };
+    bouton_menu_pkg::changer_ligne_clavier(entree, num_ligne_, ligne);
 }
 
 void accueil_grille_libre_affichable::gerer_conflit_controleur() {
-    for (int i = 1; i <= nombre_lignes; ++i) {
-        if (i != num_ligne_ && obtenir_entree(i)->est_surbrillant()) {
-            modifier_ligne_courante(i);
-            return;
-        }
-    }
+    const auto entree = [this](int i) { return obtenir_entree(i); };
+    const int ligne = bouton_menu_pkg::ligne_allumee_par_la_souris(entree, nombre_lignes, num_ligne_);
+    if (ligne != 0) modifier_ligne_courante(ligne);
 }
 
 void accueil_grille_libre_affichable::mettre_a_jour() {

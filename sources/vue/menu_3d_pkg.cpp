@@ -62,18 +62,14 @@ bouton_menu_pkg::classe_bouton_menu menu_affichable::obtenir_entree(int ligne) c
 }
 
 void menu_affichable::gerer_conflit_controleur() {
-    for (int k = 1; k <= nombre_entrees; ++k) {
-        if (k != num_ligne_ && obtenir_entree(k)->est_surbrillant()) {
-            modifier_ligne_courante(k);
-            return;
-        }
-    }
+    const auto entree = [this](int i) { return obtenir_entree(i); };
+    const int ligne = bouton_menu_pkg::ligne_allumee_par_la_souris(entree, nombre_entrees, num_ligne_);
+    if (ligne != 0) modifier_ligne_courante(ligne);
 }
 
 void menu_affichable::modifier_ligne_courante(int ligne) {
-    obtenir_entree(num_ligne_)->deselection_clavier();
-    num_ligne_ = ligne;
-    obtenir_entree(num_ligne_)->selection_clavier();
+    const auto entree = [this](int i) { return obtenir_entree(i); };
+    bouton_menu_pkg::changer_ligne_clavier(entree, num_ligne_, ligne);
 }
 
 void menu_affichable::afficher() {

@@ -131,9 +131,8 @@ void session_affichable::mettre_a_jour() {
 }
 
 void session_affichable::modifier_ligne_courante(int ligne) {
-    obtenir_entree(num_ligne_)->deselection_clavier();
-    num_ligne_ = ligne;
-    obtenir_entree(num_ligne_)->selection_clavier();
+    const auto entree = [this](int i) { return obtenir_entree(i); };
+    bouton_menu_pkg::changer_ligne_clavier(entree, num_ligne_, ligne);
 }
 
 // La ligne du clavier suit la souris : la première autre entrée allumée par le pointeur la remplace.
@@ -141,12 +140,9 @@ void session_affichable::gerer_conflit_controleur() {
     if (!est_initialise_) {
         return;
     }
-    for (int ligne = 1; ligne <= nombre_actions; ++ligne) {
-        if (ligne != num_ligne_ && obtenir_entree(ligne)->est_surbrillant()) {
-            modifier_ligne_courante(ligne);
-            return;
-        }
-    }
+    const auto entree = [this](int i) { return obtenir_entree(i); };
+    const int ligne = bouton_menu_pkg::ligne_allumee_par_la_souris(entree, nombre_actions, num_ligne_);
+    if (ligne != 0) modifier_ligne_courante(ligne);
 }
 
 void session_affichable::afficher() {
