@@ -19,6 +19,8 @@ namespace affichage_texte_pkg {
 namespace {
 
 std::array<std::optional<caractere>, 256> caracteres_generes;
+// Propriétaires des textures des glyphes en cache, au même indice.
+std::array<nom_gl_pkg::texture_gl, 256> textures_glyphes;
 std::string nom_police = "FALLOUT";
 int style_police = TTF_STYLE_NORMAL;
 couleur_texte couleur_police = blanc;
@@ -36,6 +38,9 @@ std::size_t indice(char c) { return static_cast<unsigned char>(c); }
 
 void oublier_glyphes() {
     caracteres_generes.fill(std::nullopt);
+    for (nom_gl_pkg::texture_gl& texture : textures_glyphes) {
+        texture.liberer();
+    }
     police_indisponible = false;
 }
 
@@ -137,17 +142,19 @@ image creer_surface(const std::string& texte, int resolution) {
     return rgba;
 }
 
-std::uint32_t appliquer_surface(const image& la_surface) {
-    GLuint nom = 0;
-    glGenTextures(1, &nom);
-    glBindTexture(GL_TEXTURE_2D, nom);
+nom_gl_pkg::texture_gl appliquer_surface(const image& la_surface) {
+    nom_gl_pkg::texture_gl texture = nom_gl_pkg::texture_gl::creer();
+    glBindTexture(GL_TEXTURE_2D, texture.nom());
     if (gluBuild2DMipmaps(GL_TEXTURE_2D, 4, la_surface->w, la_surface->h, GL_RGBA, GL_UNSIGNED_BYTE,
                           la_surface->pixels) != 0) {
         throw ERREUR_CREATION_MIPMAPS();
     }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    return nom;
+    // Répété, le bas d'un « g » déborderait en un trait fin au-dessus de la lettre.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    return texture;
 }
 
 void generer_caractere(char le_caractere) {
@@ -158,7 +165,9 @@ void generer_caractere(char le_caractere) {
         // Un glyphe peut naître au milieu du dessin d'un objet texturé : sa texture liée est rendue.
         GLint liee = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &liee);
-        glyphe = {le_caractere, surface->w, surface->h, appliquer_surface(surface)};
+        nom_gl_pkg::texture_gl& texture = textures_glyphes.at(indice(le_caractere));
+        texture = appliquer_surface(surface);
+        glyphe = {le_caractere, surface->w, surface->h, texture.nom()};
         glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(liee));
     }
     caracteres_generes.at(indice(le_caractere)) = glyphe;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "erreur_pkg.hpp"
+#include "nom_gl_pkg.hpp"
 
 #include "surface_sdl_pkg.hpp"
 
@@ -50,7 +51,7 @@ inline int hauteur(const caractere& c) { return c.height; }
 inline std::uint32_t obtenir_texture(const caractere& c) { return c.texture; }
 inline char obtenir_caractere(const caractere& c) { return c.car; }
 
-// Oublie tous les glyphes : chacun sera rendu de nouveau à sa prochaine utilisation.
+// Oublie tous les glyphes et supprime leurs textures : chacun sera rendu de nouveau à sa prochaine utilisation.
 void recharger_table_caracteres();
 
 void changer_couleur(const couleur_texte& couleur);
@@ -62,8 +63,8 @@ using image = surface_sdl_pkg::surface;
 
 // Image RGBA du texte latin-1 à la taille resolution ; lève ERREUR_CHARGEMENT_FICHIER_POLICE.
 image creer_surface(const std::string& texte, int resolution);
-// Texture OpenGL de l'image ; lève ERREUR_CREATION_MIPMAPS.
-std::uint32_t appliquer_surface(const image& la_surface);
+// Texture OpenGL de l'image, bords non répétés ; lève ERREUR_CREATION_MIPMAPS.
+nom_gl_pkg::texture_gl appliquer_surface(const image& la_surface);
 // Remplit l'entrée du cache de le_caractere.
 void generer_caractere(char le_caractere);
 

@@ -3,7 +3,7 @@
 
 #include "gestion_evenements_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
-#include "scene_pkg.hpp"
+#include "nom_gl_pkg.hpp"
 
 #include <GL/gl.h>
 
@@ -12,10 +12,8 @@
 namespace case_3d_pkg {
 
 namespace {
-// Liste d'affichage de la tuile et chargement des ressources de la scène pour lequel elle a été compilée :
-// un nouveau contexte OpenGL recharge ces ressources et ne connaît plus l'ancienne liste.
-GLuint display_list = 0;
-int chargement_de_la_liste = -1;
+// Liste d'affichage de la tuile, partagée : un nouveau contexte OpenGL ne connaît plus l'ancienne.
+nom_gl_pkg::liste_gl display_list;
 
 // Par coin : normale penchée vers l'extérieur (la tuile paraît bombée sous la lumière), texture, sommet.
 void tracer_quad(bool avec_normales) {
@@ -40,14 +38,12 @@ void lier(const std::string& nom) {
 
 // Le quadrilatère de la tuile (−1 .. 1 dans son repère), compilé une fois par contexte OpenGL.
 void dessiner_quad_tuile() {
-    const int chargement = scene_pkg::obtenir_nombre_rechargements();
-    if (display_list != 0 && chargement == chargement_de_la_liste) {
-        glCallList(display_list);
+    if (display_list.est_valide()) {
+        glCallList(display_list.nom());
         return;
     }
-    display_list = glGenLists(1);
-    chargement_de_la_liste = chargement;
-    glNewList(display_list, GL_COMPILE_AND_EXECUTE);
+    display_list = nom_gl_pkg::liste_gl::creer();
+    glNewList(display_list.nom(), GL_COMPILE_AND_EXECUTE);
     tracer_quad(true);
     glEndList();
 }

@@ -61,9 +61,12 @@ constexpr std::array<description_texture, 36> table{{
 constexpr int nombre_planetes = 10;
 
 textures tex;
-bool t_jeu_initialise = false;
-bool t_aide_initialise = false;
-std::array<bool, nombre_planetes> planete_initialise{};
+// Contexte OpenGL dans lequel chaque groupe a été chargé (0 : jamais) ; un nouveau contexte les recharge.
+std::uint32_t jeu_charge_dans = 0;
+std::uint32_t aide_charge_dans = 0;
+std::array<std::uint32_t, nombre_planetes> planete_chargee_dans{};
+
+bool charge(std::uint32_t contexte) { return contexte == nom_gl_pkg::contexte_courant(); }
 
 // Pixels rangés sans bourrage de fin de ligne, ligne du haut d'abord (l'ordre de SDL).
 std::vector<unsigned char> pixels_serres(const SDL_Surface& image, int octets_par_pixel) {
@@ -86,13 +89,13 @@ void charger(textures& t, const std::string& texfile, int numt, bool alpha) {
     if (!image) {
         // L'emplacement ne lie alors aucune texture : l'objet se dessine sans image et le jeu continue.
         std::cout << "ERREUR : texture non chargee : " << chemin << std::endl;
-        t.les_textures.at(static_cast<std::size_t>(numt)) = 0;
+        t.les_textures.at(static_cast<std::size_t>(numt)).liberer();
         return;
     }
-    GLuint nom = 0;
-    glGenTextures(1, &nom);
-    glBindTexture(GL_TEXTURE_2D, nom);
-    t.les_textures.at(static_cast<std::size_t>(numt)) = nom;
+    // L'ancienne texture de l'emplacement est supprimée en étant remplacée.
+    nom_gl_pkg::texture_gl& texture = t.les_textures.at(static_cast<std::size_t>(numt));
+    texture = nom_gl_pkg::texture_gl::creer();
+    glBindTexture(GL_TEXTURE_2D, texture.nom());
     if (!alpha) {
         // Images opaques (cases, planètes, fond) sans lissage ; les transparentes gardent le lissage par défaut.
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
@@ -150,17 +153,17 @@ void initialiser(textures& t) {
 }
 
 void initialiser_jeu_textures(textures& t) {
-    if (!t_jeu_initialise) {
+    if (!charge(jeu_charge_dans)) {
         charger_groupe(t, jeu);
-        t_jeu_initialise = true;
+        jeu_charge_dans = nom_gl_pkg::contexte_courant();
     }
     reset_texture_courante(t);
 }
 
 void initialiser_aide_textures(textures& t) {
-    if (!t_aide_initialise) {
+    if (!charge(aide_charge_dans)) {
         charger_groupe(t, aide);
-        t_aide_initialise = true;
+        aide_charge_dans = nom_gl_pkg::contexte_courant();
     }
     reset_texture_courante(t);
 }
@@ -168,9 +171,10 @@ void initialiser_aide_textures(textures& t) {
 void initialiser_planetes_textures(textures& t, int niv) {
     // Une planète par appel : la première qui manque parmi celles déjà atteintes.
     for (int k = 0; k < nombre_planetes && k <= niv; ++k) {
-        if (!planete_initialise.at(static_cast<std::size_t>(k))) {
+        std::uint32_t& chargee_dans = planete_chargee_dans.at(static_cast<std::size_t>(k));
+        if (!charge(chargee_dans)) {
             charger_planete(t, k);
-            planete_initialise.at(static_cast<std::size_t>(k)) = true;
+            chargee_dans = nom_gl_pkg::contexte_courant();
             break;
         }
     }
@@ -178,10 +182,16 @@ void initialiser_planetes_textures(textures& t, int niv) {
 }
 
 void appliquer_textures(const textures& t, std::string_view nom) {
-    glBindTexture(GL_TEXTURE_2D, t.les_textures.at(static_cast<std::size_t>(emplacement_texture(nom))));
+    glBindTexture(GL_TEXTURE_2D, t.nom(emplacement_texture(nom)));
 }
 
 void reset_texture_courante(textures&) { glBindTexture(GL_TEXTURE_2D, 0); }
+
+void liberer(textures& t) {
+    for (nom_gl_pkg::texture_gl& texture : t.les_textures) {
+        texture.liberer();
+    }
+}
 
 void inittexture(textures& t, const std::string& texfile, int numt) { charger(t, texfile, numt, false); }
 

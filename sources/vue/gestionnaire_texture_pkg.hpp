@@ -2,6 +2,7 @@
 #pragma once
 
 #include "erreur_pkg.hpp"
+#include "nom_gl_pkg.hpp"
 
 #include <array>
 #include <cstdint>
@@ -15,12 +16,14 @@ DECLARER_ERREUR(TEXTURE_NON_EXISTANTE, "GESTIONNAIRE_TEXTURE_PKG.TEXTURE_NON_EXI
 
 inline constexpr int nombre_emplacements = 51;
 
-// Noms de textures OpenGL ; 0 veut dire « aucune texture ».
-using tab_text = std::array<std::uint32_t, nombre_emplacements>;
+// Textures OpenGL possédées par la table : une texture remplacée ou libérée est supprimée.
+using tab_text = std::array<nom_gl_pkg::texture_gl, nombre_emplacements>;
 
 struct textures {
     tab_text les_textures{};
     int compteur = 35;
+    // Nom OpenGL de l'emplacement ; 0 veut dire « aucune texture ».
+    std::uint32_t nom(int emplacement) const { return les_textures.at(static_cast<std::size_t>(emplacement)).nom(); }
 };
 
 // Moment où une image est chargée : au démarrage, à la première partie, avec l'aide, ou planète par planète.
@@ -55,6 +58,9 @@ void initialiser_planetes_textures(textures& t, int niv);
 // Lie la texture du nom donné ; "reset" lie la texture 0 (dessin sans texture).
 void appliquer_textures(const textures& t, std::string_view nom);
 void reset_texture_courante(textures& t);
+
+// Supprime toutes les textures de la table (le contexte OpenGL va se fermer).
+void liberer(textures& t);
 
 // Charge une image RGB, respectivement RGBA, dans l'emplacement numt. Une image illisible écrit
 // « ERREUR : texture non chargee » et laisse l'emplacement à 0.

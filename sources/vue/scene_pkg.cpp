@@ -3,6 +3,7 @@
 
 #include "affichage_texte_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
+#include "nom_gl_pkg.hpp"
 #include "selection_pkg.hpp"
 
 #include <GL/gl.h>
@@ -64,7 +65,7 @@ void redimensionner(int l, int h) {
     glViewport(0, 0, l, h);
     glClearColor(couleur_fond.r, couleur_fond.g, couleur_fond.b, couleur_fond.a);
     appliquer_projection();
-    recharger_ressources();
+    if (!initialise) recharger_ressources();  //EXP
 }
 
 void initialiser_opengl() {
@@ -107,10 +108,23 @@ void initialiser_fenetre(fenetre& f) {
     if (!f.ouvrir(largeur, hauteur)) {
         throw ERREUR_INITIALISATION_SDL("impossible d'ouvrir la fenêtre OpenGL");
     }
+    // Les noms tenus jusqu'ici appartiennent à un autre contexte : ne plus les utiliser ni les supprimer.
+    nom_gl_pkg::changer_de_contexte();
     f.activer_repetition_touches(delai_repetition_ms, intervalle_repetition_ms);
     // initialiser_opengl a déjà appliqué la taille : un second passage ne ferait que recharger les mêmes textures.
     initialiser_opengl();
     initialise = true;
+}
+
+void liberer_ressources(const fenetre& f) {
+    if (&f != la_fenetre) {
+        return;
+    }
+    gestionnaire_texture_pkg::liberer(gestionnaire_texture_pkg::obtenir_textures());
+    affichage_texte_pkg::recharger_table_caracteres();
+    nom_gl_pkg::changer_de_contexte();
+    la_fenetre = nullptr;
+    initialise = false;
 }
 
 void redimensionnement(const evenement_pkg::evenement& evenement) {

@@ -55,6 +55,10 @@ inline double a_double(const couleur_rgba& c) { return c.a; }
 // Ouvre la fenêtre 800 × 600 et règle OpenGL ; lève ERREUR_INITIALISATION_SDL si refusé.
 void initialiser_fenetre(fenetre& la_fenetre);
 
+// Le contexte OpenGL de la fenêtre f va se fermer : si c'est celui de la scène, textures et glyphes sont
+// supprimés tant qu'il existe, et tout nom OpenGL encore tenu est oublié.
+void liberer_ressources(const fenetre& f);
+
 // Fenêtre redimensionnée par le système.
 void redimensionnement(const evenement_pkg::evenement& evenement);
 

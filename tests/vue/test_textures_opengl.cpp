@@ -49,7 +49,7 @@ struct TexturesOpenGL : testing::Test {
     }
 
     std::uint32_t nom(std::string_view texture) const {
-        return t.les_textures.at(static_cast<std::size_t>(emplacement_texture(texture)));
+        return t.nom(emplacement_texture(texture));
     }
 
     // Noms de la table dont l'emplacement porte une texture.

@@ -1,34 +1,74 @@
 // Fenêtre SDL2 : ouverture, contexte OpenGL compatible avec le pipeline fixe, échange des tampons.
 #include "fenetre_sdl_pkg.hpp"
 
+#include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <string>
+#include <thread>
 
 namespace fenetre_sdl_pkg {
 
-fenetre_sdl::~fenetre_sdl() {
+namespace {
+// Un serveur X se réinitialise quand son dernier client le quitte, et refuse les connexions pendant ce temps ;
+// un serveur qui démarre n'accepte pas encore. Quand un écran est annoncé, on réessaie donc un moment.
+constexpr auto duree_essais = std::chrono::seconds(5);
+constexpr auto pause_entre_essais = std::chrono::milliseconds(50);
+
+bool ecran_annonce() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* valeur = std::getenv(variable);
+        if (valeur != nullptr && *valeur != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+fenetre_sdl::~fenetre_sdl() { fermer(); }
+
+void fenetre_sdl::fermer() {
     if (contexte_ != nullptr) {
+        // Les noms OpenGL meurent avec leur contexte : leurs propriétaires doivent le savoir avant.
+        scene_pkg::liberer_ressources(*this);
         SDL_GL_DeleteContext(contexte_);
+        contexte_ = nullptr;
     }
     if (fenetre_ != nullptr) {
         SDL_DestroyWindow(fenetre_);
+        fenetre_ = nullptr;
     }
     if (video_demarree_) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        video_demarree_ = false;
     }
 }
 
 bool fenetre_sdl::ouvrir(int largeur, int hauteur) {
+    const auto limite = std::chrono::steady_clock::now() + duree_essais;
+    std::string raison;
+    while (!essayer_ouvrir(largeur, hauteur, raison)) {
+        fermer();
+        if (!ecran_annonce() || std::chrono::steady_clock::now() >= limite) {
+            std::cout << raison << std::endl;
+            return false;
+        }
+        std::this_thread::sleep_for(pause_entre_essais);
+    }
+    return true;
+}
+
+bool fenetre_sdl::essayer_ouvrir(int largeur, int hauteur, std::string& raison) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        std::cout << "Impossible d'initialiser la video SDL : " << SDL_GetError() << std::endl;
+        raison = std::string("Impossible d'initialiser la video SDL : ") + SDL_GetError();
         return false;
     }
     video_demarree_ = true;
     // Sans écran, SDL se rabat sur un pilote sans fenêtre visible : le jeu tournerait à vide.
     const std::string pilote = SDL_GetCurrentVideoDriver();
     if (pilote == "offscreen" || pilote == "dummy") {
-        std::cout << "Aucun écran disponible (pilote vidéo SDL « " << pilote << " ») : le jeu a besoin d'une fenêtre."
-                  << std::endl;
+        raison = "Aucun écran disponible (pilote vidéo SDL « " + pilote + " ») : le jeu a besoin d'une fenêtre.";
         return false;
     }
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
@@ -39,12 +79,12 @@ bool fenetre_sdl::ouvrir(int largeur, int hauteur) {
     fenetre_ = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, largeur, hauteur,
                                 SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
     if (fenetre_ == nullptr) {
-        std::cout << "Impossible d'ouvrir la fenetre : " << SDL_GetError() << std::endl;
+        raison = std::string("Impossible d'ouvrir la fenetre : ") + SDL_GetError();
         return false;
     }
     contexte_ = SDL_GL_CreateContext(fenetre_);
     if (contexte_ == nullptr) {
-        std::cout << "Impossible de creer le contexte OpenGL : " << SDL_GetError() << std::endl;
+        raison = std::string("Impossible de creer le contexte OpenGL : ") + SDL_GetError();
         return false;
     }
     return true;

@@ -6,6 +6,8 @@
 
 #include <SDL.h>
 
+#include <string>
+
 namespace fenetre_sdl_pkg {
 
 class fenetre_sdl final : public scene_pkg::fenetre {
@@ -22,6 +24,10 @@ public:
     void activer_repetition_touches(int delai_ms, int intervalle_ms) override;
 
 private:
+    // Un essai d'ouverture ; en cas d'échec, raison dit pourquoi et ce qui a été ouvert reste à fermer.
+    bool essayer_ouvrir(int largeur, int hauteur, std::string& raison);
+    void fermer();
+
     file_evenements_sdl_pkg::file_evenements_sdl& file_;
     bool video_demarree_ = false;
     SDL_Window* fenetre_ = nullptr;
