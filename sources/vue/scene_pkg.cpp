@@ -65,7 +65,7 @@ void redimensionner(int l, int h) {
     glViewport(0, 0, l, h);
     glClearColor(couleur_fond.r, couleur_fond.g, couleur_fond.b, couleur_fond.a);
     appliquer_projection();
-    if (!initialise) recharger_ressources();  //EXP
+    recharger_ressources();
 }
 
 void initialiser_opengl() {

@@ -63,6 +63,14 @@ struct TexturesOpenGL : testing::Test {
         return resultat;
     }
 
+    // Bleu du texel en haut à gauche de la texture du nom donné.
+    std::uint8_t bleu_du_premier_texel(std::string_view texture) const {
+        appliquer_textures(t, texture);
+        std::vector<std::uint8_t> lus(static_cast<std::size_t>(cote_texture * cote_texture * 4));
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, lus.data());
+        return lus.at(2);
+    }
+
     static GLuint texture_liee() {
         GLint liee = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &liee);
@@ -83,17 +91,24 @@ TEST_F(TexturesOpenGL, LesGroupesArriventAuDemarragePuisAuPremierEcranDeJeuSeule
     EXPECT_EQ(charges(groupe_texture::aide), std::vector<std::string_view>{"recherche"});
     EXPECT_EQ(texture_liee(), 0u);
 
-    // Un changement de taille recharge la base seulement ; un second appel ne recharge pas le jeu.
-    const std::uint32_t case_avant = nom("case");
-    const std::uint32_t fleche_avant = nom("fleche");
+    // Un changement de taille relit la base seulement, sans garder l'ancienne texture ; un second appel ne
+    // recharge pas le jeu. Les deux images changent sur le disque entre-temps : le texel dit ce qui a été relu.
+    for (const description_texture& d : table_textures()) {
+        if (d.nom == "fleche" || d.nom == "case") {
+            donnees.ecrire_texture(std::string(d.fichier.substr(1)), largeur_image, hauteur_image, d.alpha,
+                                   [](int x, int y) { return motif_de(50, x, y); });
+        }
+    }
+    const int vivantes = nom_gl_pkg::nombre_textures();
     evenement_pkg::evenement plus_grand;
     plus_grand.type = evenement_pkg::REDIMENSIONNEMENT;
     plus_grand.largeur = 900;
     plus_grand.hauteur = 700;
     scene_pkg::redimensionnement(plus_grand);
     initialiser_jeu_textures(t);
-    EXPECT_EQ(nom("case"), case_avant);
-    EXPECT_NE(nom("fleche"), fleche_avant);
+    EXPECT_EQ(bleu_du_premier_texel("fleche"), motif_de(50, 0, 0).b);
+    EXPECT_EQ(bleu_du_premier_texel("case"), motif_de(emplacement_texture("case"), 0, 0).b);
+    EXPECT_EQ(nom_gl_pkg::nombre_textures(), vivantes);
 }
 
 TEST_F(TexturesOpenGL, LesPlanetesArriventUneParAppelJusquAuNiveauDemande) {
