@@ -1,10 +1,9 @@
-// Rendu des glyphes par SDL_ttf en textures blanches à canal alpha, gardées en cache.
+// Rendu des glyphes par SDL_ttf en images blanches à canal alpha, rangées dans l'atlas et gardées en cache.
 #include "affichage_texte_pkg.hpp"
 
 #include "os_fichiers.hpp"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <SDL_ttf.h>
 
 #include <algorithm>
@@ -19,8 +18,7 @@ namespace affichage_texte_pkg {
 namespace {
 
 std::array<std::optional<caractere>, 256> caracteres_generes;
-// Propriétaires des textures des glyphes en cache, au même indice.
-std::array<nom_gl_pkg::texture_gl, 256> textures_glyphes;
+atlas_glyphes_pkg::atlas atlas;
 std::string nom_police = "FALLOUT";
 int style_police = TTF_STYLE_NORMAL;
 couleur_texte couleur_police = blanc;
@@ -38,9 +36,7 @@ std::size_t indice(char c) { return static_cast<unsigned char>(c); }
 
 void oublier_glyphes() {
     caracteres_generes.fill(std::nullopt);
-    for (nom_gl_pkg::texture_gl& texture : textures_glyphes) {
-        texture.liberer();
-    }
+    atlas.vider();
     police_indisponible = false;
 }
 
@@ -142,20 +138,7 @@ image creer_surface(const std::string& texte, int resolution) {
     return rgba;
 }
 
-nom_gl_pkg::texture_gl appliquer_surface(const image& la_surface) {
-    nom_gl_pkg::texture_gl texture = nom_gl_pkg::texture_gl::creer();
-    glBindTexture(GL_TEXTURE_2D, texture.nom());
-    if (gluBuild2DMipmaps(GL_TEXTURE_2D, 4, la_surface->w, la_surface->h, GL_RGBA, GL_UNSIGNED_BYTE,
-                          la_surface->pixels) != 0) {
-        throw ERREUR_CREATION_MIPMAPS();
-    }
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // Répété, le bas d'un « g » déborderait en un trait fin au-dessus de la lettre.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    return texture;
-}
+atlas_glyphes_pkg::place appliquer_surface(const image& la_surface) { return atlas.ranger(*la_surface); }
 
 void generer_caractere(char le_caractere) {
     changer_couleur(blanc);
@@ -165,9 +148,8 @@ void generer_caractere(char le_caractere) {
         // Un glyphe peut naître au milieu du dessin d'un objet texturé : sa texture liée est rendue.
         GLint liee = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &liee);
-        nom_gl_pkg::texture_gl& texture = textures_glyphes.at(indice(le_caractere));
-        texture = appliquer_surface(surface);
-        glyphe = {le_caractere, surface->w, surface->h, texture.nom()};
+        const atlas_glyphes_pkg::place place = appliquer_surface(surface);
+        glyphe = {le_caractere, surface->w, surface->h, place.texture, place.s0, place.t0, place.s1, place.t1};
         glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(liee));
     }
     caracteres_generes.at(indice(le_caractere)) = glyphe;

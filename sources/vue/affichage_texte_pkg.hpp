@@ -1,8 +1,8 @@
 // Glyphes de la police TrueType du jeu : un cache de 256 caractères latin-1 partagé par tous les textes.
 #pragma once
 
+#include "atlas_glyphes_pkg.hpp"
 #include "erreur_pkg.hpp"
-#include "nom_gl_pkg.hpp"
 
 #include "surface_sdl_pkg.hpp"
 
@@ -12,7 +12,6 @@
 
 namespace affichage_texte_pkg {
 
-DECLARER_ERREUR(ERREUR_CREATION_MIPMAPS, "AFFICHAGE_TEXTE_PKG.ERREUR_CREATION_MIPMAPS");
 DECLARER_ERREUR(ERREUR_CHARGEMENT_FICHIER_POLICE, "AFFICHAGE_TEXTE_PKG.ERREUR_CHARGEMENT_FICHIER_POLICE");
 
 // Couleur d'un texte : rouge, vert, bleu, alpha sur un octet chacun.
@@ -32,12 +31,17 @@ inline constexpr couleur_texte jaune{255, 255, 0, 255};
 inline constexpr couleur_texte jaune_pale{243, 243, 108, 255};  // étiquettes
 inline constexpr couleur_texte bleu{11, 111, 230, 255};         // entrée de menu en surbrillance
 
-// Un glyphe rendu : son caractère latin-1, sa taille en pixels et sa texture (blanche, alpha seul).
+// Un glyphe rendu : son caractère latin-1, sa taille en pixels, la page de l'atlas qui le porte (blanche,
+// alpha seul) et sa place dans cette page.
 struct caractere {
     char car = 0;
     int width = 0;
     int height = 0;
     std::uint32_t texture = 0;
+    float s0 = 0.0f;  // coins en coordonnées de texture ; t0 est la ligne du haut
+    float t0 = 0.0f;
+    float s1 = 1.0f;
+    float t1 = 1.0f;
 };
 
 inline constexpr int resolution_caracteres = 100;
@@ -51,7 +55,7 @@ inline int hauteur(const caractere& c) { return c.height; }
 inline std::uint32_t obtenir_texture(const caractere& c) { return c.texture; }
 inline char obtenir_caractere(const caractere& c) { return c.car; }
 
-// Oublie tous les glyphes et supprime leurs textures : chacun sera rendu de nouveau à sa prochaine utilisation.
+// Oublie tous les glyphes et supprime l'atlas : chacun sera rendu de nouveau à sa prochaine utilisation.
 void recharger_table_caracteres();
 
 void changer_couleur(const couleur_texte& couleur);
@@ -63,8 +67,8 @@ using image = surface_sdl_pkg::surface;
 
 // Image RGBA du texte latin-1 à la taille resolution ; lève ERREUR_CHARGEMENT_FICHIER_POLICE.
 image creer_surface(const std::string& texte, int resolution);
-// Texture OpenGL de l'image, bords non répétés ; lève ERREUR_CREATION_MIPMAPS.
-nom_gl_pkg::texture_gl appliquer_surface(const image& la_surface);
+// Range l'image dans l'atlas des glyphes et rend sa place.
+atlas_glyphes_pkg::place appliquer_surface(const image& la_surface);
 // Remplit l'entrée du cache de le_caractere.
 void generer_caractere(char le_caractere);
 

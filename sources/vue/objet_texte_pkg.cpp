@@ -67,24 +67,41 @@ void texte_affichable::afficher() {
     if (mesures_.h > 0) {
         const GLfloat matiere[] = {r, g, b, a};
         glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, matiere);
+        // Un glyphe oublié (changement de taille) est rendu ici, pas entre glBegin et glEnd où OpenGL
+        // refuserait de remplir sa texture.
+        for (const char c : latin1_) {
+            affichage_texte_pkg::obtenir_caractere(c);
+        }
+        // Les glyphes d'une même page de l'atlas se dessinent d'un seul tenant.
+        std::uint32_t page = 0;
+        bool ouvert = false;
         int position = 0;
         for (const char c : latin1_) {
             const caractere glyphe = affichage_texte_pkg::obtenir_caractere(c);
             const quad_glyphe q = placer_glyphe(glyphe, position, mesures_);
-            glBindTexture(GL_TEXTURE_2D, glyphe.texture);
-            glBegin(GL_QUADS);
+            if (!ouvert || glyphe.texture != page) {
+                if (ouvert) {
+                    glEnd();
+                }
+                page = glyphe.texture;
+                glBindTexture(GL_TEXTURE_2D, page);
+                glBegin(GL_QUADS);
+                ouvert = true;
+            }
             glColor4f(r, g, b, 1.0f);
             glNormal3f(0.0f, 0.0f, 1.0f);
-            glTexCoord2f(0.0f, 1.0f);
+            glTexCoord2f(glyphe.s0, glyphe.t1);
             glVertex3f(q.gauche, -q.demi, 0.0f);
-            glTexCoord2f(1.0f, 1.0f);
+            glTexCoord2f(glyphe.s1, glyphe.t1);
             glVertex3f(q.droite, -q.demi, 0.0f);
-            glTexCoord2f(1.0f, 0.0f);
+            glTexCoord2f(glyphe.s1, glyphe.t0);
             glVertex3f(q.droite, q.demi, 0.0f);
-            glTexCoord2f(0.0f, 0.0f);
+            glTexCoord2f(glyphe.s0, glyphe.t0);
             glVertex3f(q.gauche, q.demi, 0.0f);
-            glEnd();
             position += glyphe.width;
+        }
+        if (ouvert) {
+            glEnd();
         }
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

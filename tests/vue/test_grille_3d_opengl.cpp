@@ -7,6 +7,7 @@
 #include "gestion_evenements_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "grille_3d_pkg.hpp"
+#include "nom_gl_pkg.hpp"
 #include "pixels_de_test.hpp"
 #include "racine_de_scene.hpp"
 #include "recepteur_souris_pkg.hpp"
@@ -243,8 +244,34 @@ TEST_F(GrilleOpenGL, LesCasesSeDessinentEncoreDansUneNouvelleFenetre) {
     ASSERT_TRUE(ressemble(coin({3, 1}), bleu));
     ouvrir_fenetre();
     dessiner();
+    // Les textures du jeu sont rechargées dans le nouveau contexte : la case libre garde sa couleur.
     const pixel p = coin({3, 1});
-    EXPECT_GT(p.r + p.g + p.b, 150) << "case invisible : lu " << texte(p);
+    EXPECT_TRUE(ressemble(p, bleu)) << "lu " << texte(p);
+}
+
+// La scène relit ses textures de base et ses glyphes à chaque changement de taille : les anciennes sont
+// supprimées, et la liste des tuiles, qui ne dépend que du contexte, n'est pas recompilée.
+TEST_F(GrilleOpenGL, CinquanteRedimensionnementsNeLaissentNiTextureNiListeDeTrop) {
+    auto taille = [](int l, int h) {
+        evenement_pkg::evenement e;
+        e.type = evenement_pkg::REDIMENSIONNEMENT;
+        e.largeur = static_cast<std::uint16_t>(l);
+        e.hauteur = static_cast<std::uint16_t>(h);
+        scene_pkg::redimensionnement(e);
+    };
+    dessiner();
+    taille(900, 700);
+    dessiner();
+    const int textures = nom_gl_pkg::nombre_textures();
+    EXPECT_GE(textures, 24) << "base, jeu et aide";
+    EXPECT_EQ(nom_gl_pkg::nombre_listes(), 1);
+    for (int k = 0; k < 50; ++k) {
+        taille(k % 2 == 0 ? 900 : 800, k % 2 == 0 ? 700 : 600);  // la dernière revient à 800 × 600
+        dessiner();
+    }
+    EXPECT_EQ(nom_gl_pkg::nombre_textures(), textures);
+    EXPECT_EQ(nom_gl_pkg::nombre_listes(), 1);
+    verifier_couleurs({{{3, 1}, bleu}, {{1, 1}, rouge}});
 }
 
 } // namespace

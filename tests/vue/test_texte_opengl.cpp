@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -56,16 +57,25 @@ struct TexteOpenGL : testing::Test {
     }
 };
 
-// Alpha d'un glyphe en cache, lu dans sa texture.
+// Alpha d'un glyphe en cache, lu à sa place dans la page de l'atlas qui le porte.
 std::vector<GLubyte> alpha_du_glyphe(char c) {
-    glBindTexture(GL_TEXTURE_2D, obtenir_texture_caractere(c));
+    const caractere g = obtenir_caractere(c);
+    glBindTexture(GL_TEXTURE_2D, g.texture);
     GLint l = 0;
     GLint h = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &l);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
-    std::vector<GLubyte> alpha(static_cast<std::size_t>(l * h));
+    std::vector<GLubyte> page(static_cast<std::size_t>(l * h));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, page.data());
+    const auto x0 = static_cast<int>(std::lround(g.s0 * static_cast<float>(l)));
+    const auto y0 = static_cast<int>(std::lround(g.t0 * static_cast<float>(h)));
+    std::vector<GLubyte> alpha;
+    for (int y = y0; y < y0 + g.height; ++y) {
+        for (int x = x0; x < x0 + g.width; ++x) {
+            alpha.push_back(page.at(static_cast<std::size_t>(y * l + x)));
+        }
+    }
     return alpha;
 }
 
@@ -79,7 +89,11 @@ TEST_F(TexteOpenGL, DeuxTextesPartagentLesGlyphesDuCache) {
     scene_pkg::afficher_scene(scene);
     EXPECT_EQ(nombre_glyphes_rendus(), rendus + 2);
     EXPECT_EQ(premier->obtenir_largeur(), second->obtenir_largeur());
-    EXPECT_NE(obtenir_texture_caractere('A'), obtenir_texture_caractere('B'));
+    // Une même page de l'atlas, deux places qui ne se chevauchent pas.
+    const caractere a = obtenir_caractere('A');
+    const caractere b = obtenir_caractere('B');
+    EXPECT_EQ(a.texture, b.texture);
+    EXPECT_TRUE(a.s1 <= b.s0 || b.s1 <= a.s0 || a.t1 <= b.t0 || b.t1 <= a.t0);
 }
 
 TEST_F(TexteOpenGL, LaMesureSuitLeTexteEtSeRefaitAuDessinSuivant) {
@@ -129,15 +143,19 @@ TEST_F(TexteOpenGL, UnPremierGlypheSansEncreEstSignaleUneFoisEtLeSuivantDonneLOp
     EXPECT_EQ(*std::max_element(a.begin(), a.end()), 255);
 }
 
-TEST_F(TexteOpenGL, ApresRechargementLesGlyphesSontRendusDeNouveau) {
-    auto t = texte("A");
+TEST_F(TexteOpenGL, ApresRechargementLesGlyphesSontRendusDeNouveauEtSeVoient) {
+    auto t = texte("IHHH");
+    t->definir_echelle(0.8f);
     scene_pkg::afficher_scene(scene);
-    const std::uint32_t avant = obtenir_texture_caractere('A');
     const int rendus = nombre_glyphes_rendus();
+    const int textures = nom_gl_pkg::nombre_textures();
     recharger_table_caracteres();
-    scene_pkg::afficher_scene(scene);
-    EXPECT_EQ(nombre_glyphes_rendus(), rendus + 1);
-    EXPECT_NE(obtenir_texture_caractere('A'), avant);
+    scene_pkg::afficher_scene(scene);  // le texte, déjà mesuré, redemande ses glyphes en se dessinant
+    EXPECT_EQ(nombre_glyphes_rendus(), rendus + 2);
+    EXPECT_EQ(nom_gl_pkg::nombre_textures(), textures) << "l'ancienne page de l'atlas n'est pas supprimée";
+    // Les H de droite, rendus après le I, et pas seulement la première lettre.
+    const auto ligne = ligne_du_milieu();
+    EXPECT_GT(std::count_if(ligne.begin() + 400, ligne.end(), [](const auto& p) { return p[0] > 120; }), 30);
 }
 
 TEST_F(TexteOpenGL, LeTexteSAfficheDansSaCouleur) {

@@ -4,11 +4,17 @@
 #include "file_evenements_sdl_pkg.hpp"
 
 #include <SDL.h>
+#include <malloc.h>
 
 #include <exception>
 #include <iostream>
 
 int main(int, char**) {
+    // Les grands tampons passagers (images décodées, mipmaps, textures relues à chaque changement de taille)
+    // sont rendus au système dès leur libération. Par défaut, glibc relève son seuil après la première
+    // libération et les garde ensuite dans le tas : la mémoire du jeu grossissait de 20 Mo au premier
+    // redimensionnement.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     int code = 0;
     try {
         file_evenements_sdl_pkg::file_evenements_sdl file;
