@@ -23,6 +23,7 @@ struct apparence {
 };
 
 inline constexpr float echelle_etiquette = 0.25f;
+inline constexpr float part_etiquette = 0.85f;  // part de la largeur de la plaque laissée à l'étiquette
 
 template <typename erreur_non_initialise>
 class bouton_plaque : public piece_pkg::piece<objet_3d_recepteur_pkg::objet_3d_recepteur, erreur_non_initialise> {
@@ -34,8 +35,10 @@ public:
         }
         objet_3d_recepteur_pkg::objet_3d_recepteur::initialiser();
         if (!apparence_.etiquette.empty()) {
+            // L'étiquette tient dans la plaque, en deçà de ses bords biseautés.
             this->ajouter_sous_objet(piece_pkg::creer_etiquette(apparence_.etiquette, affichage_texte_pkg::jaune_pale,
-                                                                echelle_etiquette, {}));
+                                                                echelle_etiquette, {},
+                                                                2.0f * apparence_.demi_largeur * part_etiquette));
         }
         this->est_initialise_ = true;
     }

@@ -71,8 +71,9 @@ void case_affichable::afficher() {
     }
     preparer_affichage();
     dessiner_case();
-    dessiner_contenu();
+    // La loupe sous le chiffre : elle montre la case sans cacher son nombre.
     dessiner_aide();
+    dessiner_contenu();
     terminer_affichage();
 }
 
@@ -84,8 +85,8 @@ void case_affichable::tracer_tuile() {
 
 void case_affichable::afficher_dessus() {
     preparer_affichage();
-    dessiner_contenu();
     dessiner_aide();
+    dessiner_contenu();
     terminer_affichage();
 }
 

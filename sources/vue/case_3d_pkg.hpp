@@ -28,7 +28,7 @@ public:
     // Inscrit la tuile pour la sélection et retient sa case ; la taille de la grille ne sert pas ici.
     virtual void initialiser(const case_simple_pkg::classe_case& case_modele, int taille_grille);
 
-    // Tuile, contenu (le chiffre d'une case terminale), loupe d'aide ; dans le repère de la tuile.
+    // Tuile, loupe d'aide, puis contenu (le chiffre d'une case terminale) ; dans le repère de la tuile.
     void afficher() override;
 
     virtual void dessiner_case();
@@ -45,7 +45,7 @@ public:
     virtual void definir_texture_occupe(const std::string& nom_texture) { texture_occupee_ = nom_texture; }
 
     // Le dessin en deux temps, pour la grille qui lie chaque texture une fois pour toutes les tuiles qui la portent :
-    // la tuile seule, sa texture déjà liée par l'appelant ; puis ce qui se dessine dessus (chiffre, loupe).
+    // la tuile seule, sa texture déjà liée par l'appelant ; puis ce qui se dessine dessus (loupe, chiffre).
     void tracer_tuile();
     bool a_un_dessus() const { return aide_ || a_un_contenu(); }
     void afficher_dessus();
@@ -59,7 +59,7 @@ public:
     void sourisentre(const evenement_pkg::evenement& evenement) override;
 
 protected:
-    // Ce qui se dessine entre la tuile et la loupe : rien pour une case ordinaire.
+    // Ce qui se dessine par-dessus la loupe : rien pour une case ordinaire.
     virtual bool a_un_contenu() const { return false; }
     virtual void dessiner_contenu() {}
 

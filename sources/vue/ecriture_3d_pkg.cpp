@@ -8,6 +8,7 @@ using bouton_ecriture_pkg::bouton_ecriture;
 using bouton_ecriture_pkg::t_bouton_ecriture;
 
 constexpr float echelle_boutons = 1.4f;
+constexpr float largeur_champ = 7.0f;
 
 std::shared_ptr<bouton_ecriture> creer_bouton(t_bouton_ecriture le_type, const objet_3d_pkg::coordonnee_3d& position) {
     auto bouton = std::make_shared<bouton_ecriture>(le_type);
@@ -28,6 +29,8 @@ void ecriture_affichable::initialiser() {
     // Le champ montre un blanc tant que rien n'est tapé ; le texte saisi, lui, reste vide.
     affich_ = std::make_shared<objet_texte_pkg::texte_affichable>(" ");
     affich_->definir_echelle(0.5f);
+    // Un long nom tapé est réduit puis coupé plutôt que de sortir de la fenêtre.
+    affich_->definir_largeur_max(largeur_champ);
     b_ok_ = creer_bouton(t_bouton_ecriture::VALIDER, {4.0f, -1.5f, 0.0f});
     b_precedent_ = creer_bouton(t_bouton_ecriture::PRECEDENT, {0.0f, -1.5f, 0.0f});
     est_initialise_ = true;

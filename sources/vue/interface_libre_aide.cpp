@@ -14,21 +14,26 @@ struct ligne {
     float y;
 };
 
+// Toutes les lignes tiennent dans la fenêtre du cadre : la dernière au-dessus du bas du cadre (y = -1,38,
+// soit 492 pixels sur 600), chacune dans 4 unités de large autour de x = -0,5.
+constexpr float largeur_ligne = 4.0f;
+constexpr float echelle_ligne = 0.14f;
+
 const std::array<ligne, nombre_lignes> lignes{{
-    {">>> AIDE Partie Libre <<<", 0.25f, 1.4f},
-    {"Les flèches directionnelles ou la souris permettent de se déplacer", 0.15f, 1.1f},
-    {"'Espace'/'Clique Gauche' - Commence un chemin (sur une case terminale)", 0.15f, 0.8f},
-    {"Si vous avez commencé un chemin, en vous déplaçant", 0.15f, 0.5f},
-    {"le chemin se créé automatiquement jusqu'à validation ou non.", 0.15f, 0.35f},
-    {" 'EFFACER' / Clique droit- Permet de supprimer un chemin existant ", 0.15f, 0.05f},
-    {"ou annuler un chemin en cours de construction.", 0.15f, -0.1f},
-    {"Les boutons '+' et '-'  - les touches + et - du clavier numériques permettent", 0.15f, -0.4f},
-    {"de choisir les points d'aide à utiliser", 0.15f, -0.55f},
-    {"'a' ou 'q'- Permet d'utiliser les points d'aide préalablement choisis.", 0.15f, -0.85f},
-    {"Pour dévoiler 1 case valide du chemin, 10 points sont demandés.", 0.15f, -1.0f},
-    {"'N' permets de lancer une nouvelle partie.", 0.15f, -1.25f},
-    {"'B' permets d'abandonner une partie.", 0.15f, -1.5f},
-    {"'L' - Zoom/Dezoom lorsqu'une grille est trop grande", 0.15f, -1.75f},
+    {">>> AIDE Partie Libre <<<", 0.25f, 1.42f},
+    {"Les flèches directionnelles ou la souris permettent de se déplacer", echelle_ligne, 1.12f},
+    {"'Espace'/'Clique Gauche' - Commence un chemin (sur une case terminale)", echelle_ligne, 0.85f},
+    {"Si vous avez commencé un chemin, en vous déplaçant", echelle_ligne, 0.58f},
+    {"le chemin se créé automatiquement jusqu'à validation ou non.", echelle_ligne, 0.45f},
+    {" 'EFFACER' / Clique droit- Permet de supprimer un chemin existant ", echelle_ligne, 0.18f},
+    {"ou annuler un chemin en cours de construction.", echelle_ligne, 0.05f},
+    {"Les boutons '+' et '-'  - les touches + et - du clavier numériques permettent", echelle_ligne, -0.22f},
+    {"de choisir les points d'aide à utiliser", echelle_ligne, -0.35f},
+    {"'a' ou 'q'- Permet d'utiliser les points d'aide préalablement choisis.", echelle_ligne, -0.62f},
+    {"Pour dévoiler 1 case valide du chemin, 10 points sont demandés.", echelle_ligne, -0.75f},
+    {"'N' permets de lancer une nouvelle partie.", echelle_ligne, -0.98f},
+    {"'B' permets d'abandonner une partie.", echelle_ligne, -1.18f},
+    {"'L' - Zoom/Dezoom lorsqu'une grille est trop grande", echelle_ligne, -1.38f},
 }};
 } // namespace
 
@@ -36,7 +41,8 @@ void interface_libre_aide_affichable::initialiser() {
     if (est_initialise_) return;
     // Le dernier ajouté est dessiné le premier : l'ordre inverse de la table, comme voulu.
     for (const ligne& l : lignes) {
-        ajouter_sous_objet(piece_pkg::creer_etiquette(l.texte, affichage_texte_pkg::blanc, l.echelle, {-0.5f, l.y, 0.0f}));
+        ajouter_sous_objet(
+            piece_pkg::creer_etiquette(l.texte, affichage_texte_pkg::blanc, l.echelle, {-0.5f, l.y, 0.0f}, largeur_ligne));
     }
     est_initialise_ = true;
 }

@@ -10,6 +10,9 @@ namespace {
 constexpr affichage_texte_pkg::couleur_texte rouge{255, 0, 0, 255};
 constexpr affichage_texte_pkg::couleur_texte jaune{243, 243, 108, 255};
 constexpr float echelle_bouton = 0.2f;
+// Le cadre du nom, dans le panneau du haut : centré en x = 2,18, 0,78 de large entre ses bordures.
+constexpr float centre_cadre_nom = 2.18f;
+constexpr float largeur_nom = 0.78f;
 
 bouton creer_bouton(const std::string& texte, const std::string& evenement, const objet_3d_pkg::coordonnee_3d& position) {
     auto b = std::make_shared<bouton_rond_3d::bouton_rond_3d_affichable>();
@@ -32,8 +35,9 @@ void interface_libre_droite_affichable::initialiser(grille_libre_pkg::grille_lib
     if (est_initialise_) return;
     modele_ = std::move(modele);
     using piece_pkg::creer_etiquette;
-    txt_nom_ = creer_etiquette("Nom Grille", rouge, 0.15f, {2.12f, 1.9f, 0.0f});
-    txt_nom_grille_ = creer_etiquette(controleur_libre_pkg::obtenir_nom_grille(), jaune, 0.2f, {2.12f, 1.7f, 0.0f});
+    txt_nom_ = creer_etiquette("Nom Grille", rouge, 0.15f, {centre_cadre_nom, 1.9f, 0.0f});
+    txt_nom_grille_ = creer_etiquette(controleur_libre_pkg::obtenir_nom_grille(), jaune, 0.2f,
+                                      {centre_cadre_nom, 1.7f, 0.0f}, largeur_nom);
     txt_aide_ = creer_etiquette("Points Aide", rouge, 0.15f, {2.12f, -0.1f, 0.0f});
     le_fond_score_ = std::make_shared<fond_score_3d::fond_score_3d_affichable>();
     le_fond_score_->initialiser();

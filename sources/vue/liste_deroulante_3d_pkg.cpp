@@ -15,11 +15,16 @@ using bouton_liste_deroulante_pkg::t_bouton_deroulant;
 constexpr float profondeur = -10.0f;
 const std::string ligne_vide = "  ";
 
+// Un nom tient entre les boutons (à gauche, jusqu'à x = -2) et le bord de la fenêtre (x = 5,5 à cette profondeur).
 struct place_ligne {
-    float x, y, echelle;
+    float x, y, echelle, largeur_max;
 };
 constexpr std::array<place_ligne, nombre_lignes> places_lignes{{
-    {0.5f, 3.0f, 0.5f}, {0.5f, 2.0f, 0.5f}, {1.0f, 0.0f, 1.0f}, {0.5f, -2.0f, 0.5f}, {0.5f, -3.0f, 0.5f},
+    {0.5f, 3.0f, 0.5f, 4.6f},
+    {0.5f, 2.0f, 0.5f, 4.6f},
+    {1.0f, 0.0f, 1.0f, 5.6f},
+    {0.5f, -2.0f, 0.5f, 4.6f},
+    {0.5f, -3.0f, 0.5f, 4.6f},
 }};
 constexpr int ligne_courante = 3;
 
@@ -73,6 +78,7 @@ void liste_affichable::initialiser(const std::string& nomdoss) {
         ligne = std::make_shared<objet_texte_pkg::texte_affichable>(k + 1 == ligne_courante ? "Aucune donnée" : " ");
         ligne->positionner_objet3d({p.x, p.y, profondeur});
         ligne->definir_echelle(p.echelle);
+        ligne->definir_largeur_max(p.largeur_max);
     }
     lignes_[ligne_courante - 1]->definir_couleur(affichage_texte_pkg::bleu);
     for (std::size_t i = 0; i < boutons_.size(); ++i) {

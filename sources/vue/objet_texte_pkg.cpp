@@ -27,6 +27,29 @@ quad_glyphe placer_glyphe(const caractere& g, int position, const mesures_texte&
             static_cast<float>(g.height) / 2.0f / h};
 }
 
+ajustement ajuster_largeur(std::string_view latin1, float echelle, float largeur_max, const source_glyphes& glyphe) {
+    const mesures_texte m = mesurer(latin1, glyphe);
+    const auto largeur = [&](std::string_view t, float reduction) {
+        return echelle * reduction * static_cast<float>(mesurer(t, glyphe).w) / static_cast<float>(m.h);
+    };
+    if (largeur_max <= 0.0f || m.h == 0 || largeur(latin1, 1.0f) <= largeur_max) {
+        return {std::string(latin1), 1.0f};
+    }
+    const float reduction = largeur_max / largeur(latin1, 1.0f);
+    if (reduction >= reduction_minimale) {
+        return {std::string(latin1), reduction};
+    }
+    // Trop long même réduit : on retire des caractères jusqu'à ce que le début et « ... » tiennent.
+    std::string debut(latin1);
+    do {
+        debut.pop_back();
+        while (!debut.empty() && debut.back() == ' ') {
+            debut.pop_back();
+        }
+    } while (!debut.empty() && largeur(debut + std::string(points_de_suite), reduction_minimale) > largeur_max);
+    return {debut + std::string(points_de_suite), reduction_minimale};
+}
+
 texte_affichable::texte_affichable(const std::string& texte, const couleur_texte& couleur)
     : couleur_(couleur), texte_(texte) {}
 
@@ -42,6 +65,17 @@ void texte_affichable::definir_resolution(int r) {
     est_genere_ = false;
 }
 
+void texte_affichable::definir_largeur_max(float largeur) {
+    largeur_max_ = largeur;
+    est_genere_ = false;
+}
+
+float texte_affichable::obtenir_largeur_affichee() const {
+    return mesures_.h == 0 ? 0.0f
+                           : obtenir_echelle() * ajuste_.reduction * static_cast<float>(mesures_.w) /
+                                 static_cast<float>(mesures_.h);
+}
+
 void texte_affichable::mettre_a_jour() {
     if (est_genere_) {
         return;
@@ -49,17 +83,28 @@ void texte_affichable::mettre_a_jour() {
     affichage_texte_pkg::changer_couleur(affichage_texte_pkg::blanc);
     // Conversion faite une fois par changement de texte, pas à chaque image.
     latin1_ = affichage_texte_pkg::utf8_vers_latin1(texte_);
-    mesures_ = mesurer(latin1_, [](char c) { return affichage_texte_pkg::obtenir_caractere(c); });
+    ajuster();
     est_genere_ = true;
+}
+
+void texte_affichable::ajuster() {
+    const source_glyphes glyphe = [](char c) { return affichage_texte_pkg::obtenir_caractere(c); };
+    ajuste_ = ajuster_largeur(latin1_, obtenir_echelle(), largeur_max_, glyphe);
+    mesures_ = mesurer(ajuste_.montre, glyphe);
+    echelle_ajustee_ = obtenir_echelle();
 }
 
 void texte_affichable::afficher() {
     mettre_a_jour();
+    if (largeur_max_ > 0.0f && obtenir_echelle() != echelle_ajustee_) {
+        ajuster();  // une entrée en surbrillance grossit son texte
+    }
     const float r = couleur_.r / 255.0f;
     const float g = couleur_.g / 255.0f;
     const float b = couleur_.b / 255.0f;
     const float a = couleur_.a / 255.0f;
     preparer_affichage();
+    glScalef(ajuste_.reduction, ajuste_.reduction, ajuste_.reduction);
     if (glIsEnabled(GL_BLEND) == GL_TRUE) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
@@ -69,14 +114,14 @@ void texte_affichable::afficher() {
         glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, matiere);
         // Un glyphe oublié (changement de taille) est rendu ici, pas entre glBegin et glEnd où OpenGL
         // refuserait de remplir sa texture.
-        for (const char c : latin1_) {
+        for (const char c : ajuste_.montre) {
             affichage_texte_pkg::obtenir_caractere(c);
         }
         // Les glyphes d'une même page de l'atlas se dessinent d'un seul tenant.
         std::uint32_t page = 0;
         bool ouvert = false;
         int position = 0;
-        for (const char c : latin1_) {
+        for (const char c : ajuste_.montre) {
             const caractere glyphe = affichage_texte_pkg::obtenir_caractere(c);
             const quad_glyphe q = placer_glyphe(glyphe, position, mesures_);
             if (!ouvert || glyphe.texture != page) {

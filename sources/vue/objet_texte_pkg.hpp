@@ -29,6 +29,18 @@ struct quad_glyphe {
 using source_glyphes = std::function<affichage_texte_pkg::caractere(char)>;
 
 mesures_texte mesurer(std::string_view latin1, const source_glyphes& glyphe);
+
+// Un texte plus large que sa place est d'abord réduit, jusqu'à reduction_minimale de sa taille ; au-delà il est
+// aussi coupé à la fin, avec « ... ». C'est la seule règle du jeu pour les textes de longueur libre.
+inline constexpr float reduction_minimale = 0.6f;
+inline constexpr std::string_view points_de_suite = "...";
+
+struct ajustement {
+    std::string montre;      // latin-1, coupé ou non
+    float reduction = 1.0f;  // facteur appliqué à l'échelle du texte
+};
+// largeur_max : dans le repère du parent, comme echelle ; 0 pour ne rien limiter.
+ajustement ajuster_largeur(std::string_view latin1, float echelle, float largeur_max, const source_glyphes& glyphe);
 // position : somme des largeurs des glyphes qui précèdent.
 quad_glyphe placer_glyphe(const affichage_texte_pkg::caractere& g, int position, const mesures_texte& m);
 
@@ -50,6 +62,15 @@ public:
     virtual void definir_resolution(int r);
     virtual int obtenir_resolution() const { return resolution_; }
 
+    // Place disponible, en largeur, dans le repère du parent (l'échelle du texte comprise) ; 0 : aucune limite.
+    // Le texte y est réduit, puis coupé s'il le faut (ajuster_largeur).
+    void definir_largeur_max(float largeur);
+    float obtenir_largeur_max() const { return largeur_max_; }
+    // Largeur du texte dessiné, dans le repère du parent.
+    float obtenir_largeur_affichee() const;
+    // Ce qui est dessiné, en latin-1 : le texte, ou son début suivi de « ... ».
+    const std::string& obtenir_texte_montre() const { return ajuste_.montre; }
+
     // Mesures de la dernière mise à jour, en pixels (0 pour un texte vide ou sans police).
     int obtenir_largeur() const { return mesures_.w; }
     int obtenir_hauteur() const { return mesures_.h; }
@@ -61,6 +82,11 @@ private:
     int resolution_ = 50;
     mesures_texte mesures_;
     std::string latin1_;  // texte_ converti une fois par changement, pour le rendu
+    float largeur_max_ = 0.0f;
+    ajustement ajuste_;
+    float echelle_ajustee_ = 0.0f;  // l'ajustement est refait quand l'échelle change
+
+    void ajuster();
 };
 
 using classe_texte_affichable = std::shared_ptr<texte_affichable>;

@@ -37,11 +37,19 @@ attendre_ecran "$fenetre" "$captures/musique.png" libelle_allonge \
 touches Escape
 voir menu "Échap sur les options"
 
-# « Credits » (ligne 6), puis Échap.
+# « Credits » (ligne 6), puis Échap : de retour au menu, la ligne du clavier est celle qu'on a cliquée, et elle
+# est allumée, que le pointeur soit resté dessus ou non ; Haut l'amène sur « Options musique ».
 cliquer 400 459
 voir credits "clic sur Credits"
+xdotool mousemove --window "$fenetre" 400 590
 touches Escape
 voir menu "Échap sur les crédits"
+ligne_allumee() { [ "$(compter "$1" 200 $(($2 - 25)) 400 50 "$bleu_menu")" -gt 300 ]; }
+credits_allume() { ligne_allumee "$1" 459; }
+attendre_ecran "$fenetre" "$captures/retour.png" credits_allume || echec "au retour, « Credits » n'est pas allumé"
+touches Up
+options_allume() { ligne_allumee "$1" 397 && ! ligne_allumee "$1" 459; }
+attendre_ecran "$fenetre" "$captures/haut.png" options_allume || echec "Haut depuis « Credits » n'allume pas « Options musique »"
 
 # Échap sur le menu termine le programme normalement.
 touches Escape

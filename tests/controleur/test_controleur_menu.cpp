@@ -84,7 +84,7 @@ TEST_F(Menu, SeptEntreesSousLeTitreDevantLesEtoilesEtCampagneAllumeeAuDepart) {
     EXPECT_EQ(objet_3d_pkg::l_obj3d::taille_liste(le_menu->obtenir_sous_objets()), 9);
 }
 
-TEST_F(Menu, LaSourisDonneLaLigneDuClavierAuDessinSuivantEtLaQuitterNeLaDeplacePas) {
+TEST_F(Menu, LaSourisDonneLaLigneDuClavierAuDessinSuivantEtLaQuitterLaLaisseAllumee) {
     const auto editeur = le_menu->obtenir_entree(3);
     editeur->sourisentre({});
     EXPECT_EQ(lignes_allumees(), (std::vector<int>{1, 3}));
@@ -94,7 +94,7 @@ TEST_F(Menu, LaSourisDonneLaLigneDuClavierAuDessinSuivantEtLaQuitterNeLaDeplaceP
     EXPECT_EQ(le_menu->obtenir_entree(1)->obtenir_texte()->obtenir_couleur(), affichage_texte_pkg::blanc);
 
     editeur->sourissort({});
-    EXPECT_TRUE(lignes_allumees().empty());
+    EXPECT_EQ(lignes_allumees(), std::vector<int>{3});
     le_menu->gerer_conflit_controleur();
     EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 3);
     traiter(touche(touches::BAS));

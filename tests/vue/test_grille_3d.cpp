@@ -92,13 +92,13 @@ TEST(GrilleAffichable, UneCaseNonConstruiteRefuseDeSeDessinerEtUneCaseSimpleNEst
     EXPECT_FALSE(terminale.est_initialise());
 }
 
-TEST(CaseTerminale, LeChiffreGardeSonBlancDeTeteEtCouvreLaTuile) {
+TEST(CaseTerminale, LeChiffreSansBlancCouvreLaTuileEtTientDansSaLargeur) {
     const auto g3d = grille_construite(grille_modele(3, {{{1, 1}, 1}, {{3, 2}, 12}}));
     const struct {
         coordonnees c;
         int chiffre;
         std::string texte;
-    } cas[] = {{{1, 1}, 1, " 1"}, {{3, 2}, 12, " 12"}};
+    } cas[] = {{{1, 1}, 1, "1"}, {{3, 2}, 12, "12"}};
     for (const auto& k : cas) {
         const auto tuile =
             std::dynamic_pointer_cast<case_term_3d_pkg::case_term_affichable>(g3d->obtenir_case_affichable(k.c));
@@ -109,6 +109,7 @@ TEST(CaseTerminale, LeChiffreGardeSonBlancDeTeteEtCouvreLaTuile) {
         EXPECT_EQ(texte->obtenir_texte(), k.texte);
         EXPECT_EQ(texte->obtenir_couleur(), affichage_texte_pkg::noir);
         EXPECT_FLOAT_EQ(texte->obtenir_echelle(), 2.0f);
+        EXPECT_FLOAT_EQ(texte->obtenir_largeur_max(), 1.6f);  // la tuile fait 2 de large, biseau compris
         EXPECT_EQ(texte->obtenir_position(), (coordonnee_3d{}));
         EXPECT_EQ(tuile->obtenir_nieme_objets(1), texte);
     }

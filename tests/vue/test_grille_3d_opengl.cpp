@@ -174,6 +174,9 @@ TEST_F(GrilleOpenGL, LaLoupeCouvreLesCasesDAideEtLeCurseurSaCaseSansArreterLaSou
     poser_curseur({2, 3});
     dessiner();
     verifier_couleurs({{{3, 1}, cyan}, {{3, 3}, cyan}, {{2, 3}, magenta}, {{2, 1}, bleu}, {{1, 3}, bleu}});
+    if (police) {
+        EXPECT_GT(encre({3, 3}), 150) << "la loupe cache le chiffre de la case terminale";
+    }
 
     // La sélection ne voit pas le curseur : elle trouve la case dessous.
     const auto centre = pixel_de({2, 3});
@@ -236,6 +239,34 @@ TEST_F(GrilleOpenGL, UneCaseSeuleSeDessineAvecSaTextureSonChiffreEtSaLoupe) {
     tuile->modifier_aide(true);
     dessiner();
     verifier_couleurs({{{3, 3}, cyan}});
+}
+
+// Un nombre à deux chiffres reste dans sa tuile : ni encre sur les bords de la tuile, ni sur la voisine.
+TEST_F(GrilleOpenGL, UnNombreADeuxChiffresTientDansSaTuile) {
+    if (!police) {
+        GTEST_SKIP() << "aucune police sur la machine";
+    }
+    const auto g = std::make_shared<grille_pkg::grille>(cote);
+    g->initialiser("deux chiffres");
+    g->definir_case(std::make_shared<case_terminale_pkg::case_terminale>(12), {2, 2});
+    const auto vue = std::make_shared<grille_3d_pkg::grille_affichable>(g);
+    vue->initialiser();
+    vue->positionner_objet3d({0.0f, 0.0f, profondeur});
+    scene->supprimer_sous_objet(g3d);
+    scene->ajouter_sous_objet(vue);
+    dessiner();
+    EXPECT_GT(encre({2, 2}), 300);
+    // Bandes de la hauteur des chiffres, le long des bords gauche et droit de la tuile (qui va de -0,5 à 0,5).
+    for (const float bord : {-0.49f, 0.41f}) {
+        int taches = 0;
+        for (float dy = -0.2f; dy <= 0.2f; dy += 0.02f) {
+            for (float dx = 0.0f; dx <= 0.08f; dx += 0.01f) {
+                const auto p = pixel_de({2, 2}, bord + dx, dy);
+                taches += sombre(lire(p[0], p[1])) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(taches, 0) << "encre au bord " << bord;
+    }
 }
 
 // Un nouveau contexte OpenGL ne connaît plus la liste d'affichage des cases : elle est compilée de nouveau.

@@ -61,6 +61,37 @@ TEST_F(MesureTexte, LaHauteurEstCelleDuPlusGrandGlypheEtLesPlusPetitsRestentCent
     EXPECT_FLOAT_EQ(placer_glyphe(glyphes['g'], 0, m).demi, 50.0f / 118.0f);
 }
 
+// Glyphes de 100 pixels de haut : « A » 50 de large, « . » et l'espace 20. À l'échelle 1, « AAAA » fait 2 unités.
+TEST_F(MesureTexte, UnTexteTropLargeEstReduitPuisCoupeAvecDesPointsDeSuite) {
+    glyphes = {{'A', {'A', 50, 100, 1}}, {'.', {'.', 20, 100, 2}}, {' ', {' ', 20, 100, 3}}};
+    struct cas {
+        std::string texte;
+        float echelle;
+        float largeur_max;
+        std::string montre;
+        float reduction;
+    };
+    const std::vector<cas> table = {
+        {"AAAA", 1.0f, 0.0f, "AAAA", 1.0f},         // sans limite
+        {"AAAA", 1.0f, 2.0f, "AAAA", 1.0f},         // tient tout juste
+        {"AAAA", 1.0f, 1.5f, "AAAA", 0.75f},        // réduit seulement
+        {"AAAA", 2.0f, 3.0f, "AAAA", 0.75f},        // la limite compte l'échelle du texte
+        {"AAAA", 1.0f, 1.2f, "AAAA", 0.6f},         // la plus forte réduction sans coupe
+        {"AAAAAAAAAA", 1.0f, 1.2f, "AA...", 0.6f},  // (2 × 0,5 + 0,6) × 0,6 = 0,96 ; un A de plus : 1,26
+        {"AA AAAA", 1.0f, 1.0f, "AA...", 0.6f},     // l'espace de la coupe ne reste pas devant les points
+        {"AAAA", 1.0f, 0.1f, "...", 0.6f},          // rien ne tient : les points seuls
+    };
+    for (const cas& c : table) {
+        const auto a = objet_texte_pkg::ajuster_largeur(c.texte, c.echelle, c.largeur_max, source);
+        const float largeur = c.echelle * a.reduction * static_cast<float>(mesurer(a.montre, source).w) / 100.0f;
+        EXPECT_EQ(a.montre, c.montre) << c.texte << " dans " << c.largeur_max;
+        EXPECT_FLOAT_EQ(a.reduction, c.reduction) << c.texte << " dans " << c.largeur_max;
+        if (c.largeur_max > 0.0f && a.montre != "...") {
+            EXPECT_LE(largeur, c.largeur_max + 1e-5f) << c.texte << " dans " << c.largeur_max;
+        }
+    }
+}
+
 TEST_F(MesureTexte, UnTexteVideNeMesureRien) {
     const auto m = mesurer("", source);
     EXPECT_EQ(m.w, 0);

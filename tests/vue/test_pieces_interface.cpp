@@ -196,7 +196,7 @@ TEST_F(Boutons, LeBoutonDuDockSEnfonceTenuEtSonVoyantSuitLePointeur) {
     EXPECT_EQ(b.obtenir_nom_action(), "aide");
     EXPECT_EQ(b.obtenir_etiquette()->obtenir_texte(), "Aide");
     EXPECT_EQ(b.obtenir_etiquette()->obtenir_couleur(), affichage_texte_pkg::jaune_pale);
-    EXPECT_EQ(b.obtenir_etiquette()->obtenir_position(), (coordonnee_3d{-0.45f, 0.0f, 0.0f}));
+    EXPECT_EQ(b.obtenir_etiquette()->obtenir_position(), (coordonnee_3d{-0.15f, 0.0f, 0.0f}));
 
     b.sourisentre(souris);
     EXPECT_EQ(b.texture_voyant(), "rond_vert");

@@ -107,11 +107,11 @@ TEST_F(Session, LaLigneDuClavierSuitLaSouris) {
     EXPECT_EQ(lignes_allumees(), std::vector<int>{2});
     EXPECT_FLOAT_EQ(ecran->obtenir_entree(4)->obtenir_texte()->obtenir_echelle(), 1.0f);
 
-    // Le pointeur quitte l'entrée : plus rien n'est allumé, la ligne ne bouge pas.
+    // Le pointeur quitte l'entrée : la ligne du clavier reste où elle est, et allumée.
     ecran->obtenir_entree(2)->sourissort(souris);
     ecran->mettre_a_jour();
     EXPECT_EQ(ecran->obtenir_ligne_courante(), 2);
-    EXPECT_TRUE(lignes_allumees().empty());
+    EXPECT_EQ(lignes_allumees(), std::vector<int>{2});
 }
 
 TEST_F(Session, ChaqueEtatOuvreEtFermeLesBonsRecepteurs) {

@@ -56,6 +56,8 @@ void bouton_menu::sourisrelache(const evenement_pkg::evenement&) {
 
 void bouton_menu::sourisentre(const evenement_pkg::evenement&) { selection_clavier(); }
 
-void bouton_menu::sourissort(const evenement_pkg::evenement&) { deselection_clavier(); }
+// La surbrillance est la ligne du clavier : elle reste allumée quand le pointeur s'en va, et ne passe à une
+// autre entrée que lorsque le pointeur y entre ou que le clavier la déplace.
+void bouton_menu::sourissort(const evenement_pkg::evenement&) {}
 
 } // namespace bouton_menu_pkg

@@ -1,4 +1,4 @@
-// Entrée de menu : une étiquette cliquable, en surbrillance sous la souris ou sur la ligne du clavier.
+// Entrée de menu : une étiquette cliquable, en surbrillance sur la ligne du clavier, que la souris déplace.
 #pragma once
 
 #include "erreur_pkg.hpp"

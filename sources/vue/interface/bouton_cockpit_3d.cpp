@@ -15,7 +15,8 @@ constexpr int indices[] = {0, 1, 2};
 } // namespace
 
 void bouton_cockpit_3d_affichable::initialiser(const std::string& txt, const std::string& evenement, float degre) {
-    if (construire(txt, evenement, affichage_texte_pkg::jaune_pale, 0.25f, {0.11f, 0.13f, 0.0f})) {
+    // L'étiquette suit l'hypoténuse, un peu en retrait.
+    if (construire(txt, evenement, affichage_texte_pkg::jaune_pale, 0.25f, {0.11f, 0.13f, 0.0f}, 0.8f)) {
         texte_->rotation_objet3d(degre, {0.0f, 0.0f, 1.0f});
     }
 }

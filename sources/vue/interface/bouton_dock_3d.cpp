@@ -8,7 +8,8 @@
 namespace bouton_dock_3d {
 
 void bouton_dock_3d_affichable::initialiser(const std::string& txt, const std::string& evenement) {
-    construire(txt, evenement, affichage_texte_pkg::jaune_pale, 0.25f, {-0.45f, 0.0f, 0.0f});
+    // L'étiquette tient entre le bord gauche de la plaque et le voyant (de -0,95 à 0,65).
+    construire(txt, evenement, affichage_texte_pkg::jaune_pale, 0.25f, {-0.15f, 0.0f, 0.0f}, 1.5f);
 }
 
 void bouton_dock_3d_affichable::sourisrelache(const evenement_pkg::evenement&) {

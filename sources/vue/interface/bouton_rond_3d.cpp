@@ -6,7 +6,8 @@
 namespace bouton_rond_3d {
 
 void bouton_rond_3d_affichable::initialiser(const std::string& txt, const std::string& evenement) {
-    construire(txt, evenement, affichage_texte_pkg::noir, 0.85f, {0.0f, 0.0f, 0.0f});
+    // L'étiquette tient dans la face du bouton, à l'intérieur de son anneau.
+    construire(txt, evenement, affichage_texte_pkg::noir, 0.85f, {0.0f, 0.0f, 0.0f}, 0.6f);
 }
 
 void bouton_rond_3d_affichable::sourisrelache(const evenement_pkg::evenement&) {

@@ -35,14 +35,17 @@ protected:
     bool est_initialise_ = false;
 };
 
-// Étiquette d'un bouton : texte mesuré dès sa création, à l'échelle et à la place données.
+// Étiquette d'un bouton : texte mesuré dès sa création, à l'échelle et à la place données ; largeur_max (dans le
+// repère du parent, 0 : sans limite) est la place dont il dispose, où il est réduit ou coupé s'il le faut.
 inline objet_texte_pkg::classe_texte_affichable creer_etiquette(const std::string& txt,
                                                                  const objet_texte_pkg::couleur_texte& couleur,
                                                                  float echelle,
-                                                                 const objet_3d_pkg::coordonnee_3d& position) {
+                                                                 const objet_3d_pkg::coordonnee_3d& position,
+                                                                 float largeur_max = 0.0f) {
     auto texte = std::make_shared<objet_texte_pkg::texte_affichable>(txt, couleur);
     texte->definir_echelle(echelle);
     texte->positionner_objet3d(position);
+    texte->definir_largeur_max(largeur_max);
     texte->mettre_a_jour();
     return texte;
 }
@@ -58,13 +61,13 @@ public:
 protected:
     // Une seule fois : inscription pour la sélection, nom de l'action, étiquette. Faux si déjà construit.
     bool construire(const std::string& txt, const std::string& evenement, const objet_texte_pkg::couleur_texte& couleur,
-                    float echelle, const objet_3d_pkg::coordonnee_3d& position) {
+                    float echelle, const objet_3d_pkg::coordonnee_3d& position, float largeur_max) {
         if (this->est_initialise_) {
             return false;
         }
         nom_action_ = evenement;
         objet_3d_recepteur_pkg::objet_3d_recepteur::initialiser();
-        texte_ = creer_etiquette(txt, couleur, echelle, position);
+        texte_ = creer_etiquette(txt, couleur, echelle, position, largeur_max);
         this->est_initialise_ = true;
         return true;
     }

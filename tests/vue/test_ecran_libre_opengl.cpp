@@ -1,0 +1,75 @@
+// Écran du jeu libre dans une vraie fenêtre, avec les données du jeu : ce que le joueur doit voir en entier.
+#include "controleur_libre_pkg.hpp"
+#include "fenetre_sdl_pkg.hpp"
+#include "file_evenements_sdl_pkg.hpp"
+#include "pixels_de_test.hpp"
+#include "scene_pkg.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+namespace fs = std::filesystem;
+using pixels_de_test::lire;
+using pixels_de_test::pixel;
+
+// Nombre de pixels du rectangle (x, y, largeur, hauteur) de l'image dessinée qui vérifient le prédicat.
+int compter(int x0, int y0, int largeur, int hauteur, const std::function<bool(const pixel&)>& predicat) {
+    int n = 0;
+    for (int y = y0; y < y0 + hauteur; ++y) {
+        for (int x = x0; x < x0 + largeur; ++x) {
+            n += predicat(lire(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+bool jaune_nom(const pixel& p) { return p.r > 180 && p.g > 180 && p.b < 140; }
+bool blanc(const pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
+
+struct EcranLibre : testing::Test {
+    fs::path precedent = fs::current_path();
+    bool dans_les_donnees = [] {
+        fs::current_path(TESSALINE_DONNEES);
+        return true;
+    }();
+    file_evenements_sdl_pkg::file_evenements_sdl file;
+    fenetre_sdl_pkg::fenetre_sdl fenetre{file};
+
+    void SetUp() override { scene_pkg::initialiser_fenetre(fenetre); }
+    void TearDown() override { fs::current_path(precedent); }
+
+    // Choisie, chargée au premier dessin, puis dessinée de nouveau comme la boucle le ferait.
+    static void ouvrir(const std::string& grille) {
+        controleur_libre_pkg::lancer_jeu_pred(grille);
+        controleur_libre_pkg::libre();
+        ASSERT_NE(controleur_libre_pkg::obtenir_partie(), nullptr) << grille;
+        dessiner();
+    }
+
+    static void dessiner() {
+        controleur_libre_pkg::libre();
+        glReadBuffer(GL_BACK);
+    }
+};
+
+// Le cadre du nom, en haut du panneau de droite, va de x = 658 à 787 entre ses bordures orange.
+TEST_F(EcranLibre, UnLongNomDeGrilleResteDansSonCadre) {
+    ouvrir("station_orbitale.xml");
+    EXPECT_GT(compter(664, 38, 118, 26, jaune_nom), 150) << "le nom n'est pas écrit";
+    EXPECT_EQ(compter(600, 38, 64, 26, jaune_nom), 0) << "le nom dépasse à gauche";
+    EXPECT_EQ(compter(782, 38, 18, 26, jaune_nom), 0) << "le nom dépasse à droite";
+}
+
+// La dernière ligne de l'aide (« 'L' - Zoom/Dezoom ... ») s'écrit au-dessus du bas du cadre, vers y = 492.
+TEST_F(EcranLibre, LaDerniereLigneDeLAideEstVisible) {
+    ouvrir("maison.xml");
+    controleur_libre_pkg::aide_libre();
+    dessiner();
+    EXPECT_GT(compter(140, 482, 380, 20, blanc), 200);
+}
+
+} // namespace
