@@ -158,6 +158,19 @@ TEST_F(TexteOpenGL, ApresRechargementLesGlyphesSontRendusDeNouveauEtSeVoient) {
     EXPECT_GT(std::count_if(ligne.begin() + 400, ligne.end(), [](const auto& p) { return p[0] > 120; }), 30);
 }
 
+// Un « g » grossi : le haut de son quadrilatère (vers y = 59) ne montre pas le bas de la lettre.
+TEST_F(TexteOpenGL, UnGlypheGrossiNeDebordePasParSonBord) {
+    texte("g")->definir_echelle(2.0f);
+    scene_pkg::afficher_scene(scene);
+    std::vector<std::array<GLubyte, 3>> bande(800 * 8);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 600 - 63, 800, 8, GL_RGB, GL_UNSIGNED_BYTE, bande.data());  // rangées 56 à 63
+    EXPECT_EQ(std::count_if(bande.begin(), bande.end(), [](const auto& p) { return p[0] > 40; }), 0);
+    const auto milieu = ligne_du_milieu();
+    EXPECT_GT(std::count_if(milieu.begin(), milieu.end(), [](const auto& p) { return p[0] > 120; }), 20);
+}
+
 TEST_F(TexteOpenGL, LeTexteSAfficheDansSaCouleur) {
     auto t = texte("HHH", rouge);
     t->definir_echelle(0.8f);
