@@ -1,238 +1,149 @@
-// Mode grilles libres : accueil, chargement différé de la grille choisie, chemins, aide et bruitages.
+// Mode grilles libres : accueil, chargement différé de la grille choisie, coups remis au cœur de jeu.
 #include "controleur_libre_pkg.hpp"
 
-#include "case_terminale_pkg.hpp"
-#include "controleur_pkg.hpp"
+#include "bruitages_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
-#include "groupe_recepteurs_pkg.hpp"
-#include "musique_pkg.hpp"
 #include "os_fichiers.hpp"
-#include "recepteur_clavier_jeu_libre_pkg.hpp"
-#include "recepteur_grille_libre_pkg.hpp"
-#include "recepteur_souris_pkg.hpp"
 #include "scene_pkg.hpp"
 
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
 namespace controleur_libre_pkg {
 
-namespace {
 using case_simple_pkg::coordonnees;
-using grille_pkg::direction;
 
-etat etat_courant = etat::RECHERCHE;
-grille_libre_pkg::grille_libre_ptr la_partie;
-std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> affich;
-std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> l_accueil;
-std::string nom_grille;
-std::string lieu;
-bool est_initialise = false;
-bool accueil_choisi = false;
-bool accueil_initialise = false;
-bruitages_demandes bruitages;
+controleur_libre::controleur_libre() : recepteur_clavier_(*this), recepteur_grille_(*this) {}
 
-recepteur_clavier_jeu_libre_pkg::recepteur_clavier_jeu_libre recepteur_clavier;
-recepteur_souris_pkg::recepteur_souris recepteur_curseur;
-recepteur_grille_libre_pkg::recepteur_grille_libre recepteur_grille;
-// recepteur_grille d'abord : il prend la molette et le bouton du milieu avant la souris.
-groupe_recepteurs_pkg::groupe_recepteurs recepteurs_jeu{&recepteur_grille, &recepteur_curseur, &recepteur_clavier};
-
-void son_deplacement() {
-    ++bruitages.deplacement;
-    musique_pkg::bruitage_deplacement();
-}
-void son_erreur() {
-    ++bruitages.erreur;
-    musique_pkg::bruitage_erreur();
-}
-void son_valider() {
-    ++bruitages.valider;
-    musique_pkg::bruitage_valider();
-}
-
-void curseur_modifie() {
-    if (affich) affich->doit_etre_modifie();
-}
-
-case_simple_pkg::classe_case case_sous_curseur() {
-    return la_partie->obtenir_grille()->rend_case(la_partie->obtenir_curseur());
-}
-
-// Une case terminale que personne n'occupe, ou nul.
-case_terminale_pkg::case_terminale_ptr terminale_libre(const case_simple_pkg::classe_case& c) {
-    if (!case_terminale_pkg::est_case_terminale(c) || c->est_occupe()) return nullptr;
-    return std::dynamic_pointer_cast<case_terminale_pkg::case_terminale>(c);
-}
-
-// Case k de la solution comptée depuis l'extrémité depart (k à partir de 1).
-coordonnees case_solution(const grille_pkg::chemin& solution, bool meme_sens, int k) {
-    return solution.nieme_coord(meme_sens ? k : solution.longueur() - k + 1);
-}
-
-// Montre les cases 2 .. jusqu_a de la solution depuis depart, paie nb_paye cases et vide le compteur.
-void reveler(const grille_pkg::chemin& solution, bool meme_sens, int jusqu_a, int nb_paye) {
-    const grille_pkg::chemin_ptr aide = la_partie->obtenir_chemin_aide_courant();
-    for (int k = 2; k <= std::min(jusqu_a, solution.longueur()); ++k) {
-        aide->ajouter_coord(case_solution(solution, meme_sens, k));
-    }
-    la_partie->mettre_a_jour_compteur_aide(-la_partie->obtenir_compteur_aide());
-    la_partie->mettre_a_jour_score_aide(nb_paye * -10);
-}
-
-void aide_en_recherche() {
-    const auto terminale = terminale_libre(case_sous_curseur());
-    if (!terminale || terminale->valeur() <= 1) return;
-    affich->desactiver_ancienne_aide();
-    la_partie->reinitialiser_chemin_aide(terminale);
-    const grille_pkg::chemin_ptr solution = la_partie->obtenir_grille()->trouver_chemin_solution(terminale);
-    const int nb = std::min(terminale->valeur() * 10 - 10, la_partie->obtenir_compteur_aide()) / 10;
-    const bool meme_sens = solution->nieme_coord(1) == la_partie->obtenir_curseur();
-    reveler(*solution, meme_sens, nb + 1, nb);
-}
-
-void aide_en_construction() {
-    const grille_pkg::chemin_ptr courant = la_partie->obtenir_chemin_courant();
-    const auto depart = courant->obtenir_premiere_case();
-    affich->desactiver_ancienne_aide();
-    la_partie->reinitialiser_chemin_aide(depart);
-    const grille_pkg::chemin_ptr solution = la_partie->obtenir_grille()->trouver_chemin_solution(depart);
-    const bool meme_sens = solution->nieme_coord(1) == courant->nieme_coord(1);
-    int nb_valide = 0;
-    while (nb_valide < courant->longueur() && nb_valide < solution->longueur() &&
-           courant->nieme_coord(nb_valide + 1) == case_solution(*solution, meme_sens, nb_valide + 1)) {
-        ++nb_valide;
-    }
-    const int nb = std::min((depart->valeur() - nb_valide) * 10, la_partie->obtenir_compteur_aide()) / 10;
-    reveler(*solution, meme_sens, nb_valide + nb, nb);
-}
-
-// Le fichier choisi peut être cassé ou avoir disparu : le message du chargeur est écrit et l'accueil
-// revient à son choix, sans rien perdre d'autre.
-bool charger_partie() {
-    if (est_initialise) return true;
+bool controleur_libre::charger_partie() {
+    if (est_initialise_) return true;
     try {
         initialiser();
         return true;
     } catch (const std::exception& e) {
         std::cout << e.what() << std::endl;
-        la_partie.reset();
-        affich.reset();
-        accueil_choisi = false;
-        if (accueil_initialise) changer_etat_accueil(etat_accueil::CHOIX);
+        coeur_.reset();
+        la_partie_.reset();
+        affich_.reset();
+        accueil_choisi_ = false;
+        if (accueil_initialise_) changer_etat_accueil(etat_accueil::CHOIX);
         return false;
     }
 }
 
-void choisir(const std::string& n, const std::string& repertoire) {
-    nom_grille = n;
-    lieu = repertoire;
-    accueil_choisi = true;
-    if (l_accueil) {
-        l_accueil->desactiver();
-        l_accueil->desactiver_clavier();
+void controleur_libre::choisir(const std::string& n, const std::string& repertoire) {
+    nom_grille_ = n;
+    lieu_ = repertoire;
+    accueil_choisi_ = true;
+    if (l_accueil_) {
+        l_accueil_->desactiver();
+        l_accueil_->desactiver_clavier();
     }
 }
-} // namespace
 
-void libre() {
-    if (accueil_choisi && !est_initialise) {
+void controleur_libre::jouer(const coeur_jeu_pkg::compte_rendu& r) {
+    bruitages_pkg::annoncer(r);
+    if (affich_) affich_->doit_etre_modifie();
+}
+
+void controleur_libre::libre() {
+    if (accueil_choisi_ && !est_initialise_) {
         gestionnaire_texture_pkg::initialiser_jeu_textures(gestionnaire_texture_pkg::obtenir_textures());
         gestionnaire_texture_pkg::initialiser_aide_textures(gestionnaire_texture_pkg::obtenir_textures());
         charger_partie();
     }
-    if (!accueil_choisi) {
+    if (!accueil_choisi_) {
         ouvrir_accueil();
-        l_accueil->mettre_a_jour();
-        scene_pkg::afficher_scene(l_accueil);
+        l_accueil_->mettre_a_jour();
+        scene_pkg::afficher_scene(l_accueil_);
         return;
     }
     activer();
-    affich->mettre_a_jour();
-    scene_pkg::afficher_scene(affich);
+    affich_->mettre_a_jour(obtenir_nom_grille(), obtenir_etat());
+    scene_pkg::afficher_scene(affich_);
 }
 
-void ouvrir_accueil() {
-    if (!accueil_initialise) {
-        l_accueil = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>();
-        l_accueil->initialiser();
-        accueil_initialise = true;
+void controleur_libre::ouvrir_accueil() {
+    if (!accueil_initialise_) {
+        l_accueil_ = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>();
+        l_accueil_->initialiser();
+        accueil_initialise_ = true;
     }
     desactiver();
-    accueil_grille_libre_3d_pkg::activer(*l_accueil);
-    if (l_accueil->obtenir_etat_accueil() == etat_accueil::CHOIX) l_accueil->activer_clavier();
+    accueil_grille_libre_3d_pkg::activer(*l_accueil_);
+    if (l_accueil_->obtenir_etat_accueil() == etat_accueil::CHOIX) l_accueil_->activer_clavier();
 }
 
-void activer() {
+void controleur_libre::activer() {
     if (!charger_partie()) return;
-    recepteur_curseur.definir_objet_racine(affich);
-    recepteurs_jeu.activer();
+    recepteur_curseur_.definir_objet_racine(affich_);
+    recepteurs_jeu_.activer();
 }
 
-void desactiver() {
-    recepteurs_jeu.desactiver();
-    if (accueil_initialise) {
-        l_accueil->desactiver();
-        l_accueil->desactiver_clavier();
+void controleur_libre::desactiver() {
+    recepteurs_jeu_.desactiver();
+    if (accueil_initialise_) {
+        l_accueil_->desactiver();
+        l_accueil_->desactiver_clavier();
     }
 }
 
-void resetlibre() {
+void controleur_libre::resetlibre() {
     desactiver();
-    est_initialise = false;
-    accueil_choisi = false;
-    accueil_initialise = false;
+    est_initialise_ = false;
+    accueil_choisi_ = false;
+    accueil_initialise_ = false;
 }
 
-void initialiser() {
+void controleur_libre::initialiser() {
     auto partie = std::make_shared<grille_libre_pkg::grille_libre>();
-    partie->initialiser(lieu, nom_grille);
-    la_partie = partie;
-    affich = std::make_shared<grille_libre_3d_pkg::grille_libre_affichable>();
-    etat_courant = etat::RECHERCHE;
-    affich->initialiser(la_partie, la_partie->obtenir_chemin_aide_courant());
-    est_initialise = true;
+    partie->initialiser(lieu_, nom_grille_);
+    coeur_.reset();
+    la_partie_ = partie;
+    coeur_.emplace(*la_partie_, *la_partie_);
+    affich_ = std::make_shared<grille_libre_3d_pkg::grille_libre_affichable>();
+    affich_->initialiser(la_partie_, la_partie_->obtenir_chemin_aide_courant());
+    est_initialise_ = true;
 }
 
-bool est_initialiser() { return accueil_initialise; }
-
-void refaire_la_liste() {
-    if (accueil_initialise && l_accueil->est_initialise()) l_accueil->mettre_a_jour_liste_perso();
+void controleur_libre::refaire_la_liste() {
+    if (accueil_initialise_ && l_accueil_->est_initialise()) l_accueil_->mettre_a_jour_liste_perso();
 }
 
-etat obtenir_etat() { return etat_courant; }
-
-std::string obtenir_nom_grille() {
-    return nom_grille.size() >= 4 ? nom_grille.substr(0, nom_grille.size() - 4) : nom_grille;
+std::string controleur_libre::obtenir_nom_grille() const {
+    return nom_grille_.size() >= 4 ? nom_grille_.substr(0, nom_grille_.size() - 4) : nom_grille_;
 }
 
-void monter() {
-    if (l_accueil && l_accueil->obtenir_ligne_courante() != 1) {
-        l_accueil->modifier_ligne_courante(l_accueil->obtenir_ligne_courante() - 1);
+void controleur_libre::monter() {
+    if (l_accueil_ && l_accueil_->obtenir_ligne_courante() != 1) {
+        l_accueil_->modifier_ligne_courante(l_accueil_->obtenir_ligne_courante() - 1);
     }
 }
 
-void descendre() {
-    if (l_accueil && l_accueil->obtenir_ligne_courante() != accueil_grille_libre_3d_pkg::nombre_lignes) {
-        l_accueil->modifier_ligne_courante(l_accueil->obtenir_ligne_courante() + 1);
+void controleur_libre::descendre() {
+    if (l_accueil_ && l_accueil_->obtenir_ligne_courante() != accueil_grille_libre_3d_pkg::nombre_lignes) {
+        l_accueil_->modifier_ligne_courante(l_accueil_->obtenir_ligne_courante() + 1);
     }
 }
 
-int obtenir_courante() { return l_accueil ? l_accueil->obtenir_ligne_courante() : 1; }
+int controleur_libre::obtenir_courante() const { return l_accueil_ ? l_accueil_->obtenir_ligne_courante() : 1; }
 
-etat_accueil obtenir_etat_accueil() { return l_accueil ? l_accueil->obtenir_etat_accueil() : etat_accueil::CHOIX; }
-
-void changer_etat_accueil(etat_accueil e) {
-    if (l_accueil) l_accueil->changer_etat(e);
+etat_accueil controleur_libre::obtenir_etat_accueil() const {
+    return l_accueil_ ? l_accueil_->obtenir_etat_accueil() : etat_accueil::CHOIX;
 }
 
-void lancer_jeu_pred(const std::string& n) { choisir(n, os::fichiers::repertoire_grilles()); }
+void controleur_libre::changer_etat_accueil(etat_accueil e) {
+    if (l_accueil_) l_accueil_->changer_etat(e);
+}
 
-void choisir_compte(const std::string& n) { choisir(n, os::fichiers::repertoire_grilles_personnelles()); }
+void controleur_libre::lancer_jeu_pred(const std::string& n) { choisir(n, os::fichiers::repertoire_grilles()); }
 
-void faire_action(const std::string& n) {
+void controleur_libre::choisir_compte(const std::string& n) {
+    choisir(n, os::fichiers::repertoire_grilles_personnelles());
+}
+
+void controleur_libre::faire_action(const std::string& n) {
     if (obtenir_etat_accueil() == etat_accueil::SUPPRIMER) {
         supprimer_grille_perso(n);
     } else {
@@ -240,138 +151,78 @@ void faire_action(const std::string& n) {
     }
 }
 
-void supprimer_grille_perso(const std::string& n) {
+void controleur_libre::supprimer_grille_perso(const std::string& n) {
     // Un fichier déjà parti n'est pas une faute : la liste relue ne le montrera plus.
     std::error_code ignoree;
     std::filesystem::remove(os::fichiers::repertoire_grilles_personnelles() + n, ignoree);
-    if (l_accueil) l_accueil->mettre_a_jour_liste_perso();
+    if (l_accueil_) l_accueil_->mettre_a_jour_liste_perso();
     changer_etat_accueil(etat_accueil::CHOIX);
 }
 
-void deplacer_direction(direction d) {
-    coordonnees cible = la_partie->obtenir_curseur();
-    switch (d) {
-    case direction::gauche: --cible.x; break;
-    case direction::droite: ++cible.x; break;
-    case direction::haut: ++cible.y; break;
-    case direction::bas: --cible.y; break;
-    }
-    try {
-        if (etat_courant == etat::CONSTRUCTION) {
-            la_partie->obtenir_chemin_courant()->avancer(d);
-            mettre_a_jour_etat_construction();
-            curseur_modifie();
-        }
-        if (cible.x < 1 || cible.y < 1) {
-            son_erreur();
-            return;
-        }
-        la_partie->deplacer_curseur(cible);
-        son_deplacement();
-        curseur_modifie();
-    } catch (const grille_pkg::ERREUR_CASE_HORS_LIMITE&) {
-        son_erreur();
-    } catch (const grille_pkg::ERREUR_PROGRESSION_INVALIDE&) {
-        son_erreur();
-    } catch (const grille_libre_pkg::ERREUR_CURSEUR_HORS_LIMITE&) {
-        son_erreur();
-    }
+void controleur_libre::deplacer_direction(grille_pkg::direction d) { jouer(coeur_->deplacer(d)); }
+
+void controleur_libre::deplacer_xy(const coordonnees& les_coordonnees) {
+    const coeur_jeu_pkg::compte_rendu r = coeur_->deplacer_vers(les_coordonnees);
+    if (r.non_adjacente) throw ERREUR_CASE_NON_ADJACENTE();
+    jouer(r);
 }
 
-void mettre_a_jour_etat_construction() {
-    try {
-        const int longueur_chemin = la_partie->valider_chemin_courant();
-        la_partie->mettre_a_jour_score_aide(longueur_chemin * 5);
-        etat_courant = etat::RECHERCHE;
-    } catch (const grille_libre_pkg::ERREUR_CHEMIN_COURANT_NON_TERMINE&) {
-        etat_courant = etat::CONSTRUCTION;
-    } catch (const grille_libre_pkg::ERREUR_CHEMIN_COURANT_NON_VALIDE&) {
-        son_erreur();
-        la_partie->annuler_chemin_courant();
-        etat_courant = etat::RECHERCHE;
-    }
+void controleur_libre::valider() { jouer(coeur_->valider()); }
+void controleur_libre::supprimer() { jouer(coeur_->supprimer()); }
+void controleur_libre::annuler() { jouer(coeur_->annuler()); }
+void controleur_libre::mettre_a_jour_etat_construction() { jouer(coeur_->mettre_a_jour_etat_construction()); }
+void controleur_libre::utiliser_aide() { jouer(coeur_->utiliser_aide()); }
+void controleur_libre::modifier_points_aide(int add) { la_partie_->mettre_a_jour_compteur_aide(add); }
+void controleur_libre::changer_vue() { affich_->modifier_plan_vue(); }
+void controleur_libre::aide_libre() { affich_->activer_desactiver_ecran_aide(); }
+void controleur_libre::affiche_dock() { affich_->activer_desactiver_dock(); }
+
+controleur_libre& controleur() {
+    static controleur_libre le_controleur;
+    return le_controleur;
 }
 
-void deplacer_xy(const coordonnees& les_coordonnees) {
-    switch (etat_courant) {
-    case etat::RECHERCHE:
-        if (!la_partie->est_valide()) {
-            la_partie->deplacer_curseur(les_coordonnees);
-            curseur_modifie();
-            son_deplacement();
-        }
-        return;
-    case etat::CONSTRUCTION: {
-        const coordonnees curseur = la_partie->obtenir_curseur();
-        if (!cases_colle(curseur, les_coordonnees)) throw ERREUR_CASE_NON_ADJACENTE();
-        const direction d = les_coordonnees.x == curseur.x - 1   ? direction::gauche
-                            : les_coordonnees.x == curseur.x + 1 ? direction::droite
-                            : les_coordonnees.y == curseur.y + 1 ? direction::haut
-                                                                 : direction::bas;
-        deplacer_direction(d);
-        curseur_modifie();
-        return;
-    }
-    }
-    throw ERREUR_ETAT_CONTROLLEUR_INCONNU();
-}
-
-void valider() {
-    if (etat_courant != etat::RECHERCHE) return;
-    const auto terminale = terminale_libre(case_sous_curseur());
-    if (!terminale) return;
-    son_valider();
-    la_partie->demarrer_chemin_courant(terminale);
-    etat_courant = etat::CONSTRUCTION;
-    mettre_a_jour_etat_construction();
-}
-
-void supprimer() {
-    if (la_partie->est_valide()) return;
-    if (etat_courant == etat::CONSTRUCTION) {
-        annuler();
-        return;
-    }
-    const case_simple_pkg::classe_case c = case_sous_curseur();
-    if (!c->est_occupe()) return;
-    const int longueur = la_partie->supprimer_chemin_depuis_case(c);
-    la_partie->mettre_a_jour_compteur_aide(-la_partie->obtenir_compteur_aide());
-    la_partie->mettre_a_jour_score_aide(longueur * -5);
-}
-
-void annuler() {
-    if (etat_courant != etat::CONSTRUCTION) return;
-    la_partie->annuler_chemin_courant();
-    etat_courant = etat::RECHERCHE;
-}
-
-void utiliser_aide() {
-    if (la_partie->obtenir_compteur_aide() < 10) return;
-    try {
-        if (etat_courant == etat::RECHERCHE) {
-            aide_en_recherche();
-        } else {
-            aide_en_construction();
-        }
-    } catch (const grille_pkg::ERREUR_CHEMIN_SOLUTION_NON_TROUVE&) {
-        // Une grille sans solution enregistrée n'a rien à dévoiler ; les points ne sont pas pris.
-    }
-}
-
+void libre() { controleur().libre(); }
+void ouvrir_accueil() { controleur().ouvrir_accueil(); }
+void activer() { controleur().activer(); }
+void desactiver() { controleur().desactiver(); }
+void resetlibre() { controleur().resetlibre(); }
+void initialiser() { controleur().initialiser(); }
+bool est_initialiser() { return controleur().est_initialiser(); }
+void refaire_la_liste() { controleur().refaire_la_liste(); }
+etat obtenir_etat() { return controleur().obtenir_etat(); }
+std::string obtenir_nom_grille() { return controleur().obtenir_nom_grille(); }
+void monter() { controleur().monter(); }
+void descendre() { controleur().descendre(); }
+int obtenir_courante() { return controleur().obtenir_courante(); }
+etat_accueil obtenir_etat_accueil() { return controleur().obtenir_etat_accueil(); }
+void changer_etat_accueil(etat_accueil e) { controleur().changer_etat_accueil(e); }
+void lancer_jeu_pred(const std::string& n) { controleur().lancer_jeu_pred(n); }
+void choisir_compte(const std::string& n) { controleur().choisir_compte(n); }
+void faire_action(const std::string& n) { controleur().faire_action(n); }
+void supprimer_grille_perso(const std::string& n) { controleur().supprimer_grille_perso(n); }
+void deplacer_direction(grille_pkg::direction d) { controleur().deplacer_direction(d); }
+void deplacer_xy(const coordonnees& les_coordonnees) { controleur().deplacer_xy(les_coordonnees); }
+void valider() { controleur().valider(); }
+void supprimer() { controleur().supprimer(); }
+void annuler() { controleur().annuler(); }
+void mettre_a_jour_etat_construction() { controleur().mettre_a_jour_etat_construction(); }
+void utiliser_aide() { controleur().utiliser_aide(); }
 bool cases_colle(const coordonnees& case1, const coordonnees& case2) {
-    return std::abs(case1.x - case2.x) + std::abs(case1.y - case2.y) == 1;
+    return grille_pkg::direction_vers(case1, case2).has_value();
 }
-
-void modifier_points_aide(int add) { la_partie->mettre_a_jour_compteur_aide(add); }
-void changer_vue() { affich->modifier_plan_vue(); }
-void aide_libre() { affich->activer_desactiver_ecran_aide(); }
-void affiche_dock() { affich->activer_desactiver_dock(); }
-
-grille_libre_pkg::grille_libre_ptr obtenir_partie() { return la_partie; }
-std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage() { return affich; }
-std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil() { return l_accueil; }
-bool accueil_est_choisi() { return accueil_choisi; }
-bool est_actif() { return recepteurs_jeu.est_actif(); }
-bruitages_demandes obtenir_bruitages() { return bruitages; }
+void modifier_points_aide(int add) { controleur().modifier_points_aide(add); }
+void changer_vue() { controleur().changer_vue(); }
+void aide_libre() { controleur().aide_libre(); }
+void affiche_dock() { controleur().affiche_dock(); }
+grille_libre_pkg::grille_libre_ptr obtenir_partie() { return controleur().obtenir_partie(); }
+std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage() {
+    return controleur().obtenir_affichage();
+}
+std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil() {
+    return controleur().obtenir_accueil();
+}
+bool accueil_est_choisi() { return controleur().accueil_est_choisi(); }
+bool est_actif() { return controleur().est_actif(); }
 
 } // namespace controleur_libre_pkg

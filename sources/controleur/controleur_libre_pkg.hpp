@@ -1,29 +1,111 @@
-// Mode grilles libres : choix d'une grille sur l'écran d'accueil, puis partie avec chemins, aide et zoom.
+// Mode grilles libres : choix d'une grille sur l'écran d'accueil, puis partie jouée par le cœur de jeu.
 #pragma once
 
 #include "accueil_grille_libre_3d_pkg.hpp"
 #include "case_simple_pkg.hpp"
+#include "coeur_jeu_pkg.hpp"
 #include "erreur_pkg.hpp"
 #include "grille_libre_3d_pkg.hpp"
 #include "grille_libre_pkg.hpp"
 #include "grille_pkg.hpp"
+#include "groupe_recepteurs_pkg.hpp"
+#include "recepteur_clavier_jeu_libre_pkg.hpp"
+#include "recepteur_grille_libre_pkg.hpp"
+#include "recepteur_souris_pkg.hpp"
 
-#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace controleur_libre_pkg {
 
-enum class etat : std::uint8_t { RECHERCHE = 0, CONSTRUCTION = 1 };
-
-DECLARER_ERREUR(ERREUR_CASE_NON_ADJACENTE, "CONTROLEUR_LIBRE_PKG.ERREUR_CASE_NON_ADJACENTE");
-DECLARER_ERREUR(ERREUR_ETAT_CONTROLLEUR_INCONNU, "CONTROLEUR_LIBRE_PKG.ERREUR_ETAT_CONTROLLEUR_INCONNU");
-
+using etat = coeur_jeu_pkg::etat;
 using accueil_grille_libre_3d_pkg::etat_accueil;
 
-// Cycle de vie du mode.
+DECLARER_ERREUR(ERREUR_CASE_NON_ADJACENTE, "CONTROLEUR_LIBRE_PKG.ERREUR_CASE_NON_ADJACENTE");
+
+// Tout ce que le mode tient : l'accueil, la grille choisie, la partie, son écran, son cœur de jeu et les récepteurs
+// de la partie, qui n'agissent que sur lui.
+class controleur_libre {
+public:
+    controleur_libre();
+    controleur_libre(const controleur_libre&) = delete;
+    controleur_libre& operator=(const controleur_libre&) = delete;
+
+    // Cycle de vie du mode.
+    void libre();
+    void ouvrir_accueil();
+    void activer();
+    void desactiver();
+    void resetlibre();
+    void initialiser();
+    bool est_initialiser() const { return accueil_initialise_; }
+    void refaire_la_liste();
+    etat obtenir_etat() const { return coeur_ ? coeur_->obtenir_etat() : etat::RECHERCHE; }
+    std::string obtenir_nom_grille() const;
+
+    // Écran d'accueil.
+    void monter();
+    void descendre();
+    int obtenir_courante() const;
+    etat_accueil obtenir_etat_accueil() const;
+    void changer_etat_accueil(etat_accueil e);
+    void lancer_jeu_pred(const std::string& n);
+    void choisir_compte(const std::string& n);
+    void faire_action(const std::string& n);
+    void supprimer_grille_perso(const std::string& n);
+
+    // Partie.
+    void deplacer_direction(grille_pkg::direction d);
+    void deplacer_xy(const case_simple_pkg::coordonnees& les_coordonnees);
+    void valider();
+    void supprimer();
+    void annuler();
+    void mettre_a_jour_etat_construction();
+    void utiliser_aide();
+    void modifier_points_aide(int add);
+    void changer_vue();
+    void aide_libre();
+    void affiche_dock();
+
+    grille_libre_pkg::grille_libre_ptr obtenir_partie() const { return la_partie_; }
+    std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage() const { return affich_; }
+    std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil() const {
+        return l_accueil_;
+    }
+    bool accueil_est_choisi() const { return accueil_choisi_; }
+    bool est_actif() const { return recepteurs_jeu_.est_actif(); }
+
+private:
+    // Un fichier refusé ne fait pas tomber le mode : son message est écrit et l'accueil revient à son choix.
+    bool charger_partie();
+    void choisir(const std::string& n, const std::string& repertoire);
+    // Les bruitages du coup, et le curseur de l'écran recopié de la partie.
+    void jouer(const coeur_jeu_pkg::compte_rendu& r);
+
+    grille_libre_pkg::grille_libre_ptr la_partie_;
+    std::optional<coeur_jeu_pkg::coeur> coeur_;
+    std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> affich_;
+    std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> l_accueil_;
+    std::string nom_grille_;
+    std::string lieu_;
+    bool est_initialise_ = false;
+    bool accueil_choisi_ = false;
+    bool accueil_initialise_ = false;
+
+    recepteur_clavier_jeu_libre_pkg::recepteur_clavier_jeu_libre recepteur_clavier_;
+    recepteur_souris_pkg::recepteur_souris recepteur_curseur_;
+    recepteur_grille_libre_pkg::recepteur_grille_libre recepteur_grille_;
+    // recepteur_grille d'abord : il prend la molette et le bouton du milieu avant la souris.
+    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_jeu_{&recepteur_grille_, &recepteur_curseur_,
+                                                            &recepteur_clavier_};
+};
+
+// L'unique contrôleur du jeu libre.
+controleur_libre& controleur();
+
+// Les opérations du mode sous leurs noms, sur controleur().
 void libre();
-// Crée l'écran d'accueil s'il n'existe pas et met ses récepteurs dans la chaîne : le dessin de l'accueil sans le dessin.
 void ouvrir_accueil();
 void activer();
 void desactiver();
@@ -34,8 +116,6 @@ void refaire_la_liste();
 etat obtenir_etat();
 // Nom de la grille choisie, sans ".xml".
 std::string obtenir_nom_grille();
-
-// Écran d'accueil.
 void monter();
 void descendre();
 int obtenir_courante();
@@ -45,8 +125,6 @@ void lancer_jeu_pred(const std::string& n);
 void choisir_compte(const std::string& n);
 void faire_action(const std::string& n);
 void supprimer_grille_perso(const std::string& n);
-
-// Partie.
 void deplacer_direction(grille_pkg::direction d);
 void deplacer_xy(const case_simple_pkg::coordonnees& les_coordonnees);
 void valider();
@@ -54,6 +132,7 @@ void supprimer();
 void annuler();
 void mettre_a_jour_etat_construction();
 void utiliser_aide();
+// Vrai quand case2 est l'une des quatre voisines de case1.
 bool cases_colle(const case_simple_pkg::coordonnees& case1, const case_simple_pkg::coordonnees& case2);
 void modifier_points_aide(int add);
 void changer_vue();
@@ -66,13 +145,5 @@ std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage(
 std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil();
 bool accueil_est_choisi();
 bool est_actif();
-
-// Bruitages demandés depuis le lancement : chaque demande est comptée puis jouée par musique_pkg.
-struct bruitages_demandes {
-    int deplacement = 0;
-    int erreur = 0;
-    int valider = 0;
-};
-bruitages_demandes obtenir_bruitages();
 
 } // namespace controleur_libre_pkg

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "coeur_jeu_pkg.hpp"
 #include "erreur_pkg.hpp"
 #include "jeu_sur_grille_pkg.hpp"
 
@@ -34,7 +35,9 @@ struct erreurs {
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
-class grille_libre : public jeu_sur_grille_pkg::jeu_sur_grille<erreurs> {
+// La grille libre tient elle-même son crédit d'aide : + 5 points par case d'un chemin validé, − 5 par case
+// d'un chemin retiré, − 10 par case montrée par l'aide.
+class grille_libre : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs>, public coeur_jeu_pkg::compte_aide {
 public:
     // Charge un fichier de grille et ouvre le crédit d'aide : (côté² / 40) × 10 points.
     void initialiser(const std::string& repertoire_de_chargement, const std::string& nom);
@@ -49,12 +52,18 @@ public:
 
     int obtenir_points_aide_partie() const { return points_aide_partie; }
     void mettre_a_jour_score_aide(int add) { points_aide_partie += add; }
-    int obtenir_compteur_aide() const { return compteur_aide; }
+    int obtenir_compteur_aide() const override { return compteur_aide; }
     // Au-delà du crédit ou sous 1, le compteur retombe à 0.
     void mettre_a_jour_compteur_aide(int add);
-    grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const { return chemin_aide; }
-    void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case);
+    void vider_compteur_aide() override { compteur_aide = 0; }
+    grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const override { return chemin_aide; }
+    void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case) override;
     bool aide_est_initialise() const { return aide_initialise; }
+    void payer_aide(int cases_revelees) override {
+        mettre_a_jour_score_aide(-coeur_jeu_pkg::points_par_case_aide * cases_revelees);
+    }
+    void compter_chemin_valide(int cases) override { mettre_a_jour_score_aide(5 * cases); }
+    void compter_chemin_supprime(int cases) override { mettre_a_jour_score_aide(-5 * cases); }
 
     // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la grille intacte.
     void charger_grille_libre(const std::string& repertoire_de_chargement, const std::string& nom_partie);

@@ -8,6 +8,23 @@
 
 namespace grille_pkg {
 
+coordonnees voisine(const coordonnees& c, direction d) {
+    switch (d) {
+    case direction::gauche: return {c.x - 1, c.y};
+    case direction::droite: return {c.x + 1, c.y};
+    case direction::haut: return {c.x, c.y + 1};
+    case direction::bas: return {c.x, c.y - 1};
+    }
+    return c;
+}
+
+std::optional<direction> direction_vers(const coordonnees& a, const coordonnees& b) {
+    for (const direction d : {direction::gauche, direction::droite, direction::haut, direction::bas}) {
+        if (voisine(a, d) == b) return d;
+    }
+    return std::nullopt;
+}
+
 grille::grille(int taille_grille) : la_taille(taille_grille) {
     if (taille_grille < 1) throw std::out_of_range("grille : le côté doit être positif");
     la_grille.resize(static_cast<std::size_t>(taille_grille) * static_cast<std::size_t>(taille_grille));

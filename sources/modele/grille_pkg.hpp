@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ using case_simple_pkg::classe_case;
 using case_simple_pkg::coordonnees;
 
 enum class direction { gauche, droite, haut, bas };
+
+// La case voisine dans la direction d : gauche x − 1, droite x + 1, haut y + 1, bas y − 1 ; sans borne.
+coordonnees voisine(const coordonnees& c, direction d);
+// La direction qui mène de a à b, quand b est l'une des quatre voisines de a.
+std::optional<direction> direction_vers(const coordonnees& a, const coordonnees& b);
 
 DECLARER_ERREUR(ERREUR_CASE_HORS_LIMITE, "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE");
 DECLARER_ERREUR(ERREUR_CASE_OCCUPE, "GRILLE_PKG.ERREUR_CASE_OCCUPE");

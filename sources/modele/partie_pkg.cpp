@@ -23,12 +23,10 @@ void partie::initialiser(const grille_pkg::grille_ptr& grille_a_resoudre) {
 }
 
 int partie::supprimer_chemin_depuis_case(const case_simple_pkg::classe_case& case_du_chemin_a_supprimer) {
-    const int points = 10 * retirer_chemin_passant_par(case_du_chemin_a_supprimer);
-    score -= points;
-    return points;
+    return 10 * retirer_chemin_passant_par(case_du_chemin_a_supprimer);
 }
 
-void partie::valider_chemin_courant() { score += 10 * valider_chemin(); }
+void partie::valider_chemin_courant() { valider_chemin(); }
 
 int partie::obtenir_score_avec_chrono() const {
     const long long secondes = timer_pkg::secondes_arrondies(tps->obtenir_temps_passe());

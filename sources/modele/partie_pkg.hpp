@@ -35,7 +35,7 @@ struct erreurs {
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
-class partie : public jeu_sur_grille_pkg::jeu_sur_grille<erreurs> {
+class partie : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs> {
 public:
     void initialiser(const grille_pkg::grille_ptr& grille_a_resoudre);
 
@@ -58,6 +58,11 @@ public:
     // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la partie intacte.
     void charger_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie);
     void charger_chemins_joues(const pugi::xml_node& noeud_chemins_joues);
+
+protected:
+    // Dix points par case, gagnés à la validation d'un chemin et perdus à son retrait.
+    void apres_validation(int cases) override { score += 10 * cases; }
+    void apres_retrait(int cases) override { score -= 10 * cases; }
 
 private:
     static listes_chemin_pkg::liste lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,

@@ -1,7 +1,6 @@
 // Panneau droit de la partie libre, placé dans le repère du panneau du cadre.
 #include "interface_libre_droite_pkg.hpp"
 
-#include "controleur_libre_pkg.hpp"
 #include "piece_pkg.hpp"
 
 namespace interface_libre_droite_pkg {
@@ -31,12 +30,11 @@ score_3d_pkg::classe_score_affichable creer_score(const objet_3d_pkg::coordonnee
 }
 } // namespace
 
-void interface_libre_droite_affichable::initialiser(grille_libre_pkg::grille_libre_ptr modele) {
+void interface_libre_droite_affichable::initialiser() {
     if (est_initialise_) return;
-    modele_ = std::move(modele);
     using piece_pkg::creer_etiquette;
     txt_nom_ = creer_etiquette("Nom Grille", rouge, 0.15f, {centre_cadre_nom, 1.9f, 0.0f});
-    txt_nom_grille_ = creer_etiquette(controleur_libre_pkg::obtenir_nom_grille(), jaune, 0.2f,
+    txt_nom_grille_ = creer_etiquette("", jaune, 0.2f,
                                       {centre_cadre_nom, 1.7f, 0.0f}, largeur_nom);
     txt_aide_ = creer_etiquette("Points Aide", rouge, 0.15f, {2.12f, -0.1f, 0.0f});
     le_fond_score_ = std::make_shared<fond_score_3d::fond_score_3d_affichable>();
@@ -58,13 +56,13 @@ void interface_libre_droite_affichable::mettre_a_jour_etat_zoom(bool zoom) {
     bouton_zoom_->mettre_a_jour(zoom ? " -" : "+");
 }
 
-void interface_libre_droite_affichable::mettre_a_jour() {
-    le_score_aide_->mettre_a_jour(modele_->obtenir_points_aide_partie());
-    les_points_aide_->mettre_a_jour(modele_->obtenir_compteur_aide());
-    txt_nom_grille_->definir_texte(controleur_libre_pkg::obtenir_nom_grille());
-    if (controleur_libre_pkg::obtenir_etat() == controleur_libre_pkg::etat::CONSTRUCTION) {
-        taille_restante_->definir_texte(score_3d_pkg::image_entier(modele_->obtenir_chemin_courant()->combien_reste()));
-    }
+void interface_libre_droite_affichable::mettre_a_jour(const valeurs_panneau& valeurs) {
+    le_score_aide_->mettre_a_jour(valeurs.points_aide);
+    les_points_aide_->mettre_a_jour(valeurs.points_choisis);
+    txt_nom_grille_->definir_texte(valeurs.nom_grille);
+    mettre_a_jour_etat_zoom(valeurs.zoom);
+    en_construction_ = valeurs.cases_restantes.has_value();
+    if (en_construction_) taille_restante_->definir_texte(score_3d_pkg::image_entier(*valeurs.cases_restantes));
 }
 
 void interface_libre_droite_affichable::afficher() {
@@ -81,7 +79,7 @@ void interface_libre_droite_affichable::afficher() {
     txt_aide_->afficher();
     txt_zoom_->afficher();
     bouton_zoom_->afficher();
-    if (controleur_libre_pkg::obtenir_etat() == controleur_libre_pkg::etat::CONSTRUCTION) taille_restante_->afficher();
+    if (en_construction_) taille_restante_->afficher();
     terminer_affichage();
 }
 

@@ -4,12 +4,13 @@
 #include "bouton_rond_3d.hpp"
 #include "erreur_pkg.hpp"
 #include "fond_score_3d.hpp"
-#include "grille_libre_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "objet_texte_pkg.hpp"
 #include "score_3d_pkg.hpp"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace interface_libre_droite_pkg {
 
@@ -18,13 +19,22 @@ DECLARER_ERREUR(ERREUR_INTERFACE_LIBRE_DROITE_NON_INITIALISE,
 
 using bouton = std::shared_ptr<bouton_rond_3d::bouton_rond_3d_affichable>;
 
+// Ce que le panneau montre, donné par l'écran qui le compose.
+struct valeurs_panneau {
+    std::string nom_grille;
+    int points_aide = 0;     // crédit d'aide de la partie
+    int points_choisis = 0;  // points mis de côté pour la prochaine aide
+    bool zoom = false;       // la vue est rapprochée
+    std::optional<int> cases_restantes;  // pendant la construction d'un chemin seulement
+};
+
 class interface_libre_droite_affichable : public objet_3d_pkg::objet_affichable {
 public:
-    virtual void initialiser(grille_libre_pkg::grille_libre_ptr modele);
+    virtual void initialiser();
     // Étiquette du bouton de zoom : " -" quand la vue est rapprochée, "+" sinon.
     virtual void mettre_a_jour_etat_zoom(bool zoom);
-    // Recopie les points d'aide, le nom de la grille et, en construction, les cases qui restent à poser.
-    virtual void mettre_a_jour();
+    // Recopie les points d'aide, le nom de la grille, le zoom et, en construction, les cases qui restent à poser.
+    virtual void mettre_a_jour(const valeurs_panneau& valeurs);
     void afficher() override;
 
     score_3d_pkg::classe_score_affichable obtenir_score_aide() const { return le_score_aide_; }
@@ -35,7 +45,7 @@ public:
 
 private:
     bool est_initialise_ = false;
-    grille_libre_pkg::grille_libre_ptr modele_;
+    bool en_construction_ = false;
     std::shared_ptr<fond_score_3d::fond_score_3d_affichable> le_fond_score_;
     score_3d_pkg::classe_score_affichable le_score_aide_;
     score_3d_pkg::classe_score_affichable les_points_aide_;

@@ -1,5 +1,6 @@
 // Grilles libres sans fenêtre : vraie partie sur une petite grille écrite sur disque, événements synthétiques
 // à travers les récepteurs du mode, bruitages comptés au passage.
+#include "bruitages_pkg.hpp"
 #include "controleur_libre_pkg.hpp"
 #include "controleur_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
@@ -111,10 +112,10 @@ struct PartieLibre : RacineLibre {
 };
 
 TEST_F(PartieLibre, LesFlechesConstruisentUnCheminQuiSeValideEnArrivantSurSaJumelle) {
-    const auto sons = libre::obtenir_bruitages();
+    const auto sons = bruitages_pkg::obtenir_comptes();
     envoyer(touche(touches::ESPACE));
     EXPECT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
-    EXPECT_EQ(libre::obtenir_bruitages().valider, sons.valider + 1);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().valider, sons.valider + 1);
     EXPECT_EQ(partie().obtenir_chemin_courant()->combien_reste(), 2);
 
     touches_({touches::DROITE, touches::DROITE});
@@ -123,8 +124,8 @@ TEST_F(PartieLibre, LesFlechesConstruisentUnCheminQuiSeValideEnArrivantSurSaJume
     EXPECT_EQ(nombre_chemins(), 1);
     EXPECT_TRUE(occupee({2, 1}) && occupee({3, 1}));
     EXPECT_EQ(partie().obtenir_points_aide_partie(), 15);
-    EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement + 2);
-    EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement, sons.deplacement + 2);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur);
 }
 
 TEST_F(PartieLibre, LaSourisConstruitCaseVoisineParCaseVoisineEtIgnoreLesSauts) {
@@ -133,13 +134,13 @@ TEST_F(PartieLibre, LaSourisConstruitCaseVoisineParCaseVoisineEtIgnoreLesSauts) 
     envoyer(nomme("valider"));
     ASSERT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
 
-    const auto sons = libre::obtenir_bruitages();
+    const auto sons = bruitages_pkg::obtenir_comptes();
     for (const coordonnees loin : {coordonnees{2, 4}, coordonnees{3, 3}, coordonnees{1, 3}}) {
         EXPECT_TRUE(envoyer(nomme("deplacer_curseur", loin)));
     }
     EXPECT_EQ(curseur(), (coordonnees{1, 3}));
-    EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur);
-    EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement, sons.deplacement);
 
     aller({1, 4});
     EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
@@ -168,10 +169,10 @@ TEST_F(PartieLibre, UnPasRefuseDonneLeSonDErreurEtLaisseToutEnPlace) {
         SCOPED_TRACE(c.quoi);
         aller(c.depart);
         if (c.construire) envoyer(touche(touches::ESPACE));
-        const auto sons = libre::obtenir_bruitages();
+        const auto sons = bruitages_pkg::obtenir_comptes();
         envoyer(touche(c.touche));
-        EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur + 1);
-        EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement);
+        EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
+        EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement, sons.deplacement);
         EXPECT_EQ(curseur(), c.curseur_apres);
         EXPECT_EQ(libre::obtenir_etat(), c.chemin_garde ? libre::etat::CONSTRUCTION : libre::etat::RECHERCHE);
         envoyer(touche(touches::RETOUR_ARRIERE));
@@ -182,9 +183,9 @@ TEST_F(PartieLibre, UnPasRefuseDonneLeSonDErreurEtLaisseToutEnPlace) {
 
 TEST_F(PartieLibre, UnCheminQuiAtteintTropTotUnChiffreEgalEstAnnuleAvecLeSonDErreur) {
     envoyer(touche(touches::ESPACE));
-    const auto sons = libre::obtenir_bruitages();
+    const auto sons = bruitages_pkg::obtenir_comptes();
     envoyer(touche(touches::HAUT));
-    EXPECT_EQ(libre::obtenir_bruitages().erreur, sons.erreur + 1);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
     EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
     EXPECT_FALSE(occupee({1, 1}));
     EXPECT_FALSE(occupee({1, 2}));
@@ -199,10 +200,10 @@ TEST_F(PartieLibre, UnUnEstCompleteDesQuIlEstChoisi) {
     EXPECT_TRUE(occupee({4, 4}));
     EXPECT_EQ(partie().obtenir_points_aide_partie(), 5);
     // Choisir de nouveau une case prise ne fait rien.
-    const auto sons = libre::obtenir_bruitages();
+    const auto sons = bruitages_pkg::obtenir_comptes();
     envoyer(touche(touches::ESPACE));
     EXPECT_EQ(nombre_chemins(), 1);
-    EXPECT_EQ(libre::obtenir_bruitages().valider, sons.valider);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().valider, sons.valider);
 }
 
 TEST_F(PartieLibre, TrentePointsSurUnTroisDevoilentDeuxCasesDepuisChaqueBout) {
@@ -227,7 +228,7 @@ TEST_F(PartieLibre, TrentePointsSurUnTroisDevoilentDeuxCasesDepuisChaqueBout) {
 
         // L'écran pose les loupes à sa mise à jour, et les retire avant la demande suivante.
         const auto affich = libre::obtenir_affichage();
-        affich->mettre_a_jour();
+        affich->mettre_a_jour("essai", libre::obtenir_etat());
         EXPECT_TRUE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 1})->obtenir_aide());
         affich->desactiver_ancienne_aide();
         EXPECT_FALSE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 1})->obtenir_aide());
@@ -272,10 +273,10 @@ TEST_F(PartieLibre, UneFoisLaGrilleResolueSourisEffacementEtAideNeFontPlusRien) 
     ASSERT_TRUE(partie().est_valide());
 
     const auto affich = libre::obtenir_affichage();
-    affich->mettre_a_jour();
+    affich->mettre_a_jour("essai", libre::obtenir_etat());
     EXPECT_TRUE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 2})->case_est_fini());
 
-    const auto sons = libre::obtenir_bruitages();
+    const auto sons = bruitages_pkg::obtenir_comptes();
     envoyer(touche('a'));
     aller({2, 1});
     envoyer(nomme("effacer"));
@@ -284,8 +285,8 @@ TEST_F(PartieLibre, UneFoisLaGrilleResolueSourisEffacementEtAideNeFontPlusRien) 
     EXPECT_EQ(curseur(), (coordonnees{4, 4}));
     EXPECT_EQ(nombre_chemins(), 4);
     EXPECT_TRUE(partie().est_valide());
-    EXPECT_EQ(libre::obtenir_bruitages().deplacement, sons.deplacement);
-    EXPECT_EQ(libre::obtenir_bruitages().valider, sons.valider);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement, sons.deplacement);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().valider, sons.valider);
 }
 
 TEST_F(PartieLibre, RetourGardeLaPartieAbandonEtEchapLaQuittent) {

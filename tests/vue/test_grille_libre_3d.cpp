@@ -23,7 +23,7 @@ TEST(GrilleLibreAffichable, JusquASeizeCasesLaGrilleEntiereSeMontreEtNeSeRapproc
     EXPECT_EQ(e->obtenir_vue(), etat_vue::NORMAL);
     EXPECT_FLOAT_EQ(e->obtenir_coef_echelle(), 0.625f);
     e->modifier_plan_vue();
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_vue(), etat_vue::NORMAL);
     EXPECT_FLOAT_EQ(e->obtenir_coef_echelle(), 0.625f);
 }
@@ -32,13 +32,13 @@ TEST(GrilleLibreAffichable, AuDelaLaVueEtendueBasculeEnVueRapprocheeCentreeSurLe
     EXPECT_EQ(ecran(17)->obtenir_vue(), etat_vue::ETENDU);
     const auto e = ecran(20);
     EXPECT_EQ(e->obtenir_vue(), etat_vue::ETENDU);
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_FLOAT_EQ(e->obtenir_coef_echelle(), 10.0f / 20.0f);
     EXPECT_EQ(e->obtenir_element_droite()->obtenir_bouton_zoom()->obtenir_etiquette()->obtenir_texte(), "+");
 
     e->obtenir_la_partie()->deplacer_curseur({10, 10});
     e->modifier_plan_vue();
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_vue(), etat_vue::ZOOM);
     EXPECT_EQ(e->obtenir_centre(), (coordonnees{10, 10}));
     EXPECT_FLOAT_EQ(e->obtenir_coef_echelle(), grille_libre_3d_pkg::coef_min);
@@ -46,15 +46,15 @@ TEST(GrilleLibreAffichable, AuDelaLaVueEtendueBasculeEnVueRapprocheeCentreeSurLe
 
     // Une case par mise à jour, un seul axe, x d'abord.
     e->obtenir_la_partie()->deplacer_curseur({17, 18});
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_centre(), (coordonnees{11, 10}));
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_centre(), (coordonnees{11, 11}));
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_centre(), (coordonnees{11, 11}));
 
     e->modifier_plan_vue();
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_vue(), etat_vue::ETENDU);
     EXPECT_FLOAT_EQ(e->obtenir_coef_echelle(), 10.0f / 20.0f);
 }
@@ -62,10 +62,10 @@ TEST(GrilleLibreAffichable, AuDelaLaVueEtendueBasculeEnVueRapprocheeCentreeSurLe
 TEST(GrilleLibreAffichable, LeCurseurNeSuitLaPartieQuApresLAnnonceDUnDeplacement) {
     const auto e = ecran(5);
     e->obtenir_la_partie()->deplacer_curseur({3, 4});
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_le_curseur()->obtenir_coordonnees(), (coordonnees{1, 1}));
     e->doit_etre_modifie();
-    e->mettre_a_jour();
+    e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_le_curseur()->obtenir_coordonnees(), (coordonnees{3, 4}));
 }
 

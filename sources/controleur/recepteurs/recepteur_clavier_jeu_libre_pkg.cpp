@@ -7,7 +7,6 @@
 namespace recepteur_clavier_jeu_libre_pkg {
 
 namespace {
-namespace libre = controleur_libre_pkg;
 namespace touches = evenement_pkg::touches;
 using grille_pkg::direction;
 
@@ -17,22 +16,22 @@ void vers_menu() { controleur_pkg::modifier_etat(controleur_pkg::etat_principal:
 bool recepteur_clavier_jeu_libre::accepter(evenement_pkg::evenement& evenement) {
     if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) return false;
     switch (evenement.touche) {
-    case touches::ECHAP: libre::resetlibre(); vers_menu(); break;
-    case touches::ESPACE: libre::valider(); break;
-    case touches::RETOUR_ARRIERE: libre::supprimer(); break;
-    case touches::DROITE: libre::deplacer_direction(direction::droite); break;
-    case touches::HAUT: libre::deplacer_direction(direction::haut); break;
-    case touches::GAUCHE: libre::deplacer_direction(direction::gauche); break;
-    case touches::BAS: libre::deplacer_direction(direction::bas); break;
-    case touches::PAVE_PLUS: libre::modifier_points_aide(10); break;
-    case touches::PAVE_MOINS: libre::modifier_points_aide(-10); break;
-    case 'd': libre::affiche_dock(); break;
-    case 'l': libre::changer_vue(); break;
+    case touches::ECHAP: libre_.resetlibre(); vers_menu(); break;
+    case touches::ESPACE: libre_.valider(); break;
+    case touches::RETOUR_ARRIERE: libre_.supprimer(); break;
+    case touches::DROITE: libre_.deplacer_direction(direction::droite); break;
+    case touches::HAUT: libre_.deplacer_direction(direction::haut); break;
+    case touches::GAUCHE: libre_.deplacer_direction(direction::gauche); break;
+    case touches::BAS: libre_.deplacer_direction(direction::bas); break;
+    case touches::PAVE_PLUS: libre_.modifier_points_aide(10); break;
+    case touches::PAVE_MOINS: libre_.modifier_points_aide(-10); break;
+    case 'd': libre_.affiche_dock(); break;
+    case 'l': libre_.changer_vue(); break;
     case 'a':
-    case 'q': libre::utiliser_aide(); break;
-    case 'h': libre::aide_libre(); break;
-    case 'b': libre::resetlibre(); vers_menu(); break;
-    case 'n': libre::resetlibre(); break;
+    case 'q': libre_.utiliser_aide(); break;
+    case 'h': libre_.aide_libre(); break;
+    case 'b': libre_.resetlibre(); vers_menu(); break;
+    case 'n': libre_.resetlibre(); break;
     default: return false;
     }
     return true;

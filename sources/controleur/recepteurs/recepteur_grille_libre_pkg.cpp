@@ -13,63 +13,57 @@
 namespace recepteur_grille_libre_pkg {
 
 namespace {
-namespace libre = controleur_libre_pkg;
+using controleur_libre_pkg::controleur_libre;
 
-void revenir_au_menu() {
-    libre::desactiver();
+void revenir_au_menu(controleur_libre& libre) {
+    libre.desactiver();
     controleur_pkg::modifier_etat(controleur_pkg::etat_principal::MENU);
 }
 
-void abandonner() {
-    libre::resetlibre();
-    revenir_au_menu();
-}
-
 // Les actions sans charge utile, dans l'ordre de comparaison.
-const std::array<std::pair<const char*, void (*)()>, 10> actions{{
-    {"valider", libre::valider},
-    {"effacer", libre::supprimer},
-    {"bouton_aide", libre::aide_libre},
+const std::array<std::pair<const char*, void (*)(controleur_libre&)>, 11> actions{{
+    {"valider", [](controleur_libre& l) { l.valider(); }},
+    {"effacer", [](controleur_libre& l) { l.supprimer(); }},
+    {"bouton_aide", [](controleur_libre& l) { l.aide_libre(); }},
     {"bouton_menu", revenir_au_menu},
-    {"bouton_dock", libre::affiche_dock},
-    {"bouton_ok", libre::utiliser_aide},
-    {"bouton_aide_plus", [] { libre::modifier_points_aide(10); }},
-    {"bouton_aide_moins", [] { libre::modifier_points_aide(-10); }},
-    {"bouton_nouveau", libre::resetlibre},
-    {"bouton_zoom", libre::changer_vue},
+    {"bouton_dock", [](controleur_libre& l) { l.affiche_dock(); }},
+    {"bouton_ok", [](controleur_libre& l) { l.utiliser_aide(); }},
+    {"bouton_aide_plus", [](controleur_libre& l) { l.modifier_points_aide(10); }},
+    {"bouton_aide_moins", [](controleur_libre& l) { l.modifier_points_aide(-10); }},
+    {"bouton_nouveau", [](controleur_libre& l) { l.resetlibre(); }},
+    {"bouton_zoom", [](controleur_libre& l) { l.changer_vue(); }},
+    {"bouton_abandonner",
+     [](controleur_libre& l) {
+         l.resetlibre();
+         revenir_au_menu(l);
+     }},
 }};
-
-bool accepter_bouton(std::uint8_t bouton) {
-    switch (bouton) {
-    case evenement_pkg::boutons::MOLETTE_BAS: libre::modifier_points_aide(-10); return true;
-    case evenement_pkg::boutons::MOLETTE_HAUT: libre::modifier_points_aide(10); return true;
-    case evenement_pkg::boutons::MILIEU: libre::utiliser_aide(); return true;
-    default: return false;
-    }
-}
 } // namespace
 
 bool recepteur_grille_libre::accepter(evenement_pkg::evenement& evenement) {
-    if (evenement.type == evenement_pkg::SOURIS_APPUIE) return accepter_bouton(evenement.bouton);
+    if (evenement.type == evenement_pkg::SOURIS_APPUIE) {
+        switch (evenement.bouton) {
+        case evenement_pkg::boutons::MOLETTE_BAS: libre_.modifier_points_aide(-10); return true;
+        case evenement_pkg::boutons::MOLETTE_HAUT: libre_.modifier_points_aide(10); return true;
+        case evenement_pkg::boutons::MILIEU: libre_.utiliser_aide(); return true;
+        default: return false;
+        }
+    }
     const std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(evenement);
     if (nom.empty()) return false;
     if (nom == "deplacer_curseur") {
         const auto* c = std::get_if<case_simple_pkg::coordonnees>(&evenement.donnee);
         if (c == nullptr) return false;
         try {
-            libre::deplacer_xy(*c);
-        } catch (const libre::ERREUR_CASE_NON_ADJACENTE&) {
+            libre_.deplacer_xy(*c);
+        } catch (const controleur_libre_pkg::ERREUR_CASE_NON_ADJACENTE&) {
             // La souris a sauté une case pendant la construction : le mouvement est ignoré.
         }
         return true;
     }
-    if (nom == "bouton_abandonner") {
-        abandonner();
-        return true;
-    }
     for (const auto& [action, faire] : actions) {
         if (nom == action) {
-            faire();
+            faire(libre_);
             return true;
         }
     }
