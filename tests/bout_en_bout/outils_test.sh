@@ -4,12 +4,22 @@ echec() { echo "ÉCHEC : $*"; exit 1; }
 
 # Lance le jeu $1 dans la racine de données $2 et attend sa fenêtre. Pose pid, fenetre et captures
 # (répertoire jetable, avec la sortie du jeu dans sortie.txt) ; à la sortie du script, le jeu est arrêté.
+# L'écran virtuel peut se réinitialiser au moment où le jeu s'y connecte : un jeu arrêté avant d'avoir
+# ouvert sa fenêtre est relancé, deux fois au plus, et chaque arrêt est raconté avec son code.
 lancer_jeu() {
     captures=$(mktemp -d)
-    (cd "$2" && exec "$1") > "$captures/sortie.txt" 2>&1 &
-    pid=$!
     trap 'rm -rf "$captures"; kill "$pid" 2>/dev/null' EXIT
-    fenetre=$(attendre_fenetre "$pid") || echec "la fenêtre du jeu n'apparaît pas ($(cat "$captures/sortie.txt"))"
+    local essai code
+    for essai in 1 2 3; do
+        (cd "$2" && exec "$1") > "$captures/sortie.txt" 2>&1 &
+        pid=$!
+        fenetre=$(attendre_fenetre "$pid") && return 0
+        kill "$pid" 2>/dev/null
+        wait "$pid"
+        code=$?
+        echo "lancement $essai : pas de fenêtre, code $code ($(cat "$captures/sortie.txt"))"
+    done
+    echec "la fenêtre du jeu n'apparaît pas"
 }
 
 # Identifiant de la fenêtre du processus $1, attendue au plus 20 s.

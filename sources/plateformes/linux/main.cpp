@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <malloc.h>
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 
@@ -15,6 +16,8 @@ int main(int, char**) {
     // libération et les garde ensuite dans le tas : la mémoire du jeu grossissait de 20 Mo au premier
     // redimensionnement.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    // Une connexion fermée (serveur X, carte son) doit donner une erreur et un message, pas un arrêt muet.
+    std::signal(SIGPIPE, SIG_IGN);
     int code = 0;
     try {
         file_evenements_sdl_pkg::file_evenements_sdl file;
