@@ -3,6 +3,8 @@
 #include "controleur_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
 
+#include "../modele/horloge_reglable.hpp"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,12 +12,7 @@ namespace {
 using namespace std::chrono_literals;
 using controleur_pkg::etat_principal;
 using evenement_pkg::evenement;
-
-class horloge_reglable : public horloge_pkg::horloge {
-public:
-    horloge_pkg::duree instant = 1s;
-    horloge_pkg::duree maintenant() const override { return instant; }
-};
+using horloge_reglable_pkg::horloge_reglable;
 
 evenement touche(std::int32_t symbole) {
     evenement e;
@@ -32,6 +29,7 @@ struct BouclePrincipale : testing::Test {
 };
 
 TEST_F(BouclePrincipale, UneRafaleDEvenementsNeDonneQuUneImageApres25Ms) {
+    const horloge_pkg::duree premiere_image = horloge.instant;
     file.pousser(touche('a'));
     boucle.passe();
     ASSERT_EQ(images, 1);
@@ -43,7 +41,7 @@ TEST_F(BouclePrincipale, UneRafaleDEvenementsNeDonneQuUneImageApres25Ms) {
     }
     EXPECT_EQ(images, 1);
 
-    horloge.instant = 1s + 25ms;  // pas strictement plus de 25 ms
+    horloge.instant = premiere_image + 25ms;  // pas strictement plus de 25 ms
     boucle.passe();
     EXPECT_EQ(images, 1);
     horloge.instant += 1ns;
