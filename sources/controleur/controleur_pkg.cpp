@@ -9,6 +9,9 @@
 #include "option_son_3d_pkg.hpp"
 #include "page_aide_3d_pkg.hpp"
 
+#include <algorithm>
+#include <iterator>
+
 namespace controleur_pkg {
 
 namespace {
@@ -17,17 +20,50 @@ bool termine = false;
 bool ecran_modifie = false;
 horloge_pkg::duree dernier_affichage{0};
 
-// Les modes sans contrôleur (campagne, éditeur) n'ont encore ni récepteur ni action
-// de sortie : leur écran d'attente se quitte par Échap, que le retour au menu du fond de la chaîne reçoit.
-void quitter_mode(etat_principal mode) {
-    switch (mode) {
-    case etat_principal::MENU: controleur_menu_pkg::desactiver(); break;
-    case etat_principal::LIBRE: controleur_libre_pkg::desactiver(); break;
-    case etat_principal::AIDE: page_aide_3d_pkg::desactiver(); break;
-    case etat_principal::SON: option_son_3d_pkg::desactiver(); break;
-    case etat_principal::CREDITS: credit_3d_pkg::desactiver(); break;
-    default: break;
+// Ce que fait chaque mode ; nul quand il n'a rien à faire à ce moment-là.
+struct actions_mode {
+    etat_principal mode;
+    void (*dessiner)() = nullptr;
+    void (*entrer)() = nullptr;
+    void (*sortir)() = nullptr;
+};
+
+void dessiner_campagne() { ecran_provisoire_pkg::afficher_mode("Campagne"); }
+void dessiner_editeur() { ecran_provisoire_pkg::afficher_mode("Editeur"); }
+
+// Une ligne par mode, dans l'ordre de etat_principal : un nouveau mode s'ajoute ici seulement.
+// Grilles libres et pages activent leurs récepteurs à leur dessin, d'où l'absence d'action d'entrée.
+// Campagne et éditeur n'ont encore qu'un écran d'attente, sans récepteur : on les quitte par Échap,
+// que le retour au menu du fond de la chaîne reçoit.
+constexpr actions_mode modes[] = {
+    {.mode = etat_principal::MENU,
+     .dessiner = controleur_menu_pkg::menu,
+     .entrer = controleur_menu_pkg::activer,
+     .sortir = controleur_menu_pkg::desactiver},
+    {.mode = etat_principal::JEU, .dessiner = dessiner_campagne},
+    {.mode = etat_principal::LIBRE,
+     .dessiner = controleur_libre_pkg::libre,
+     .sortir = controleur_libre_pkg::desactiver},
+    {.mode = etat_principal::AIDE, .dessiner = page_aide_3d_pkg::page_aide, .sortir = page_aide_3d_pkg::desactiver},
+    {.mode = etat_principal::SON, .dessiner = option_son_3d_pkg::page_option, .sortir = option_son_3d_pkg::desactiver},
+    {.mode = etat_principal::CREDITS, .dessiner = credit_3d_pkg::page_credit, .sortir = credit_3d_pkg::desactiver},
+    {.mode = etat_principal::EDITEUR, .dessiner = dessiner_editeur},
+    {.mode = etat_principal::QUITTER},
+};
+
+constexpr bool une_ligne_par_mode_dans_l_ordre() {
+    for (std::size_t rang = 0; rang < std::size(modes); ++rang) {
+        if (static_cast<std::size_t>(modes[rang].mode) != rang) {
+            return false;
+        }
     }
+    return std::size(modes) == static_cast<std::size_t>(etat_principal::QUITTER) + 1;
+}
+static_assert(une_ligne_par_mode_dans_l_ordre(), "une ligne par mode de etat_principal, dans son ordre");
+
+// Une valeur au-delà de l'énumération est traitée comme QUITTER : ni dessin ni action.
+const actions_mode& actions(etat_principal mode) {
+    return modes[std::min(static_cast<std::size_t>(mode), std::size(modes) - 1)];
 }
 } // namespace
 
@@ -35,9 +71,11 @@ void modifier_etat(etat_principal nouveau) {
     if (nouveau == etat_base) {
         return;
     }
-    quitter_mode(etat_base);
-    if (nouveau == etat_principal::MENU) {
-        controleur_menu_pkg::activer();
+    if (const auto sortir = actions(etat_base).sortir) {
+        sortir();
+    }
+    if (const auto entrer = actions(nouveau).entrer) {
+        entrer();
     }
     etat_base = nouveau;
 }
@@ -51,16 +89,11 @@ void modifie_ecran() { ecran_modifie = true; }
 bool obtenir_modification() { return ecran_modifie; }
 
 void dessiner_mode_courant() {
-    switch (etat_base) {
-    case etat_principal::MENU: controleur_menu_pkg::menu(); break;
-    case etat_principal::JEU: ecran_provisoire_pkg::afficher_mode("Campagne"); break;
-    case etat_principal::LIBRE: controleur_libre_pkg::libre(); break;
-    case etat_principal::AIDE: page_aide_3d_pkg::page_aide(); break;
-    case etat_principal::SON: option_son_3d_pkg::page_option(); break;
-    case etat_principal::CREDITS: credit_3d_pkg::page_credit(); break;
-    case etat_principal::EDITEUR: ecran_provisoire_pkg::afficher_mode("Editeur"); break;
-    default: throw ETAT_INDEFINI("mode " + std::to_string(static_cast<int>(etat_base)) + " sans dessin");
+    const auto dessiner = actions(etat_base).dessiner;
+    if (!dessiner) {
+        throw ETAT_INDEFINI("mode " + std::to_string(static_cast<int>(etat_base)) + " sans dessin");
     }
+    dessiner();
 }
 
 boucle_principale::boucle_principale(file_evenements_pkg::file_evenements& file, const horloge_pkg::horloge& horloge,

@@ -40,7 +40,7 @@ coordonnees chemin::case_adjacente(const coordonnees& case_origine, direction ve
     coordonnees voisine = case_origine;
     switch (vers_direction) {
         case direction::droite:
-            if (voisine.x >= t) throw ERREUR_CASE_HORS_LIMITE("à droite de la colonne" + std::to_string(t));
+            if (voisine.x >= t) throw ERREUR_CASE_HORS_LIMITE("à droite de la colonne " + std::to_string(t));
             ++voisine.x;
             break;
         case direction::gauche:
@@ -48,7 +48,7 @@ coordonnees chemin::case_adjacente(const coordonnees& case_origine, direction ve
             --voisine.x;
             break;
         case direction::haut:
-            if (voisine.y >= t) throw ERREUR_CASE_HORS_LIMITE("au-dessus de la ligne" + std::to_string(t));
+            if (voisine.y >= t) throw ERREUR_CASE_HORS_LIMITE("au-dessus de la ligne " + std::to_string(t));
             ++voisine.y;
             break;
         case direction::bas:

@@ -6,22 +6,6 @@
 
 namespace timer_pkg {
 
-namespace {
-
-class horloge_monotone final : public source_temps {
-public:
-    duree maintenant() const override {
-        return std::chrono::duration_cast<duree>(std::chrono::steady_clock::now().time_since_epoch());
-    }
-};
-
-}  // namespace
-
-const source_temps& horloge_systeme() {
-    static const horloge_monotone horloge;
-    return horloge;
-}
-
 void temps::initialiser_timer() {
     temps_passe = chrono = dernier_temps = duree{0};
     chrono_actif = false;

@@ -1,26 +1,18 @@
 // Chronomètre d'une partie : cumule la durée des passages du joueur sur une grille.
 #pragma once
 
-#include <chrono>
+#include "horloge_pkg.hpp"
+
 #include <memory>
 
 namespace timer_pkg {
 
-using duree = std::chrono::nanoseconds;
-
-// Source du temps : monotone par défaut (pas de durée négative au passage de minuit), injectable en test.
-class source_temps {
-public:
-    virtual ~source_temps() = default;
-    virtual duree maintenant() const = 0;
-};
-
-// L'horloge monotone du système, partagée par tous les chronomètres.
-const source_temps& horloge_systeme();
+using duree = horloge_pkg::duree;
 
 class temps {
 public:
-    explicit temps(const source_temps& source = horloge_systeme()) : source(&source) {}
+    // Horloge monotone par défaut : pas de durée négative au passage de minuit.
+    explicit temps(const horloge_pkg::horloge& source = horloge_pkg::horloge_systeme()) : source(&source) {}
 
     void initialiser_timer();
     // Valeur de départ en secondes, positive ou nulle ; au-delà d'un jour elle est gardée.
@@ -36,7 +28,7 @@ public:
     bool est_actif() const { return chrono_actif; }
 
 private:
-    const source_temps* source;
+    const horloge_pkg::horloge* source;
     duree temps_passe{0};
     duree chrono{0};
     bool chrono_actif = false;

@@ -1,7 +1,12 @@
 // Boucle principale : cadence des images, fin du programme, changements de mode.
 #include "controleur_menu_pkg.hpp"
 #include "controleur_pkg.hpp"
+#include "credit_3d_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
+#include "option_son_3d_pkg.hpp"
+#include "page_aide_3d_pkg.hpp"
+
+#include "../modele/horloge_reglable.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +15,7 @@ namespace {
 using namespace std::chrono_literals;
 using controleur_pkg::etat_principal;
 using evenement_pkg::evenement;
-
-class horloge_reglable : public horloge_pkg::horloge {
-public:
-    horloge_pkg::duree instant = 1s;
-    horloge_pkg::duree maintenant() const override { return instant; }
-};
+using horloge_reglable_pkg::horloge_reglable;
 
 evenement touche(std::int32_t symbole) {
     evenement e;
@@ -32,6 +32,7 @@ struct BouclePrincipale : testing::Test {
 };
 
 TEST_F(BouclePrincipale, UneRafaleDEvenementsNeDonneQuUneImageApres25Ms) {
+    const horloge_pkg::duree premiere_image = horloge.instant;
     file.pousser(touche('a'));
     boucle.passe();
     ASSERT_EQ(images, 1);
@@ -43,7 +44,7 @@ TEST_F(BouclePrincipale, UneRafaleDEvenementsNeDonneQuUneImageApres25Ms) {
     }
     EXPECT_EQ(images, 1);
 
-    horloge.instant = 1s + 25ms;  // pas strictement plus de 25 ms
+    horloge.instant = premiere_image + 25ms;  // pas strictement plus de 25 ms
     boucle.passe();
     EXPECT_EQ(images, 1);
     horloge.instant += 1ns;
@@ -135,6 +136,36 @@ TEST(ModesDuJeu, RevenirAuModeCourantNeTouchePasAuxRecepteurs) {
     controleur_pkg::modifier_etat(etat_principal::MENU);
     EXPECT_EQ(gestion_evenements_pkg::obtenir_chaine_recepteurs(), avant);
     EXPECT_EQ(gestion_evenements_pkg::liste_recepteurs_pkg::taille_liste(avant), 3);
+}
+
+// Une page active ses récepteurs à son dessin : revenir au menu doit retirer ceux de la page quittée.
+TEST(ModesDuJeu, RevenirAuMenuRetireLesRecepteursDeLaPageQuittee) {
+    struct cas_page {
+        etat_principal mode;
+        void (*activer)();
+        bool (*est_actif)();
+    };
+    const cas_page pages[] = {
+        {etat_principal::AIDE, page_aide_3d_pkg::activer, page_aide_3d_pkg::est_actif},
+        {etat_principal::SON, option_son_3d_pkg::activer, option_son_3d_pkg::est_actif},
+        {etat_principal::CREDITS, credit_3d_pkg::activer, credit_3d_pkg::est_actif},
+    };
+    const auto taille_chaine = [] {
+        return gestion_evenements_pkg::liste_recepteurs_pkg::taille_liste(
+            gestion_evenements_pkg::obtenir_chaine_recepteurs());
+    };
+    controleur_menu_pkg::activer();
+    const int avec_le_menu = taille_chaine();
+    for (const cas_page& page : pages) {
+        SCOPED_TRACE(static_cast<int>(page.mode));
+        controleur_pkg::modifier_etat(page.mode);
+        EXPECT_FALSE(controleur_menu_pkg::est_actif());
+        page.activer();
+        controleur_pkg::modifier_etat(etat_principal::MENU);
+        EXPECT_FALSE(page.est_actif());
+        EXPECT_TRUE(controleur_menu_pkg::est_actif());
+        EXPECT_EQ(taille_chaine(), avec_le_menu);
+    }
 }
 
 TEST(ModesDuJeu, UnModeSansDessinLeveEtatIndefini) {

@@ -80,6 +80,32 @@ INSTANTIATE_TEST_SUITE_P(Chemin, progression, ::testing::ValuesIn(cas),
                              return nom;
                          });
 
+TEST(Chemin, LeRefusAuBordNommeLaColonneOuLaLigne) {
+    struct cas_bord {
+        case_simple_pkg::coordonnees depart;
+        direction vers;
+        std::string detail;
+    };
+    const cas_bord bords[] = {
+        {{3, 3}, direction::droite, "à droite de la colonne 3"},
+        {{1, 1}, direction::gauche, "à gauche de la colonne 1"},
+        {{3, 3}, direction::haut, "au-dessus de la ligne 3"},
+        {{1, 1}, direction::bas, "au-dessous de la ligne 1"},
+    };
+    for (const cas_bord& b : bords) {
+        auto g = outils_modele::grille_avec(3, {{1, 1, 2}, {3, 3, 2}});
+        grille_pkg::chemin ch;
+        ch.initialiser(*g, g->rend_case(b.depart));
+        std::string message;
+        try {
+            ch.avancer(b.vers);
+        } catch (const grille_pkg::ERREUR_CASE_HORS_LIMITE& e) {
+            message = e.what();
+        }
+        EXPECT_EQ(message, "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE : " + b.detail);
+    }
+}
+
 TEST(Chemin, LeRetourLibereLaDerniereCaseEtRefuseLaPremiere) {
     auto g = grille_regles();
     grille_pkg::chemin ch;

@@ -1,20 +1,16 @@
 // Chronomètre : passages cumulés à l'arrêt, sur une horloge injectée.
 #include <gtest/gtest.h>
 
+#include "horloge_reglable.hpp"
 #include "timer_pkg.hpp"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-class horloge_manuelle : public timer_pkg::source_temps {
-public:
-    timer_pkg::duree maintenant() const override { return instant; }
-    timer_pkg::duree instant{1h};
-};
+using horloge_reglable_pkg::horloge_reglable;
 
 TEST(Chronometre, CumuleLesPassagesTerminesSeulement) {
-    horloge_manuelle horloge;
+    horloge_reglable horloge;
     timer_pkg::temps t(horloge);
     t.arreter_chrono();  // sans départ : rien
     EXPECT_EQ(t.obtenir_temps_passe(), 0s);
@@ -44,7 +40,7 @@ TEST(Chronometre, CumuleLesPassagesTerminesSeulement) {
 }
 
 TEST(Chronometre, ValeurDeDepartEtPlusDUnJour) {
-    horloge_manuelle horloge;
+    horloge_reglable horloge;
     timer_pkg::temps t(horloge);
     t.initialiser_timer(120.0f);
     EXPECT_EQ(t.obtenir_temps_passe(), 120s);

@@ -1,7 +1,7 @@
 // Objets affichables : courbes d'animation, files de déplacements et de rotations, ordre des sous-objets.
 #include "controleur_pkg.hpp"
 #include "file_evenements_pkg.hpp"
-#include "horloge_reglable.hpp"
+#include "../modele/horloge_reglable.hpp"
 #include "objet_3d_pkg.hpp"
 
 #include <gtest/gtest.h>

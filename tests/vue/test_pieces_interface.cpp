@@ -13,7 +13,7 @@
 #include "fond_pkg.hpp"
 #include "fond_score_3d.hpp"
 #include "gestion_evenements_pkg.hpp"
-#include "horloge_reglable.hpp"
+#include "../modele/horloge_reglable.hpp"
 #include "interface_dock_pkg.hpp"
 #include "panneau_droite_3d.hpp"
 #include "retour_menu_3d_pkg.hpp"

@@ -1,4 +1,4 @@
-// Horloge des tests d'animation : avance seulement quand le test le dit.
+// Horloge des tests (chronomètre, boucle, animations) : avance seulement quand le test le dit.
 #pragma once
 
 #include "horloge_pkg.hpp"

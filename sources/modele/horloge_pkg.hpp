@@ -1,4 +1,4 @@
-// Horloge monotone du jeu, remplaçable dans les tests.
+// Horloge monotone du jeu (chronomètre, boucle, animations), remplaçable dans les tests.
 #pragma once
 
 #include <chrono>
@@ -20,5 +20,11 @@ public:
         return std::chrono::duration_cast<duree>(std::chrono::steady_clock::now().time_since_epoch());
     }
 };
+
+// L'horloge du système, pour qui n'en reçoit pas d'autre.
+inline const horloge& horloge_systeme() {
+    static const horloge_monotone monotone;
+    return monotone;
+}
 
 } // namespace horloge_pkg
