@@ -68,7 +68,7 @@ void menu() {
     }
     const auto le_menu = menu_construit();
     le_menu->positionner_objet3d({0.0f, 0.0f, -10.0f});
-    le_menu->gerer_conflit_controleur();
+    le_menu->entrees().gerer_conflit_controleur();
     scene_pkg::afficher_scene(le_menu);
 }
 
@@ -81,21 +81,11 @@ void desactiver() { recepteurs.desactiver(); }
 
 bool est_actif() { return recepteurs.est_actif(); }
 
-void monter() {
-    const auto le_menu = menu_construit();
-    if (le_menu->obtenir_ligne_courante() != 1) {
-        le_menu->modifier_ligne_courante(le_menu->obtenir_ligne_courante() - 1);
-    }
-}
+void monter() { menu_construit()->entrees().monter(); }
 
-void descendre() {
-    const auto le_menu = menu_construit();
-    if (le_menu->obtenir_ligne_courante() != menu_3d_pkg::nombre_entrees) {
-        le_menu->modifier_ligne_courante(le_menu->obtenir_ligne_courante() + 1);
-    }
-}
+void descendre() { menu_construit()->entrees().descendre(); }
 
-int obtenir_courante() { return obtenir_element_racine()->obtenir_ligne_courante(); }
+int obtenir_courante() { return obtenir_element_racine()->entrees().obtenir_ligne_courante(); }
 
 bool executer_action(const std::string& nom) {
     if (nom == "quitter") {
@@ -113,7 +103,7 @@ bool executer_action(const std::string& nom) {
 
 void executer_ligne(int ligne) {
     if (ligne >= 1 && ligne <= menu_3d_pkg::nombre_entrees) {
-        executer_action(menu_construit()->obtenir_entree(ligne)->obtenir_nom_action());
+        executer_action(menu_construit()->entrees().obtenir_entree(ligne)->obtenir_nom_action());
     }
 }
 

@@ -6,17 +6,12 @@
 #include "piece_pkg.hpp"
 
 #include <array>
+#include <ranges>
 
 namespace accueil_grille_libre_3d_pkg {
 
 namespace {
-struct entree {
-    const char* texte;
-    const char* action;
-    float y;
-};
-
-const std::array<entree, nombre_lignes> entrees{{
+const std::array<entrees_menu_pkg::description_entree, nombre_lignes> descriptions{{
     {"Charger grilles prédéfinies", "pred", 1.5f},
     {"Charger grilles personnelles", "perso", 0.0f},
     {"Supprimer grilles personnelles", "supprimer", -1.5f},
@@ -46,23 +41,14 @@ void accueil_grille_libre_affichable::initialiser() {
     la_liste_pred_->initialiser(os::fichiers::repertoire_grilles());
     la_liste_perso_ = std::make_unique<liste_deroulante_3d_pkg::liste_affichable>();
     la_liste_perso_->initialiser(os::fichiers::repertoire_grilles_personnelles());
-    // Ajoutés en tête : le titre finit en position 5, la ligne i en position 5 − i.
-    for (auto e = entrees.rbegin(); e != entrees.rend(); ++e) {
-        auto bouton = std::make_shared<bouton_menu_pkg::bouton_menu>();
-        bouton->initialiser(e->texte, e->action);
-        bouton->definir_echelle(0.6f);
-        bouton->positionner_objet3d({0.0f, e->y, -10.0f});
-        ajouter_sous_objet(bouton);
+    entrees_.construire(descriptions, 0.6f, -10.0f);
+    // Chaque sous-objet ajouté passe en tête : le titre est le premier, les entrées suivent de haut en bas.
+    for (const auto& entree : entrees_ | std::views::reverse) {
+        ajouter_sous_objet(entree);
     }
     ajouter_sous_objet(piece_pkg::creer_etiquette("Choississez une action : ", affichage_texte_pkg::blanc, 0.8f,
                                                   {0.0f, 3.0f, -10.0f}));
     est_initialise_ = true;
-    obtenir_entree(num_ligne_)->selection_clavier();
-}
-
-bouton_menu_pkg::classe_bouton_menu accueil_grille_libre_affichable::obtenir_entree(int ligne) const {
-    // Le titre est le premier sous-objet, les entrées suivent de haut en bas.
-    return std::dynamic_pointer_cast<bouton_menu_pkg::bouton_menu>(obtenir_nieme_objets(ligne + 1));
 }
 
 liste_deroulante_3d_pkg::liste_affichable* accueil_grille_libre_affichable::liste_ouverte() const {
@@ -88,22 +74,11 @@ void accueil_grille_libre_affichable::changer_etat(etat_accueil e) {
     }
 }
 
-void accueil_grille_libre_affichable::modifier_ligne_courante(int ligne) {
-    const auto entree = [this](int i) { return obtenir_entree(i); };
-    bouton_menu_pkg::changer_ligne_clavier(entree, num_ligne_, ligne);
-}
-
-void accueil_grille_libre_affichable::gerer_conflit_controleur() {
-    const auto entree = [this](int i) { return obtenir_entree(i); };
-    const int ligne = bouton_menu_pkg::ligne_allumee_par_la_souris(entree, nombre_lignes, num_ligne_);
-    if (ligne != 0) modifier_ligne_courante(ligne);
-}
-
 void accueil_grille_libre_affichable::mettre_a_jour() {
     if (liste_deroulante_3d_pkg::liste_affichable* liste = liste_ouverte()) {
         liste->mettre_a_jour();
     } else {
-        gerer_conflit_controleur();
+        entrees_.gerer_conflit_controleur();
     }
 }
 

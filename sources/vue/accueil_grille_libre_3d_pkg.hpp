@@ -1,7 +1,7 @@
 // Écran d'accueil des grilles libres : quatre entrées, puis la liste des grilles prédéfinies ou personnelles.
 #pragma once
 
-#include "bouton_menu_pkg.hpp"
+#include "entrees_menu_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "recepteur_clavier_libre_pkg.hpp"
@@ -29,24 +29,24 @@ public:
     virtual liste_deroulante_3d_pkg::liste_affichable& obtenir_la_liste_perso() { return *la_liste_perso_; }
     virtual liste_deroulante_3d_pkg::liste_affichable& obtenir_la_liste_pred() { return *la_liste_pred_; }
     virtual void mettre_a_jour_liste_perso();
+    // Avant chaque image : la liste ouverte, ou, en CHOIX, la ligne du clavier qui suit la souris.
     virtual void mettre_a_jour();
     // Une fois : les deux listes, les récepteurs, le titre et les quatre entrées.
     virtual void initialiser();
     virtual bool est_initialise() const { return est_initialise_; }
     virtual etat_accueil obtenir_etat_accueil() const { return etat_; }
     virtual void changer_etat(etat_accueil e);
-    virtual void modifier_ligne_courante(int ligne);
-    // La ligne que la souris a allumée en dernier devient celle du clavier.
-    virtual void gerer_conflit_controleur();
-    virtual int obtenir_ligne_courante() const { return num_ligne_; }
+    // Ligne du clavier, 1 à 4 depuis le haut, pour le contrôleur du jeu libre.
+    virtual void modifier_ligne_courante(int ligne) { entrees_.modifier_ligne_courante(ligne); }
+    virtual int obtenir_ligne_courante() const { return entrees_.obtenir_ligne_courante(); }
     virtual void activer_clavier();
     virtual void desactiver_clavier();
     // Retire ses récepteurs et ceux de la liste ouverte.
     virtual void desactiver();
     void afficher() override;
 
-    // Entrée de la ligne (1 en haut).
-    bouton_menu_pkg::classe_bouton_menu obtenir_entree(int ligne) const;
+    // Les quatre entrées, de haut en bas, et la ligne du clavier.
+    const entrees_menu_pkg::entrees_menu& entrees() const { return entrees_; }
     bool est_actif() const { return est_actif_; }
     bool clavier_est_actif() const { return clavier_est_actif_; }
 
@@ -59,7 +59,7 @@ private:
     std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_pred_;
     std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_perso_;
     etat_accueil etat_ = etat_accueil::CHOIX;
-    int num_ligne_ = 1;
+    entrees_menu_pkg::entrees_menu entrees_;
     bool clavier_est_actif_ = false;
     bool est_actif_ = false;
     recepteur_clavier_libre_pkg::recepteur_clavier_libre le_recepteur_clavier_;

@@ -8,11 +8,14 @@
 #include "recepteur_clavier_option_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
 
+#include <array>
+
 namespace option_son_3d_pkg {
 
 namespace {
 std::shared_ptr<page_option_affichable> la_page;
-int num_ligne = 1;
+constexpr int ligne_musique = 1;
+constexpr int ligne_bruitage = 2;
 recepteur_option le_recepteur;
 recepteur_souris_pkg::recepteur_souris souris;
 recepteur_clavier_option_pkg::recepteur_clavier_option le_recepteur_clavier;
@@ -26,14 +29,6 @@ std::string libelle_musique() {
 std::string libelle_bruitage() {
     return std::string("Bruitage : ") + (musique_pkg::bruitage_est_actif() ? "activé" : "désactivé");
 }
-
-bouton_menu_pkg::classe_bouton_menu creer_entree(const std::string& libelle, const std::string& action, float y) {
-    auto entree = std::make_shared<bouton_menu_pkg::bouton_menu>();
-    entree->initialiser(libelle, action);
-    entree->definir_echelle(1.0f);
-    entree->positionner_objet3d({0.0f, y, -10.0f});
-    return entree;
-}
 } // namespace
 
 void page_option_affichable::initialiser() {
@@ -45,35 +40,21 @@ void page_option_affichable::initialiser() {
     titre->positionner_objet3d({0.0f, 4.0f, -10.0f});
     titre->mettre_a_jour();
     ajouter_sous_objet(titre);
-    element_menu1_ = creer_entree(libelle_musique(), "mmusique", 0.5f);
-    ajouter_sous_objet(element_menu1_);
-    element_menu2_ = creer_entree(libelle_bruitage(), "mbruitage", -2.5f);
-    ajouter_sous_objet(element_menu2_);
+    const std::array<entrees_menu_pkg::description_entree, 2> descriptions{{
+        {libelle_musique(), "mmusique", 0.5f},
+        {libelle_bruitage(), "mbruitage", -2.5f},
+    }};
+    entrees_.construire(descriptions, 1.0f, -10.0f);
+    for (const auto& entree : entrees_) {
+        ajouter_sous_objet(entree);
+    }
     poser_bouton_menu();
-    obtenir_entree(num_ligne)->selection_clavier();
     est_initialise_ = true;
 }
 
-bouton_menu_pkg::classe_bouton_menu page_option_affichable::obtenir_entree(int ligne) const {
-    return ligne == 1 ? element_menu1_ : element_menu2_;
-}
-
 void page_option_affichable::mettre_a_jour() {
-    element_menu1_->mettre_a_jour_texte(libelle_musique());
-    element_menu2_->mettre_a_jour_texte(libelle_bruitage());
-}
-
-void page_option_affichable::modifier_ligne_courante(int n) {
-    obtenir_entree(num_ligne)->deselection_clavier();
-    num_ligne = n;
-    obtenir_entree(num_ligne)->selection_clavier();
-}
-
-void page_option_affichable::gerer_conflit_controleur() {
-    const int autre = num_ligne == 1 ? 2 : 1;
-    if (obtenir_entree(autre)->est_surbrillant()) {
-        modifier_ligne_courante(autre);
-    }
+    entrees_.obtenir_entree(ligne_musique)->mettre_a_jour_texte(libelle_musique());
+    entrees_.obtenir_entree(ligne_bruitage)->mettre_a_jour_texte(libelle_bruitage());
 }
 
 bool recepteur_option::accepter(evenement_pkg::evenement& evenement) {
@@ -97,7 +78,7 @@ void page_option() {
     }
     activer();
     la_page->mettre_a_jour();
-    la_page->gerer_conflit_controleur();
+    la_page->entrees().gerer_conflit_controleur();
     page_3d_pkg::afficher_page(la_page);
 }
 
@@ -106,18 +87,15 @@ void desactiver() { recepteurs.desactiver(); }
 bool est_actif() { return recepteurs.est_actif(); }
 
 void monter() {
-    if (num_ligne != 1 && la_page) {
-        la_page->modifier_ligne_courante(num_ligne - 1);
-    }
+    if (la_page) la_page->entrees().monter();
 }
 
 void descendre() {
-    if (num_ligne != 2 && la_page) {
-        la_page->modifier_ligne_courante(num_ligne + 1);
-    }
+    if (la_page) la_page->entrees().descendre();
 }
 
-int obtenir_courante() { return num_ligne; }
+// La page est gardée pour toute la partie : sa ligne survit d'une visite à l'autre.
+int obtenir_courante() { return la_page ? la_page->entrees().obtenir_ligne_courante() : ligne_musique; }
 
 void basculer_musique() {
     if (musique_pkg::musique_est_actif()) {

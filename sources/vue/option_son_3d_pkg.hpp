@@ -1,7 +1,7 @@
 // Page des options du son (mode SON) : musique et bruitages, allumés ou éteints pour la partie en cours.
 #pragma once
 
-#include "bouton_menu_pkg.hpp"
+#include "entrees_menu_pkg.hpp"
 #include "page_3d_pkg.hpp"
 #include "recepteur_pkg.hpp"
 
@@ -15,16 +15,13 @@ public:
     virtual void initialiser();
     // Réécrit les deux libellés d'après les options actuelles.
     virtual void mettre_a_jour();
-    virtual void modifier_ligne_courante(int n);
-    // Si la souris a allumé l'autre entrée, elle devient la ligne du clavier.
-    virtual void gerer_conflit_controleur();
 
-    bouton_menu_pkg::classe_bouton_menu obtenir_entree(int ligne) const;
+    // La musique en ligne 1, les bruitages en ligne 2.
+    entrees_menu_pkg::entrees_menu& entrees() { return entrees_; }
 
 private:
     bool est_initialise_ = false;
-    bouton_menu_pkg::classe_bouton_menu element_menu1_;  // musique
-    bouton_menu_pkg::classe_bouton_menu element_menu2_;  // bruitages
+    entrees_menu_pkg::entrees_menu entrees_;
 };
 
 // Événements nommés des deux entrées : "mmusique" et "mbruitage".

@@ -3,6 +3,7 @@
 
 #include "os_fichiers.hpp"
 
+#include <array>
 #include <cassert>
 
 namespace session_3d_pkg {
@@ -10,12 +11,7 @@ namespace session_3d_pkg {
 namespace {
 constexpr float profondeur = -10.0f;
 
-struct action {
-    const char* texte;
-    const char* nom_action;
-    float y;
-};
-constexpr std::array<action, nombre_actions> actions{{
+const std::array<entrees_menu_pkg::description_entree, nombre_actions> actions{{
     {"Nouveau Compte", "nouveau", 1.5f},
     {"Charger Compte", "charger", 0.0f},
     {"Supprimer Compte", "supprimer", -1.5f},
@@ -49,12 +45,8 @@ void session_affichable::initialiser() {
     // Le dernier ajouté est le premier sous-objet : « Compte : » en 1, le titre en 8.
     titre_ = creer_texte("Choississez une action : ", 0.0f, 3.0f, 0.8f);
     ajouter_sous_objet(titre_);
-    for (std::size_t i = 0; i < entrees_.size(); ++i) {
-        auto& entree = entrees_[i];
-        entree = std::make_shared<bouton_menu_pkg::bouton_menu>();
-        entree->initialiser(actions[i].texte, actions[i].nom_action);
-        entree->positionner_objet3d({0.0f, actions[i].y, profondeur});
-        entree->definir_echelle(0.6f);
+    entrees_.construire(actions, 0.6f, profondeur);
+    for (const auto& entree : entrees_) {
         ajouter_sous_objet(entree);
     }
     invite_ = creer_texte("Entrez un nom de compte :", 0.0f, 3.0f, 0.8f);
@@ -63,7 +55,6 @@ void session_affichable::initialiser() {
     ajouter_sous_objet(invite_);
     ajouter_sous_objet(erreur_);
     ajouter_sous_objet(etiquette_compte_);
-    obtenir_entree(num_ligne_)->selection_clavier();
 
     la_liste_ = std::make_shared<liste_deroulante_3d_pkg::liste_affichable>();
     la_liste_->initialiser(os::fichiers::repertoire_sessions());
@@ -126,23 +117,8 @@ void session_affichable::mettre_a_jour() {
     if (!est_initialise_) {
         return;
     }
-    gerer_conflit_controleur();
+    entrees_.gerer_conflit_controleur();
     la_liste_->mettre_a_jour();
-}
-
-void session_affichable::modifier_ligne_courante(int ligne) {
-    const auto entree = [this](int i) { return obtenir_entree(i); };
-    bouton_menu_pkg::changer_ligne_clavier(entree, num_ligne_, ligne);
-}
-
-// La ligne du clavier suit la souris : la première autre entrée allumée par le pointeur la remplace.
-void session_affichable::gerer_conflit_controleur() {
-    if (!est_initialise_) {
-        return;
-    }
-    const auto entree = [this](int i) { return obtenir_entree(i); };
-    const int ligne = bouton_menu_pkg::ligne_allumee_par_la_souris(entree, nombre_actions, num_ligne_);
-    if (ligne != 0) modifier_ligne_courante(ligne);
 }
 
 void session_affichable::afficher() {
@@ -169,10 +145,6 @@ void session_affichable::afficher() {
     case etat_session::SUPPRIMER: la_liste_->afficher(); break;
     }
     terminer_affichage();
-}
-
-bouton_menu_pkg::classe_bouton_menu session_affichable::obtenir_entree(int ligne) const {
-    return entrees_.at(static_cast<std::size_t>(ligne - 1));
 }
 
 } // namespace session_3d_pkg

@@ -1,8 +1,8 @@
 // Écran des comptes, avant la campagne : quatre actions, le nom d'un nouveau compte, la liste des comptes.
 #pragma once
 
-#include "bouton_menu_pkg.hpp"
 #include "ecriture_3d_pkg.hpp"
+#include "entrees_menu_pkg.hpp"
 #include "groupe_recepteurs_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 #include "objet_3d_pkg.hpp"
@@ -10,7 +10,6 @@
 #include "recepteur_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -43,10 +42,6 @@ public:
     virtual etat_session obtenir_etat_session() const { return etat_; }
     // Ouvre ou ferme la saisie, la liste et le clavier de l'écran selon le nouvel état.
     virtual void changer_etat(etat_session e);
-    // Ligne 1 à 4 depuis le haut : l'entrée que le clavier désigne.
-    virtual void modifier_ligne_courante(int ligne);
-    virtual void gerer_conflit_controleur();
-    virtual int obtenir_ligne_courante() const { return num_ligne_; }
     virtual void activer_clavier();
     virtual void desactiver_clavier();
     virtual void desactiver();
@@ -59,8 +54,8 @@ public:
     bool est_initialise() const { return est_initialise_; }
     bool est_actif() const { return recepteurs_ecran_.est_actif(); }
     bool clavier_est_actif() const { return recepteur_clavier_.est_actif(); }
-    // Entrée de la ligne 1 à 4.
-    bouton_menu_pkg::classe_bouton_menu obtenir_entree(int ligne) const;
+    // Les quatre actions, 1 à 4 depuis le haut, et la ligne du clavier.
+    entrees_menu_pkg::entrees_menu& entrees() { return entrees_; }
 
 private:
     bool est_initialise_ = false;
@@ -68,7 +63,6 @@ private:
     etat_session etat_ = etat_session::CHOIX;
     bool mess_erreur_ = false;
     std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> champ_texte_;
-    int num_ligne_ = 1;
     recepteur_pkg::classe_recepteur le_recepteur_clavier_;
     recepteur_souris_pkg::recepteur_souris le_recepteur_souris_;
     recepteur_pkg::classe_recepteur le_recepteur_;
@@ -77,7 +71,7 @@ private:
     groupe_recepteurs_pkg::groupe_recepteurs recepteurs_ecran_{&le_recepteur_souris_, le_recepteur_};
 
     objet_texte_pkg::classe_texte_affichable titre_;
-    std::array<bouton_menu_pkg::classe_bouton_menu, nombre_actions> entrees_;
+    entrees_menu_pkg::entrees_menu entrees_;
     objet_texte_pkg::classe_texte_affichable invite_;
     objet_texte_pkg::classe_texte_affichable erreur_;
     objet_texte_pkg::classe_texte_affichable etiquette_compte_;

@@ -49,10 +49,12 @@ struct Menu : testing::Test {
         return !fond.vu;
     }
 
+    bouton_menu_pkg::classe_bouton_menu entree_ligne(int l) const { return le_menu->entrees().obtenir_entree(l); }
+
     std::vector<int> lignes_allumees() const {
         std::vector<int> allumees;
         for (int l = 1; l <= menu_3d_pkg::nombre_entrees; ++l) {
-            if (le_menu->obtenir_entree(l)->est_surbrillant()) {
+            if (entree_ligne(l)->est_surbrillant()) {
                 allumees.push_back(l);
             }
         }
@@ -65,17 +67,16 @@ TEST_F(Menu, SeptEntreesSousLeTitreDevantLesEtoilesEtCampagneAllumeeAuDepart) {
         {"Campagne", "jeu_campagne"}, {"Grilles Libres", "jeu_libre"}, {"Editeur", "editeur"}, {"Aide", "aide"},
         {"Options musique", "musique"}, {"Credits", "credits"},        {"Quitter", "quitter"}};
     for (int l = 1; l <= menu_3d_pkg::nombre_entrees; ++l) {
-        const auto entree = le_menu->obtenir_entree(l);
+        const auto entree = entree_ligne(l);
         EXPECT_EQ(entree->obtenir_texte()->obtenir_texte(), attendues[l - 1].first);
         EXPECT_EQ(entree->obtenir_nom_action(), attendues[l - 1].second);
         // La ligne L est en position 9 - L des sous-objets : le champ d'étoiles en tête, le titre en dernier.
         EXPECT_EQ(le_menu->obtenir_nieme_objets(9 - l), entree);
     }
-    EXPECT_NEAR(le_menu->obtenir_entree(1)->obtenir_position().y - le_menu->obtenir_entree(6)->obtenir_position().y,
-                6.5f, 1e-5f);
-    EXPECT_NEAR(le_menu->obtenir_entree(7)->obtenir_position().y, -4.5f, 1e-5f);
+    EXPECT_NEAR(entree_ligne(1)->obtenir_position().y - entree_ligne(6)->obtenir_position().y, 6.5f, 1e-5f);
+    EXPECT_NEAR(entree_ligne(7)->obtenir_position().y, -4.5f, 1e-5f);
 
-    const auto campagne = le_menu->obtenir_entree(1)->obtenir_texte();
+    const auto campagne = entree_ligne(1)->obtenir_texte();
     EXPECT_EQ(lignes_allumees(), std::vector<int>{1});
     EXPECT_EQ(campagne->obtenir_couleur(), affichage_texte_pkg::bleu);
     EXPECT_FLOAT_EQ(campagne->obtenir_echelle(), 1.5f);
@@ -85,17 +86,17 @@ TEST_F(Menu, SeptEntreesSousLeTitreDevantLesEtoilesEtCampagneAllumeeAuDepart) {
 }
 
 TEST_F(Menu, LaSourisDonneLaLigneDuClavierAuDessinSuivantEtLaQuitterLaLaisseAllumee) {
-    const auto editeur = le_menu->obtenir_entree(3);
+    const auto editeur = entree_ligne(3);
     editeur->sourisentre({});
     EXPECT_EQ(lignes_allumees(), (std::vector<int>{1, 3}));
-    le_menu->gerer_conflit_controleur();
+    le_menu->entrees().gerer_conflit_controleur();
     EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 3);
     EXPECT_EQ(lignes_allumees(), std::vector<int>{3});
-    EXPECT_EQ(le_menu->obtenir_entree(1)->obtenir_texte()->obtenir_couleur(), affichage_texte_pkg::blanc);
+    EXPECT_EQ(entree_ligne(1)->obtenir_texte()->obtenir_couleur(), affichage_texte_pkg::blanc);
 
     editeur->sourissort({});
     EXPECT_EQ(lignes_allumees(), std::vector<int>{3});
-    le_menu->gerer_conflit_controleur();
+    le_menu->entrees().gerer_conflit_controleur();
     EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 3);
     traiter(touche(touches::BAS));
     EXPECT_EQ(lignes_allumees(), std::vector<int>{4});
@@ -127,7 +128,7 @@ TEST_F(Menu, CliquerUneEntreeOuValiderSaLigneOuvreLeMemeMode) {
         traiter(touche(touches::ECHAP));  // le retour au menu du fond de la chaîne
         ASSERT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU) << nom;
 
-        le_menu->modifier_ligne_courante(l);
+        le_menu->entrees().modifier_ligne_courante(l);
         EXPECT_TRUE(traiter(touche(touches::ENTREE)));
         EXPECT_EQ(controleur_pkg::obtenir_etat(), mode) << nom;
         traiter(touche(touches::ECHAP));
@@ -149,7 +150,7 @@ TEST_F(Menu, QuitterParLEntreeParEntreeOuParEchapTermineLeProgramme) {
     EXPECT_EXIT(termine_par({touche(touches::HAUT), touche(touches::HAUT)}), testing::ExitedWithCode(1), "");
     EXPECT_EXIT(
         {
-            le_menu->modifier_ligne_courante(7);
+            le_menu->entrees().modifier_ligne_courante(7);
             termine_par({touche(touches::ENTREE)});
         },
         testing::ExitedWithCode(0), "");

@@ -120,7 +120,7 @@ struct PagesMenu : testing::Test {
     }
 
     std::string libelle(int ligne) const {
-        return option_son_3d_pkg::obtenir_page()->obtenir_entree(ligne)->obtenir_texte()->obtenir_texte();
+        return option_son_3d_pkg::obtenir_page()->entrees().obtenir_entree(ligne)->obtenir_texte()->obtenir_texte();
     }
 };
 
@@ -183,6 +183,27 @@ TEST_F(PagesMenu, LaPageDesOptionsEteintEtRallumeLaMusiqueEtLesBruitages) {
     EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
     EXPECT_FALSE(option_son_3d_pkg::est_actif());
     EXPECT_FALSE(controleur_pkg::est_termine());
+}
+
+// La ligne du clavier est gardée, et montrée, quand on revient au menu comme à la page des options.
+TEST_F(PagesMenu, LaLigneDuClavierEstGardeeEtAllumeeQuandLEcranRevient) {
+    souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_entree[5]);
+    dessiner();
+    touche(touches::ENTREE);
+    ASSERT_EQ(controleur_pkg::obtenir_etat(), etat_principal::SON);
+    dessiner();
+    touche(touches::BAS);
+    touche(touches::ECHAP);
+    dessiner();
+    EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 5);
+    EXPECT_GT(compter(rangee_entree[5], 25, bleu_menu), 300);
+    EXPECT_EQ(compter(rangee_entree[1], 25, bleu_menu), 0);
+
+    touche(touches::ENTREE);
+    dessiner();
+    EXPECT_EQ(option_son_3d_pkg::obtenir_courante(), 2);
+    EXPECT_GT(compter(rangee_bruitage, 25, bleu_menu), 300);
+    EXPECT_EQ(compter(rangee_musique, 25, bleu_menu), 0);
 }
 
 TEST_F(PagesMenu, LeMenuNeRelancePasUneMusiqueEteinte) {

@@ -35,8 +35,10 @@ struct Session : testing::Test {
         std::filesystem::current_path(precedent);
     }
 
+    bouton_menu_pkg::classe_bouton_menu entree_ligne(int l) const { return ecran->entrees().obtenir_entree(l); }
+
     bool surbrillant(int ligne) const {
-        const auto entree = ecran->obtenir_entree(ligne);
+        const auto entree = entree_ligne(ligne);
         const bool bleu = entree->obtenir_texte()->obtenir_couleur() == affichage_texte_pkg::bleu;
         EXPECT_EQ(bleu, entree->est_surbrillant()) << "ligne " << ligne << " : l'aspect suit l'état";
         return entree->est_surbrillant();
@@ -74,16 +76,16 @@ TEST_F(Session, LaConstructionPoseLesHuitSousObjetsLaListeDesComptesEtLaSaisie) 
     for (int pos = 1; pos <= 8; ++pos) {
         EXPECT_EQ(texte_de(ecran->obtenir_nieme_objets(pos)), attendu[static_cast<std::size_t>(pos - 1)]) << pos;
     }
-    EXPECT_EQ(ecran->obtenir_nieme_objets(8 - 2), ecran->obtenir_entree(2));
-    EXPECT_EQ(ecran->obtenir_entree(1)->obtenir_position(), (objet_3d_pkg::coordonnee_3d{0.0f, 1.5f, -10.0f}));
-    EXPECT_EQ(ecran->obtenir_entree(4)->obtenir_position(), (objet_3d_pkg::coordonnee_3d{0.0f, -3.0f, -10.0f}));
+    EXPECT_EQ(ecran->obtenir_nieme_objets(8 - 2), entree_ligne(2));
+    EXPECT_EQ(entree_ligne(1)->obtenir_position(), (objet_3d_pkg::coordonnee_3d{0.0f, 1.5f, -10.0f}));
+    EXPECT_EQ(entree_ligne(4)->obtenir_position(), (objet_3d_pkg::coordonnee_3d{0.0f, -3.0f, -10.0f}));
     auto erreur = std::dynamic_pointer_cast<objet_texte_pkg::texte_affichable>(ecran->obtenir_nieme_objets(2));
     EXPECT_EQ(erreur->obtenir_couleur(), affichage_texte_pkg::rouge);
 
     EXPECT_EQ(ecran->obtenir_etat_session(), etat_session::CHOIX);
-    EXPECT_EQ(ecran->obtenir_ligne_courante(), 1);
+    EXPECT_EQ(ecran->entrees().obtenir_ligne_courante(), 1);
     EXPECT_EQ(lignes_allumees(), std::vector<int>{1});
-    EXPECT_FLOAT_EQ(ecran->obtenir_entree(1)->obtenir_texte()->obtenir_echelle(), 1.5f);
+    EXPECT_FLOAT_EQ(entree_ligne(1)->obtenir_texte()->obtenir_echelle(), 1.5f);
 
     EXPECT_EQ(ecran->obtenir_la_liste()->nombre_donnees(), 2);
     EXPECT_TRUE(ecran->obtenir_la_liste()->chercher_compte("alice"));
@@ -96,21 +98,21 @@ TEST_F(Session, LaConstructionPoseLesHuitSousObjetsLaListeDesComptesEtLaSaisie) 
 
 TEST_F(Session, LaLigneDuClavierSuitLaSouris) {
     ecran->initialiser();
-    ecran->modifier_ligne_courante(4);
+    ecran->entrees().modifier_ligne_courante(4);
     EXPECT_EQ(lignes_allumees(), std::vector<int>{4});
 
     const evenement_pkg::evenement souris;
-    ecran->obtenir_entree(2)->sourisentre(souris);
+    entree_ligne(2)->sourisentre(souris);
     EXPECT_EQ(lignes_allumees(), (std::vector<int>{2, 4}));
     ecran->mettre_a_jour();
-    EXPECT_EQ(ecran->obtenir_ligne_courante(), 2);
+    EXPECT_EQ(ecran->entrees().obtenir_ligne_courante(), 2);
     EXPECT_EQ(lignes_allumees(), std::vector<int>{2});
-    EXPECT_FLOAT_EQ(ecran->obtenir_entree(4)->obtenir_texte()->obtenir_echelle(), 1.0f);
+    EXPECT_FLOAT_EQ(entree_ligne(4)->obtenir_texte()->obtenir_echelle(), 1.0f);
 
     // Le pointeur quitte l'entrée : la ligne du clavier reste où elle est, et allumée.
-    ecran->obtenir_entree(2)->sourissort(souris);
+    entree_ligne(2)->sourissort(souris);
     ecran->mettre_a_jour();
-    EXPECT_EQ(ecran->obtenir_ligne_courante(), 2);
+    EXPECT_EQ(ecran->entrees().obtenir_ligne_courante(), 2);
     EXPECT_EQ(lignes_allumees(), std::vector<int>{2});
 }
 

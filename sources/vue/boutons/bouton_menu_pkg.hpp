@@ -43,24 +43,4 @@ private:
 
 using classe_bouton_menu = std::shared_ptr<bouton_menu>;
 
-// Surbrillance partagée par la souris et le clavier, pour un écran d'entrées numérotées à partir de 1 ;
-// obtenir_entree(ligne) rend l'entrée d'une ligne.
-
-// Passe la surbrillance du clavier de la ligne courante à la nouvelle.
-template <typename acces>
-void changer_ligne_clavier(acces obtenir_entree, int& ligne_courante, int nouvelle) {
-    obtenir_entree(ligne_courante)->deselection_clavier();
-    ligne_courante = nouvelle;
-    obtenir_entree(ligne_courante)->selection_clavier();
-}
-
-// Première autre ligne que la souris a allumée, 0 s'il n'y en a pas : elle devient celle du clavier.
-template <typename acces>
-int ligne_allumee_par_la_souris(acces obtenir_entree, int nombre_lignes, int ligne_courante) {
-    for (int ligne = 1; ligne <= nombre_lignes; ++ligne) {
-        if (ligne != ligne_courante && obtenir_entree(ligne)->est_surbrillant()) return ligne;
-    }
-    return 0;
-}
-
 } // namespace bouton_menu_pkg
