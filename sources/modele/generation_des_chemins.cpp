@@ -8,8 +8,6 @@
 
 namespace editeur_pkg {
 
-using grille_pkg::direction;
-
 generation_des_chemins::generation_des_chemins(int longueur_max, grille_pkg::grille& grille,
                                                aleatoire_pkg::source_uniforme& source)
     : longueur_maximale_chemins(longueur_max),
@@ -143,10 +141,7 @@ void generation_des_chemins::poser_chemin(const marche& chemin_a_generer, bool c
         for (int i = 2; i <= len; ++i) {
             const coordonnees c = chemin_a_generer[static_cast<std::size_t>(i - 1)];
             const coordonnees p = chemin_solution->nieme_coord(i - 1);
-            direction d = direction::gauche;
-            if (c.x == p.x) d = (c.y == p.y + 1) ? direction::haut : direction::bas;
-            else if (c.x == p.x + 1) d = direction::droite;
-            chemin_solution->avancer_sur_cases_occupees(d);
+            chemin_solution->avancer_sur_cases_occupees(*grille_pkg::direction_vers(p, c));
             grille_traitee.rend_case(c)->liberer();
             if (!chemin_de_bordure && i >= 3) {
                 coordonnees marquees[3];

@@ -36,27 +36,16 @@ void chemin::exiger_initialise() const {
 }
 
 coordonnees chemin::case_adjacente(const coordonnees& case_origine, direction vers_direction) const {
-    const int t = la_grille->taille();
-    coordonnees voisine = case_origine;
+    const coordonnees cible = voisine(case_origine, vers_direction);
+    if (la_grille->contient(cible)) return cible;
+    const std::string t = std::to_string(la_grille->taille());
     switch (vers_direction) {
-        case direction::droite:
-            if (voisine.x >= t) throw ERREUR_CASE_HORS_LIMITE("à droite de la colonne " + std::to_string(t));
-            ++voisine.x;
-            break;
-        case direction::gauche:
-            if (voisine.x <= 1) throw ERREUR_CASE_HORS_LIMITE("à gauche de la colonne 1");
-            --voisine.x;
-            break;
-        case direction::haut:
-            if (voisine.y >= t) throw ERREUR_CASE_HORS_LIMITE("au-dessus de la ligne " + std::to_string(t));
-            ++voisine.y;
-            break;
-        case direction::bas:
-            if (voisine.y <= 1) throw ERREUR_CASE_HORS_LIMITE("au-dessous de la ligne 1");
-            --voisine.y;
-            break;
+    case direction::droite: throw ERREUR_CASE_HORS_LIMITE("à droite de la colonne " + t);
+    case direction::gauche: throw ERREUR_CASE_HORS_LIMITE("à gauche de la colonne 1");
+    case direction::haut: throw ERREUR_CASE_HORS_LIMITE("au-dessus de la ligne " + t);
+    case direction::bas: break;
     }
-    return voisine;
+    throw ERREUR_CASE_HORS_LIMITE("au-dessous de la ligne 1");
 }
 
 void chemin::avancer(direction d) {

@@ -86,14 +86,9 @@ void chemin::charger(const pugi::xml_node& noeud_chemin, grille& grille_cible) {
 
     for (noeud = noeud.next_sibling(); noeud; noeud = noeud.next_sibling()) {
         const coordonnees c = charger_coordonnees(noeud);
-        const coordonnees derniere = route.back();
-        const std::int64_t dx = std::int64_t{c.x} - derniere.x;
-        const std::int64_t dy = std::int64_t{c.y} - derniere.y;
-        if (dx == -1 && dy == 0) avancer(direction::gauche);
-        else if (dx == 1 && dy == 0) avancer(direction::droite);
-        else if (dx == 0 && dy == 1) avancer(direction::haut);
-        else if (dx == 0 && dy == -1) avancer(direction::bas);
-        else throw ERREUR_CHEMIN_AVEC_SAUT("deux cases successives ne sont pas voisines");
+        const std::optional<direction> d = direction_vers(route.back(), c);
+        if (!d) throw ERREUR_CHEMIN_AVEC_SAUT("deux cases successives ne sont pas voisines");
+        avancer(*d);
     }
 
     const std::int64_t annonce = fichier_xml_pkg::lire_entier(noeud_chemin, "longueur", 1, ENTIER_MAX);

@@ -11,8 +11,7 @@
 namespace objet_3d_pkg {
 
 namespace {
-const horloge_pkg::horloge_monotone horloge_systeme;
-const horloge_pkg::horloge* horloge_animations = &horloge_systeme;
+const horloge_pkg::horloge* horloge_animations = &horloge_pkg::horloge_systeme();
 
 double secondes(horloge_pkg::duree d) { return std::chrono::duration<double>(d).count(); }
 
@@ -64,7 +63,7 @@ float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_f
 }
 
 void definir_horloge(const horloge_pkg::horloge& h) { horloge_animations = &h; }
-void retablir_horloge_systeme() { horloge_animations = &horloge_systeme; }
+void retablir_horloge_systeme() { horloge_animations = &horloge_pkg::horloge_systeme(); }
 
 void objet_affichable::preparer_affichage() {
     glPushMatrix();
