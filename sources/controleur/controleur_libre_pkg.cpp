@@ -14,7 +14,8 @@ namespace controleur_libre_pkg {
 
 using case_simple_pkg::coordonnees;
 
-controleur_libre::controleur_libre() : recepteur_clavier_(*this), recepteur_grille_(*this) {}
+controleur_libre::controleur_libre()
+    : recepteur_accueil_(*this), recepteur_clavier_accueil_(*this), recepteur_clavier_(*this), recepteur_grille_(*this) {}
 
 bool controleur_libre::charger_partie() {
     if (est_initialise_) return true;
@@ -66,7 +67,8 @@ void controleur_libre::libre() {
 
 void controleur_libre::ouvrir_accueil() {
     if (!accueil_initialise_) {
-        l_accueil_ = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>();
+        l_accueil_ = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>(
+            recepteur_accueil_, recepteur_clavier_accueil_);
         l_accueil_->initialiser();
         accueil_initialise_ = true;
     }
@@ -116,15 +118,11 @@ std::string controleur_libre::obtenir_nom_grille() const {
 }
 
 void controleur_libre::monter() {
-    if (l_accueil_ && l_accueil_->obtenir_ligne_courante() != 1) {
-        l_accueil_->modifier_ligne_courante(l_accueil_->obtenir_ligne_courante() - 1);
-    }
+    if (l_accueil_) l_accueil_->monter();
 }
 
 void controleur_libre::descendre() {
-    if (l_accueil_ && l_accueil_->obtenir_ligne_courante() != accueil_grille_libre_3d_pkg::nombre_lignes) {
-        l_accueil_->modifier_ligne_courante(l_accueil_->obtenir_ligne_courante() + 1);
-    }
+    if (l_accueil_) l_accueil_->descendre();
 }
 
 int controleur_libre::obtenir_courante() const { return l_accueil_ ? l_accueil_->obtenir_ligne_courante() : 1; }

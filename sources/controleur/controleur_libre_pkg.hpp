@@ -10,7 +10,9 @@
 #include "grille_pkg.hpp"
 #include "groupe_recepteurs_pkg.hpp"
 #include "recepteur_clavier_jeu_libre_pkg.hpp"
+#include "recepteur_clavier_libre_pkg.hpp"
 #include "recepteur_grille_libre_pkg.hpp"
+#include "recepteur_libre_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
 
 #include <memory>
@@ -24,8 +26,8 @@ using accueil_grille_libre_3d_pkg::etat_accueil;
 
 DECLARER_ERREUR(ERREUR_CASE_NON_ADJACENTE, "CONTROLEUR_LIBRE_PKG.ERREUR_CASE_NON_ADJACENTE");
 
-// Tout ce que le mode tient : l'accueil, la grille choisie, la partie, son écran, son cœur de jeu et les récepteurs
-// de la partie, qui n'agissent que sur lui.
+// Tout ce que le mode tient : l'accueil, la grille choisie, la partie, son écran, son cœur de jeu et ses récepteurs,
+// qui n'agissent que sur lui (ceux de l'accueil sont confiés à l'écran d'accueil, qui les met dans la chaîne).
 class controleur_libre {
 public:
     controleur_libre();
@@ -93,6 +95,8 @@ private:
     bool accueil_choisi_ = false;
     bool accueil_initialise_ = false;
 
+    recepteur_libre_pkg::recepteur_libre recepteur_accueil_;
+    recepteur_clavier_libre_pkg::recepteur_clavier_libre recepteur_clavier_accueil_;
     recepteur_clavier_jeu_libre_pkg::recepteur_clavier_jeu_libre recepteur_clavier_;
     recepteur_souris_pkg::recepteur_souris recepteur_curseur_;
     recepteur_grille_libre_pkg::recepteur_grille_libre recepteur_grille_;

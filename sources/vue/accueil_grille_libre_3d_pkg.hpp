@@ -4,8 +4,7 @@
 #include "entrees_menu_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 #include "objet_3d_pkg.hpp"
-#include "recepteur_clavier_libre_pkg.hpp"
-#include "recepteur_libre_pkg.hpp"
+#include "recepteur_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
 
 #include <cstdint>
@@ -20,7 +19,10 @@ inline constexpr int nombre_lignes = 4;
 class accueil_grille_libre_affichable : public objet_3d_pkg::objet_affichable,
                                          public std::enable_shared_from_this<accueil_grille_libre_affichable> {
 public:
-    accueil_grille_libre_affichable() = default;
+    // le_recepteur et le_recepteur_clavier : ceux du contrôleur du jeu libre, qui décide de ce que font les entrées
+    // et les touches ; l'écran ne fait que les mettre dans la chaîne ou les en retirer.
+    accueil_grille_libre_affichable(recepteur_pkg::recepteur& le_recepteur, recepteur_pkg::recepteur& le_recepteur_clavier)
+        : le_recepteur_(le_recepteur), le_recepteur_clavier_(le_recepteur_clavier) {}
     accueil_grille_libre_affichable(const accueil_grille_libre_affichable&) = delete;
     accueil_grille_libre_affichable& operator=(const accueil_grille_libre_affichable&) = delete;
     // Retire de la chaîne tout ce qu'il y a mis : la chaîne ne garde jamais un récepteur détruit.
@@ -39,6 +41,9 @@ public:
     // Ligne du clavier, 1 à 4 depuis le haut, pour le contrôleur du jeu libre.
     virtual void modifier_ligne_courante(int ligne) { entrees_.modifier_ligne_courante(ligne); }
     virtual int obtenir_ligne_courante() const { return entrees_.obtenir_ligne_courante(); }
+    // Une ligne plus haut ou plus bas, sans passer les bords.
+    void monter() { entrees_.monter(); }
+    void descendre() { entrees_.descendre(); }
     virtual void activer_clavier();
     virtual void desactiver_clavier();
     // Retire ses récepteurs et ceux de la liste ouverte.
@@ -62,9 +67,9 @@ private:
     entrees_menu_pkg::entrees_menu entrees_;
     bool clavier_est_actif_ = false;
     bool est_actif_ = false;
-    recepteur_clavier_libre_pkg::recepteur_clavier_libre le_recepteur_clavier_;
+    recepteur_pkg::recepteur& le_recepteur_;
+    recepteur_pkg::recepteur& le_recepteur_clavier_;
     recepteur_souris_pkg::recepteur_souris le_recepteur_souris_;
-    recepteur_libre_pkg::recepteur_libre le_recepteur_;
 };
 
 // Met les récepteurs de l'accueil dans la chaîne, et ceux de la liste ouverte s'il y en a une.
