@@ -2,11 +2,7 @@
 #include "controleur_menu_pkg.hpp"
 
 #include "controleur_pkg.hpp"
-#include "groupe_recepteurs_pkg.hpp"
 #include "musique_pkg.hpp"
-#include "recepteur_clavier_menu_pkg.hpp"
-#include "recepteur_menu_pkg.hpp"
-#include "recepteur_souris_pkg.hpp"
 #include "scene_pkg.hpp"
 
 #include <array>
@@ -16,13 +12,6 @@ namespace controleur_menu_pkg {
 
 namespace {
 using controleur_pkg::etat_principal;
-
-bool musique_lance = false;
-recepteur_clavier_menu_pkg::recepteur_clavier_menu recepteur_clavier;
-recepteur_souris_pkg::recepteur_souris recepteur_curseur;
-recepteur_menu_pkg::recepteur_menu recepteur_boutons;
-// Les entrées d'abord, puis la souris, puis le clavier.
-groupe_recepteurs_pkg::groupe_recepteurs recepteurs{&recepteur_boutons, &recepteur_curseur, &recepteur_clavier};
 
 // Mode demandé par chaque entrée ; "quitter" est traité à part.
 constexpr std::array<std::pair<const char*, etat_principal>, 6> modes_des_entrees{{
@@ -35,20 +24,6 @@ constexpr std::array<std::pair<const char*, etat_principal>, 6> modes_des_entree
 }};
 } // namespace
 
-std::shared_ptr<menu_3d_pkg::menu_affichable> obtenir_element_racine() {
-    static const auto le_menu = std::make_shared<menu_3d_pkg::menu_affichable>();
-    return le_menu;
-}
-
-namespace {
-// Le menu est construit à son premier dessin ; une touche arrivée avant trouve ses entrées quand même.
-std::shared_ptr<menu_3d_pkg::menu_affichable> menu_construit() {
-    const auto le_menu = obtenir_element_racine();
-    le_menu->initialiser();
-    return le_menu;
-}
-} // namespace
-
 bool recepteur_retour_menu::accepter(evenement_pkg::evenement& evenement) {
     if (evenement.type == evenement_pkg::TOUCHE_APPUYEE && evenement.touche == evenement_pkg::touches::ECHAP) {
         controleur_pkg::modifier_etat(etat_principal::MENU);
@@ -57,37 +32,41 @@ bool recepteur_retour_menu::accepter(evenement_pkg::evenement& evenement) {
     return false;
 }
 
-void menu() {
+controleur_menu::controleur_menu() : recepteur_clavier_(*this), recepteur_boutons_(*this) {}
+
+menu_3d_pkg::menu_affichable& controleur_menu::menu_construit() {
+    le_menu_->initialiser();
+    return *le_menu_;
+}
+
+void controleur_menu::menu() {
     // Une musique éteinte puis rallumée l'a été par la page des options, qui l'a relancée elle-même.
     if (!musique_pkg::musique_est_actif()) {
-        musique_lance = false;
+        musique_lance_ = false;
     }
-    if (!musique_lance) {
+    if (!musique_lance_) {
         musique_pkg::musique_menu();
-        musique_lance = true;
+        musique_lance_ = true;
     }
-    const auto le_menu = menu_construit();
-    le_menu->positionner_objet3d({0.0f, 0.0f, -10.0f});
-    le_menu->entrees().gerer_conflit_controleur();
-    scene_pkg::afficher_scene(le_menu);
+    menu_construit().positionner_objet3d({0.0f, 0.0f, -10.0f});
+    le_menu_->entrees().gerer_conflit_controleur();
+    scene_pkg::afficher_scene(le_menu_);
 }
 
-void activer() {
-    recepteur_curseur.definir_objet_racine(obtenir_element_racine());
-    recepteurs.activer();
+void controleur_menu::activer() {
+    recepteur_curseur_.definir_objet_racine(le_menu_);
+    recepteurs_.activer();
 }
 
-void desactiver() { recepteurs.desactiver(); }
+void controleur_menu::desactiver() { recepteurs_.desactiver(); }
 
-bool est_actif() { return recepteurs.est_actif(); }
+void controleur_menu::monter() { menu_construit().entrees().monter(); }
 
-void monter() { menu_construit()->entrees().monter(); }
+void controleur_menu::descendre() { menu_construit().entrees().descendre(); }
 
-void descendre() { menu_construit()->entrees().descendre(); }
+int controleur_menu::obtenir_courante() const { return le_menu_->entrees().obtenir_ligne_courante(); }
 
-int obtenir_courante() { return obtenir_element_racine()->entrees().obtenir_ligne_courante(); }
-
-bool executer_action(const std::string& nom) {
+bool controleur_menu::executer_action(const std::string& nom) {
     if (nom == "quitter") {
         controleur_pkg::quitter();
         return true;
@@ -101,10 +80,26 @@ bool executer_action(const std::string& nom) {
     return false;
 }
 
-void executer_ligne(int ligne) {
+void controleur_menu::executer_ligne(int ligne) {
     if (ligne >= 1 && ligne <= menu_3d_pkg::nombre_entrees) {
-        executer_action(menu_construit()->entrees().obtenir_entree(ligne)->obtenir_nom_action());
+        executer_action(menu_construit().entrees().obtenir_entree(ligne)->obtenir_nom_action());
     }
 }
+
+controleur_menu& controleur() {
+    static controleur_menu le_controleur;
+    return le_controleur;
+}
+
+void menu() { controleur().menu(); }
+void activer() { controleur().activer(); }
+void desactiver() { controleur().desactiver(); }
+bool est_actif() { return controleur().est_actif(); }
+void monter() { controleur().monter(); }
+void descendre() { controleur().descendre(); }
+int obtenir_courante() { return controleur().obtenir_courante(); }
+bool executer_action(const std::string& nom) { return controleur().executer_action(nom); }
+void executer_ligne(int ligne) { controleur().executer_ligne(ligne); }
+std::shared_ptr<menu_3d_pkg::menu_affichable> obtenir_element_racine() { return controleur().obtenir_element_racine(); }
 
 } // namespace controleur_menu_pkg

@@ -13,11 +13,9 @@ bool recepteur_clavier_menu::accepter(evenement_pkg::evenement& evenement) {
     switch (evenement.touche) {
     // Devant le retour au menu du fond de la chaîne : sur le menu, Échap termine le programme.
     case evenement_pkg::touches::ECHAP: controleur_pkg::quitter(); return true;
-    case evenement_pkg::touches::HAUT: controleur_menu_pkg::monter(); return true;
-    case evenement_pkg::touches::BAS: controleur_menu_pkg::descendre(); return true;
-    case evenement_pkg::touches::ENTREE:
-        controleur_menu_pkg::executer_ligne(controleur_menu_pkg::obtenir_courante());
-        return true;
+    case evenement_pkg::touches::HAUT: menu_.monter(); return true;
+    case evenement_pkg::touches::BAS: menu_.descendre(); return true;
+    case evenement_pkg::touches::ENTREE: menu_.executer_ligne(menu_.obtenir_courante()); return true;
     default: return false;
     }
 }

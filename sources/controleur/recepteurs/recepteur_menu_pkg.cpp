@@ -10,7 +10,7 @@ bool recepteur_menu::accepter(evenement_pkg::evenement& evenement) {
     if (evenement.type != gestion_evenements_pkg::evenement_tessaline) {
         return false;
     }
-    return controleur_menu_pkg::executer_action(gestion_evenements_pkg::obtenir_nom_evenement(evenement));
+    return menu_.executer_action(gestion_evenements_pkg::obtenir_nom_evenement(evenement));
 }
 
 } // namespace recepteur_menu_pkg
