@@ -15,6 +15,20 @@ namespace {
 constexpr auto duree_essais = std::chrono::seconds(5);
 constexpr auto pause_entre_essais = std::chrono::milliseconds(50);
 
+// Après une attente d'événements, SDL 2.26 peut garder la fenêtre comme destinataire de son réveil : le prochain
+// événement ajouté à la file y envoie un message X. Ajouté pendant la destruction de la fenêtre (perte du focus),
+// ce message vise une fenêtre disparue, et l'erreur X qui en revient arrête le programme. Un événement poussé puis
+// retiré juste avant consomme ce réveil tant que la fenêtre existe encore.
+void consommer_reveil() {
+    // Un type à lui, pour ne retirer de la file aucun événement du jeu.
+    static const Uint32 type_reveil = SDL_RegisterEvents(1);
+    if (type_reveil == static_cast<Uint32>(-1)) return;
+    SDL_Event vide{};
+    vide.type = type_reveil;
+    SDL_PushEvent(&vide);
+    SDL_FlushEvent(type_reveil);
+}
+
 bool ecran_annonce() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* valeur = std::getenv(variable);
@@ -36,6 +50,7 @@ void fenetre_sdl::fermer() {
         contexte_ = nullptr;
     }
     if (fenetre_ != nullptr) {
+        consommer_reveil();
         SDL_DestroyWindow(fenetre_);
         fenetre_ = nullptr;
     }
