@@ -20,25 +20,6 @@ using case_simple_pkg::coordonnees;
 using evenement_pkg::evenement;
 namespace touches = evenement_pkg::touches;
 
-// 4 × 4 : deux « 3 » de (1, 1) à (3, 1) et de (1, 2) à (3, 2), un « 2 » de (1, 3) à (1, 4), un « 1 » en (4, 4).
-const std::string grille_essai =
-    "<partie aide=\" 0\" score=\" 0\"><grille nom=\"essai\" taille=\" 4\">"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 1\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 2\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 4\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></case_terminale>"
-    "<solution>"
-    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees><coordonnees x=\" 2\" y=\" 1\">"
-    "</coordonnees><coordonnees x=\" 3\" y=\" 1\"></coordonnees></chemin>"
-    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees><coordonnees x=\" 2\" y=\" 2\">"
-    "</coordonnees><coordonnees x=\" 3\" y=\" 2\"></coordonnees></chemin>"
-    "<chemin longueur=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees><coordonnees x=\" 1\" y=\" 4\">"
-    "</coordonnees></chemin>"
-    "<chemin longueur=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></chemin>"
-    "</solution></grille></partie>";
 
 evenement touche(std::int32_t symbole) {
     evenement e;
@@ -87,7 +68,7 @@ struct RacineLibre : testing::Test {
 
     void SetUp() override {
         gestion_evenements_pkg::empiler_recepteur(&fond);
-        racine.ecrire("grilles/essai.xml", grille_essai);
+        racine.ecrire("grilles/essai.xml", outils_modele::grille_essai_4x4);
         std::filesystem::create_directories("grilles_personnelles");
     }
     void TearDown() override { libre::resetlibre(); }
@@ -344,8 +325,8 @@ TEST_F(Accueil, UnFichierDeGrilleIllisibleEstSignaleEtRameneAuChoixSansQuitter) 
 }
 
 TEST_F(Accueil, SupprimerUneGrillePersonnelleRafraichitLaListeMemeSiElleADejaDisparu) {
-    racine.ecrire("grilles_personnelles/a.xml", grille_essai);
-    racine.ecrire("grilles_personnelles/b.xml", grille_essai);
+    racine.ecrire("grilles_personnelles/a.xml", outils_modele::grille_essai_4x4);
+    racine.ecrire("grilles_personnelles/b.xml", outils_modele::grille_essai_4x4);
     libre::ouvrir_accueil();
     const auto accueil = libre::obtenir_accueil();
     ASSERT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 2);

@@ -28,6 +28,27 @@ inline grille_pkg::grille_ptr grille_avec(int t, const std::vector<terminale>& t
     return g;
 }
 
+// Grille libre de 4 × 4, avec sa solution : deux « 3 » de (1, 1) à (3, 1) et de (1, 2) à (3, 2), un « 2 »
+// de (1, 3) à (1, 4), un « 1 » en (4, 4).
+inline const std::string grille_essai_4x4 =
+    "<partie aide=\" 0\" score=\" 0\"><grille nom=\"essai\" taille=\" 4\">"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 1\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 2\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 4\"></coordonnees></case_terminale>"
+    "<case_terminale chiffre=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></case_terminale>"
+    "<solution>"
+    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees><coordonnees x=\" 2\" y=\" 1\">"
+    "</coordonnees><coordonnees x=\" 3\" y=\" 1\"></coordonnees></chemin>"
+    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees><coordonnees x=\" 2\" y=\" 2\">"
+    "</coordonnees><coordonnees x=\" 3\" y=\" 2\"></coordonnees></chemin>"
+    "<chemin longueur=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees><coordonnees x=\" 1\" y=\" 4\">"
+    "</coordonnees></chemin>"
+    "<chemin longueur=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></chemin>"
+    "</solution></grille></partie>";
+
 // Répertoire neuf, qui devient le répertoire de travail le temps du test, puis disparaît.
 class repertoire_temporaire {
 public:

@@ -30,25 +30,6 @@ using coeur_jeu_pkg::compte_rendu;
 using coeur_jeu_pkg::etat;
 using grille_pkg::direction;
 
-// 4 × 4 : deux « 3 » de (1, 1) à (3, 1) et de (1, 2) à (3, 2), un « 2 » de (1, 3) à (1, 4), un « 1 » en (4, 4).
-const std::string grille_essai =
-    "<partie aide=\" 0\" score=\" 0\"><grille nom=\"essai\" taille=\" 4\">"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 1\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 3\"><coordonnees x=\" 3\" y=\" 2\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 2\"><coordonnees x=\" 1\" y=\" 4\"></coordonnees></case_terminale>"
-    "<case_terminale chiffre=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></case_terminale>"
-    "<solution>"
-    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 1\"></coordonnees><coordonnees x=\" 2\" y=\" 1\">"
-    "</coordonnees><coordonnees x=\" 3\" y=\" 1\"></coordonnees></chemin>"
-    "<chemin longueur=\" 3\"><coordonnees x=\" 1\" y=\" 2\"></coordonnees><coordonnees x=\" 2\" y=\" 2\">"
-    "</coordonnees><coordonnees x=\" 3\" y=\" 2\"></coordonnees></chemin>"
-    "<chemin longueur=\" 2\"><coordonnees x=\" 1\" y=\" 3\"></coordonnees><coordonnees x=\" 1\" y=\" 4\">"
-    "</coordonnees></chemin>"
-    "<chemin longueur=\" 1\"><coordonnees x=\" 4\" y=\" 4\"></coordonnees></chemin>"
-    "</solution></grille></partie>";
 
 enum class coup { gauche, droite, haut, bas, souris, valider, supprimer, annuler, aide };
 
@@ -70,7 +51,7 @@ struct CoeurDeJeu : testing::Test {
 
     // Une partie neuve sur la grille d'essai, lue dans son fichier.
     grille_libre_pkg::grille_libre& recommencer() {
-        racine.ecrire("essai.xml", grille_essai);
+        racine.ecrire("essai.xml", outils_modele::grille_essai_4x4);
         une_partie.emplace();
         une_partie->initialiser("", "essai.xml");
         return *une_partie;
