@@ -21,6 +21,7 @@ enum type_evenement : std::uint8_t {
     REDIMENSIONNEMENT = 16,
     EXPOSITION = 17,       // la fenêtre doit être redessinée
     EVENEMENT_NOMME = 25,
+    TEXTE_SAISI = 26,      // des caractères tapés, selon la disposition du clavier du joueur
 };
 
 // Symboles de touches (position de la touche sur un clavier américain).
@@ -81,6 +82,9 @@ struct evenement {
     // Redimensionnement (type 16).
     std::int32_t largeur = 0;
     std::int32_t hauteur = 0;
+
+    // Texte saisi (type 26) : en UTF-8, accents composés compris.
+    std::string texte;
 
     // Événement nommé (type 25).
     std::int32_t code = 0;

@@ -16,11 +16,11 @@ void editeur::initialiser(int taille, const std::string& nom_grille) {
 }
 
 void editeur::deplacer_curseur(const case_simple_pkg::coordonnees& coordonnees_cibles) {
-    const int t = obtenir_grille()->taille();
-    if (coordonnees_cibles.x > t) throw ERREUR_CURSEUR_HORS_LIMITE();
-    curseur.x = coordonnees_cibles.x;
-    if (coordonnees_cibles.y > t) throw ERREUR_CURSEUR_HORS_LIMITE();
-    curseur.y = coordonnees_cibles.y;
+    try {
+        grille_libre_courante->deplacer_curseur(coordonnees_cibles);
+    } catch (const grille_libre_pkg::ERREUR_CURSEUR_HORS_LIMITE&) {
+        throw ERREUR_CURSEUR_HORS_LIMITE();
+    }
 }
 
 void editeur::generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee) {

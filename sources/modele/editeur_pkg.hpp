@@ -9,6 +9,7 @@
 #include "erreur_pkg.hpp"
 #include "grille_libre_pkg.hpp"
 #include "grille_pkg.hpp"
+#include "jeu_sur_grille_pkg.hpp"
 #include "listes_pkg.hpp"
 
 namespace editeur_pkg {
@@ -21,14 +22,20 @@ DECLARER_ERREUR(ERREUR_CASE_DEPART_INOCCUPEE, "EDITEUR_PKG.ERREUR_CASE_DEPART_IN
 
 using listes_coordonnees_pkg = listes_pkg<case_simple_pkg::coordonnees>;
 
+// Le curseur est celui de la grille libre éditée : l'écran la montre comme une partie, et les bornes du curseur
+// sont celles de la base commune des parties.
 class editeur {
 public:
-    // Nouvelle grille libre de ce côté, dont toutes les cases sont peintes ; le curseur ne bouge pas.
+    // Nouvelle grille libre de ce côté, dont toutes les cases sont peintes ; le curseur en (1, 1).
     void initialiser(int taille, const std::string& nom_grille);
     grille_pkg::grille_ptr obtenir_grille() const { return grille_libre_courante->obtenir_grille(); }
-    // Seule la borne haute est vérifiée ; x est posé avant que y soit vérifié.
+    // La grille éditée vue comme une partie, pour l'écran.
+    std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> obtenir_partie() const { return grille_libre_courante; }
+    // x est vérifié et posé avant y : un y hors de la grille laisse x déplacé.
     void deplacer_curseur(const case_simple_pkg::coordonnees& coordonnees_cibles);
-    case_simple_pkg::coordonnees obtenir_curseur() const { return curseur; }
+    // Faux, et rien ne bouge, quand la case est hors de la grille.
+    bool placer_curseur(const case_simple_pkg::coordonnees& c) { return grille_libre_courante->placer_curseur(c); }
+    case_simple_pkg::coordonnees obtenir_curseur() const { return grille_libre_courante->obtenir_curseur(); }
 
     // Couvre les cases peintes de chemins d'au plus longueur_maximale_chemins cases ; la source
     // aléatoire est tirée de l'horloge à chaque génération.
@@ -43,7 +50,6 @@ public:
 
 private:
     grille_libre_pkg::grille_libre_ptr grille_libre_courante;
-    case_simple_pkg::coordonnees curseur{1, 1};
 };
 
 using editeur_ptr = std::shared_ptr<editeur>;

@@ -23,6 +23,7 @@ DECLARER_ERREUR(ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE, "GRILLE_LIBRE_PKG.ERREUR_FI
 DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU");
 DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
                 "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
+DECLARER_ERREUR(ERREUR_NOM_GRILLE_INVALIDE, "GRILLE_LIBRE_PKG.ERREUR_NOM_GRILLE_INVALIDE");
 
 struct erreurs {
     using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
@@ -82,7 +83,9 @@ private:
 
 using grille_libre_ptr = std::shared_ptr<grille_libre>;
 
-// Nom de fichier d'une grille personnelle : le nom sans ses blancs, puis ".xml".
+// Nom de fichier d'une grille personnelle : le nom sans ses blancs, puis ".xml". Le fichier reste dans le répertoire
+// des grilles personnelles : un nom vide, caché (".") ou qui porte un séparateur ou un caractère de commande lève
+// ERREUR_NOM_GRILLE_INVALIDE.
 std::string nom_fichier_grille_personnelle(const std::string& nom_grille);
 
 }  // namespace grille_libre_pkg

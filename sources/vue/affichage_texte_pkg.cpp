@@ -2,6 +2,7 @@
 #include "affichage_texte_pkg.hpp"
 
 #include "os_fichiers.hpp"
+#include "texte_utf8_pkg.hpp"
 
 #include <GL/gl.h>
 #include <SDL_ttf.h>
@@ -159,26 +160,7 @@ void generer_caractere(char le_caractere) {
 std::string utf8_vers_latin1(std::string_view texte) {
     std::string latin1;
     latin1.reserve(texte.size());
-    std::size_t i = 0;
-    while (i < texte.size()) {
-        const auto tete = static_cast<unsigned char>(texte[i]);
-        const std::size_t longueur = tete < 0x80 ? 1 : tete >= 0xC2 && tete <= 0xDF ? 2
-                                   : tete >= 0xE0 && tete <= 0xEF               ? 3
-                                   : tete >= 0xF0 && tete <= 0xF4               ? 4
-                                                                                : 0;
-        bool valide = longueur > 0 && i + longueur <= texte.size();
-        char32_t point = longueur == 1 ? tete : tete & (0x7F >> longueur);
-        for (std::size_t k = 1; valide && k < longueur; ++k) {
-            const auto suite = static_cast<unsigned char>(texte[i + k]);
-            valide = (suite & 0xC0) == 0x80;
-            point = (point << 6) | (suite & 0x3F);
-        }
-        // Formes trop longues refusées : E0 80 80 ne doit pas passer pour un caractère nul.
-        constexpr std::array<char32_t, 5> minimum{0, 0, 0x80, 0x800, 0x10000};
-        valide = valide && point >= minimum.at(longueur);
-        latin1 += valide && point <= 0xFF ? static_cast<char>(point) : '?';
-        i += valide ? longueur : 1;
-    }
+    for (const char32_t c : texte_utf8_pkg::decoder(texte)) latin1 += c <= 0xFF ? static_cast<char>(c) : '?';
     return latin1;
 }
 

@@ -50,8 +50,8 @@ void ecriture_affichable::definir_texte(const std::string& texte) {
     }
 }
 
-void ecriture_affichable::mettre_a_jour(char c) {
-    definir_texte(texte_ + c);
+void ecriture_affichable::mettre_a_jour(const std::string& caractere) {
+    definir_texte(texte_ + caractere);
     if (affich_) {
         affich_->mettre_a_jour();
     }

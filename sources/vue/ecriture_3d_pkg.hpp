@@ -35,8 +35,8 @@ public:
 
     virtual std::string obtenir_texte() const { return texte_; }
     virtual void reset_texte() { definir_texte(""); }
-    // Ajoute c au texte et le montre aussitôt.
-    virtual void mettre_a_jour(char c);
+    // Ajoute un caractère (UTF-8) au texte et le montre aussitôt.
+    virtual void mettre_a_jour(const std::string& caractere);
     virtual void desactiver();
     void afficher() override;
 

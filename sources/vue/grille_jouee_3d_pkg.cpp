@@ -22,7 +22,7 @@ void grille_jouee_affichable::initialiser(std::shared_ptr<const jeu_sur_grille_p
     la_grille_ = std::make_shared<grille_3d_pkg::grille_affichable>(partie_->obtenir_grille());
     la_grille_->initialiser();
     le_curseur_ = std::make_shared<curseur_3d_pkg::curseur_affichable>(taille());
-    if (!partie_->est_valide()) le_curseur_->mettre_a_jour(partie_->obtenir_curseur());
+    if (!gagnee()) le_curseur_->mettre_a_jour(partie_->obtenir_curseur());
     coef_echelle_ = disposition_.cote / static_cast<float>(taille());
     // Trop petites pour être lues, les cases d'une grande grille se regardent aussi de près.
     if (coef_echelle_ < coef_min) la_vue_ = etat_vue::ETENDU;
@@ -51,7 +51,7 @@ void grille_jouee_affichable::mettre_a_jour(const grille_pkg::chemin_ptr& chemin
         coef_echelle_ = disposition_.cote / static_cast<float>(taille());
     }
     if (finie_) return;
-    if (partie_->est_valide()) {
+    if (gagnee()) {
         // La grille résolue montre son image : plus de loupe, toutes les tuiles finies.
         poser_loupes({});
         for (int x = 1; x <= taille(); ++x) {
@@ -111,7 +111,7 @@ void grille_jouee_affichable::afficher() {
     placer(*le_curseur_);
     preparer_affichage();
     la_grille_->afficher();
-    if (!partie_->est_valide()) le_curseur_->afficher();
+    if (curseur_visible_ && !gagnee()) le_curseur_->afficher();
     terminer_affichage();
 }
 

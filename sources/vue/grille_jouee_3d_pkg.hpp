@@ -1,5 +1,6 @@
 // Grille jouée à l'écran : la vue de la grille, son curseur, la vue rapprochée qui suit le curseur, les loupes
-// du chemin d'aide et les cases finies. L'écran du jeu libre la compose, les faces du cube de campagne aussi.
+// du chemin d'aide et les cases finies. L'écran du jeu libre la compose, les faces du cube de campagne et l'écran
+// de l'éditeur aussi.
 #pragma once
 
 #include "case_simple_pkg.hpp"
@@ -46,6 +47,10 @@ public:
     void modifier_plan_vue();
     // Retire les loupes posées ; la prochaine mise à jour pose celles du chemin d'aide d'alors.
     void desactiver_ancienne_aide();
+    // Grille d'éditeur, avant initialiser : un dessin sans case terminale n'est pas une partie gagnée, et c'est
+    // l'écran qui dit quand le curseur se montre. Le jeu libre et la campagne ne l'appellent pas.
+    void passer_en_edition() { en_edition_ = true; }
+    void definir_curseur_visible(bool visible) { curseur_visible_ = visible; }
     // Tuiles cliquables ou non.
     void activer_cases();
     void desactiver_cases();
@@ -62,6 +67,7 @@ public:
 
 private:
     void poser_loupes(const std::vector<case_simple_pkg::coordonnees>& cases);
+    bool gagnee() const { return !en_edition_ && partie_->est_valide(); }
     void placer(objet_3d_pkg::objet_affichable& o) const;
     int taille() const;
 
@@ -71,6 +77,8 @@ private:
     curseur_3d_pkg::classe_curseur_affichable le_curseur_;
     bool a_ete_modifie_ = false;
     bool finie_ = false;
+    bool en_edition_ = false;
+    bool curseur_visible_ = true;
     etat_vue la_vue_ = etat_vue::NORMAL;
     float coef_echelle_ = 1.0f;
     case_simple_pkg::coordonnees centre_{1, 1};

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace {
 
 using namespace evenement_pkg;
@@ -50,6 +53,22 @@ TEST(TraductionSdl, MajusculeRelachementRepetitionEtToucheInconnue) {
 
     EXPECT_TRUE(traduire(touche(SDL_KEYDOWN, SDL_SCANCODE_A, KMOD_NONE, 1)).empty());
     EXPECT_TRUE(traduire(touche(SDL_KEYDOWN, SDL_SCANCODE_APPLICATION)).empty());
+}
+
+// Le texte suit la disposition du clavier ; un accent rendu en latin-1 par X sans méthode de saisie arrive en UTF-8.
+TEST(TraductionSdl, LeTexteSaisiArriveEnUtf8) {
+    const std::pair<const char*, std::string> table[] = {
+        {"q", "q"}, {"\xC3\xA9", "é"}, {"\xE9", "é"}, {"A\xC9", "AÉ"}, {"\xE2\x82\xAC", "€"},
+    };
+    for (const auto& [brut, attendu] : table) {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        std::snprintf(e.text.text, sizeof e.text.text, "%s", brut);
+        const auto traduits = traduire(e);
+        ASSERT_EQ(traduits.size(), 1u);
+        EXPECT_EQ(traduits[0].type, TEXTE_SAISI);
+        EXPECT_EQ(traduits[0].texte, attendu) << brut;
+    }
 }
 
 TEST(TraductionSdl, BoutonsMasqueDeMouvementEtCoordonnees) {

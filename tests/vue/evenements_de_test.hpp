@@ -23,6 +23,14 @@ inline evenement_pkg::evenement touche(std::int32_t symbole, bool majuscule = fa
     return e;
 }
 
+// Des caractères tapés, tels que le système les donne après la disposition du clavier.
+inline evenement_pkg::evenement saisie(const std::string& texte) {
+    evenement_pkg::evenement e;
+    e.type = evenement_pkg::TEXTE_SAISI;
+    e.texte = texte;
+    return e;
+}
+
 inline evenement_pkg::evenement nomme(const std::string& nom) {
     return gestion_evenements_pkg::obtenir_evenement_nomme(nom);
 }

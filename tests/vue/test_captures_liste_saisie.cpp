@@ -48,7 +48,7 @@ TEST(CapturesListeSaisie, ListeSaisieEtEcranDesComptes) {
         auto champ = std::make_shared<ecriture_3d_pkg::ecriture_affichable>();
         champ->initialiser();
         champ->reset_texte();
-        for (const char c : std::string("Alice")) {
+        for (const char* c : {"A", "l", "i", "c", "é"}) {
             champ->mettre_a_jour(c);
         }
         champ->positionner_objet3d({-2.0f, -1.5f, -10.0f});

@@ -3,9 +3,8 @@
 
 #include "ecriture_3d_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "texte_utf8_pkg.hpp"
 
-#include <optional>
 #include <string_view>
 
 namespace recepteurs_ecriture_pkg {
@@ -30,36 +29,28 @@ void valider(ecriture_affichable& e) {
     }
 }
 
-void effacer_dernier(ecriture_affichable& e) {
-    std::string texte = e.obtenir_texte();
-    if (!texte.empty()) {
-        texte.pop_back();
-        e.definir_texte(texte);
-    }
-}
+void effacer_dernier(ecriture_affichable& e) { e.definir_texte(texte_utf8_pkg::sans_dernier_caractere(e.obtenir_texte())); }
 
+// Les touches qui écrivent sur l'une ou l'autre disposition : leurs caractères arrivent par le texte saisi.
 bool est_touche_de_caractere(std::int32_t touche) {
+    constexpr std::string_view ponctuation = "-=[]\\;'`,./";
     return (touche >= 'a' && touche <= 'z') || (touche >= '0' && touche <= '9') ||
-           (touche >= t::PAVE_0 && touche <= t::PAVE_0 + 9) || touche == ':' || touche == ';' || touche == ',' ||
-           touche == '?';
+           (touche >= t::PAVE_0 && touche <= t::PAVE_0 + 9) || touche == t::ESPACE ||
+           (touche < 128 && ponctuation.find(static_cast<char>(touche)) != std::string_view::npos);
 }
 
-// Caractère qu'ajoute une touche de caractère : lettres par le mappage du clavier français (Maj : le
-// symbole moins 32), chiffres du haut et du pavé tels quels ; rien pour un caractère refusé.
-std::optional<char> caractere_tape(std::int32_t touche, bool majuscule) {
-    if (touche >= '0' && touche <= '9') {
-        return static_cast<char>(touche);
+// Lettres (accents du français compris, tant que la police latin-1 sait les dessiner), chiffres et blanc : un nom
+// saisi devient un nom de fichier.
+bool est_accepte(char32_t c) {
+    constexpr std::u32string_view accents = U"àâæçéèêëîïôùûüÿÀÂÆÇÉÈÊËÎÏÔÙÛÜ";
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ||
+           accents.find(c) != std::u32string_view::npos;
+}
+
+void ajouter(ecriture_affichable& e, const std::string& saisi) {
+    for (const char32_t c : texte_utf8_pkg::decoder(saisi)) {
+        if (est_accepte(c)) e.mettre_a_jour(texte_utf8_pkg::encoder(c));
     }
-    if (touche >= t::PAVE_0) {
-        return static_cast<char>('0' + (touche - t::PAVE_0));
-    }
-    const char c = os::fichiers::mappage_clavier(static_cast<char>(majuscule ? touche - 32 : touche));
-    // La ponctuation ne va pas dans les noms de fichiers ; Maj + ":" ou "?" donne un code de commande.
-    constexpr std::string_view refuses = ",?:;";
-    if (refuses.find(c) != std::string_view::npos || c < ' ') {
-        return std::nullopt;
-    }
-    return c;
 }
 } // namespace
 
@@ -77,6 +68,10 @@ bool recepteur_ecriture::accepter(evenement_pkg::evenement& evenement) {
 
 // Toute touche de la table est consommée, même quand elle ne change rien.
 bool recepteur_clavier_ecriture::accepter(evenement_pkg::evenement& evenement) {
+    if (evenement.type == evenement_pkg::TEXTE_SAISI) {
+        ajouter(le_texte, evenement.texte);
+        return true;
+    }
     if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) {
         return false;
     }
@@ -84,16 +79,8 @@ bool recepteur_clavier_ecriture::accepter(evenement_pkg::evenement& evenement) {
     case t::ECHAP: annuler(le_texte); return true;
     case t::ENTREE: valider(le_texte); return true;
     case t::RETOUR_ARRIERE: effacer_dernier(le_texte); return true;
-    case t::ESPACE: le_texte.mettre_a_jour(' '); return true;
-    default: break;
+    default: return est_touche_de_caractere(evenement.touche);
     }
-    if (!est_touche_de_caractere(evenement.touche)) {
-        return false;
-    }
-    if (const auto c = caractere_tape(evenement.touche, evenement.majuscule)) {
-        le_texte.mettre_a_jour(*c);
-    }
-    return true;
 }
 
 } // namespace recepteurs_ecriture_pkg

@@ -102,6 +102,8 @@ bool fenetre_sdl::essayer_ouvrir(int largeur, int hauteur, std::string& raison) 
         raison = std::string("Impossible de creer le contexte OpenGL : ") + SDL_GetError();
         return false;
     }
+    // La saisie de texte du système : les caractères tapés suivent la disposition du clavier du joueur.
+    SDL_StartTextInput();
     return true;
 }
 

@@ -15,23 +15,4 @@ std::string obtenir_session_joueur(const std::string& nom) { return repertoire_s
 std::string obtenir_chemin_texture(const std::string& nom) { return "textures/" + nom; }
 std::string obtenir_chemin_police(const std::string& nom) { return "polices/" + nom + ".ttf"; }
 
-char mappage_clavier(char c) {
-    switch (c) {
-        case 'a': return 'q';
-        case 'q': return 'a';
-        case 'z': return 'w';
-        case 'w': return 'z';
-        case 'A': return 'Q';
-        case 'Q': return 'A';
-        case 'Z': return 'W';
-        case 'W': return 'Z';
-        case ';': return 'm';
-        case 'm': return ',';
-        case 'M': return '?';
-        case 27: return 'M';  // Maj + ";"
-        case 12: return '?';  // Maj + ","
-        default: return c;
-    }
-}
-
 }  // namespace os::fichiers

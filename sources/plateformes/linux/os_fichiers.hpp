@@ -1,4 +1,4 @@
-// Où sont les fichiers de données, et adaptation des touches tapées au clavier français (corps Linux).
+// Où sont les fichiers de données (corps Linux).
 #pragma once
 
 #include <string>
@@ -16,8 +16,5 @@ std::string repertoire_sessions();
 std::string obtenir_session_joueur(const std::string& nom);
 std::string obtenir_chemin_texture(const std::string& nom);
 std::string obtenir_chemin_police(const std::string& nom);
-
-// Symbole de touche (position QWERTY, moins 32 sous Maj) vers le caractère imprimé sur un clavier AZERTY.
-char mappage_clavier(char c);
 
 }  // namespace os::fichiers

@@ -1,6 +1,8 @@
 // Traduction des événements SDL2 : touches par position, boutons et molette, fenêtre.
 #include "traduction_sdl_pkg.hpp"
 
+#include "texte_utf8_pkg.hpp"
+
 #include <algorithm>
 
 namespace traduction_sdl_pkg {
@@ -45,6 +47,15 @@ std::vector<evenement> traduire_molette(const SDL_MouseWheelEvent& molette) {
     const std::uint8_t bouton = sens > 0 ? boutons::MOLETTE_HAUT : boutons::MOLETTE_BAS;
     return {evenement_souris(SOURIS_APPUIE, bouton, molette.mouseX, molette.mouseY),
             evenement_souris(SOURIS_RELACHE, bouton, molette.mouseX, molette.mouseY)};
+}
+
+// Sans méthode de saisie, X peut rendre les lettres accentuées en latin-1 : elles sont remises en UTF-8.
+std::vector<evenement> traduire_texte(const SDL_TextInputEvent& saisie) {
+    evenement e;
+    e.type = TEXTE_SAISI;
+    e.texte = saisie.text;
+    if (!texte_utf8_pkg::est_valide(e.texte)) e.texte = texte_utf8_pkg::depuis_latin1(e.texte);
+    return {e};
 }
 
 std::vector<evenement> traduire_fenetre(const SDL_WindowEvent& fenetre) {
@@ -126,6 +137,7 @@ std::vector<evenement> traduire(const SDL_Event& e) {
     }
     case SDL_KEYDOWN: return traduire_touche(e.key, TOUCHE_APPUYEE);
     case SDL_KEYUP: return traduire_touche(e.key, TOUCHE_RELACHEE);
+    case SDL_TEXTINPUT: return traduire_texte(e.text);
     case SDL_MOUSEMOTION:
         return {evenement_souris(SOURIS_BOUGE, static_cast<std::uint8_t>(e.motion.state & 0xFF), e.motion.x,
                                  e.motion.y)};

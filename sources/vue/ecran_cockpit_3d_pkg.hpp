@@ -1,0 +1,79 @@
+// Écran de jeu dans le cadre du cockpit : la grille jouée (ou la page d'aide à sa place), le dock, le cadre, le
+// panneau gauche et le panneau droit propre à chaque écran. Le jeu libre et l'éditeur le composent.
+#pragma once
+
+#include "fond_pkg.hpp"
+#include "grille_jouee_3d_pkg.hpp"
+#include "interface_aide_pkg.hpp"
+#include "interface_dock_pkg.hpp"
+#include "interface_gauche_pkg.hpp"
+#include "jeu_sur_grille_pkg.hpp"
+#include "objet_3d_pkg.hpp"
+
+#include <memory>
+#include <span>
+
+namespace ecran_cockpit_3d_pkg {
+
+using grille_jouee_3d_pkg::coef_min;
+using grille_jouee_3d_pkg::etat_vue;
+
+// Un bouton du dock : son libellé et l'événement qu'il envoie.
+struct bouton_dock {
+    const char* texte;
+    const char* evenement;
+};
+
+// Ce qui distingue un écran de jeu d'un autre : sa page d'aide, les boutons de son dock (le dernier en haut) et son
+// panneau droit, déjà construit.
+struct contenu {
+    std::span<const interface_aide_pkg::ligne> aide;
+    std::span<const bouton_dock> dock;
+    objet_3d_pkg::classe_objet_affichable panneau_droit;
+};
+
+class ecran_cockpit_affichable : public objet_3d_pkg::objet_affichable {
+public:
+    // Grille cliquable ou non.
+    void activer() { la_grille_jouee_->activer_cases(); }
+    void desactiver() { la_grille_jouee_->desactiver_cases(); }
+    // Le curseur sera recopié de la partie à la prochaine mise à jour.
+    void doit_etre_modifie() { la_grille_jouee_->doit_etre_modifie(); }
+    // NORMAL : rien ; ZOOM → ETENDU ; ETENDU → ZOOM centré sur le curseur.
+    void modifier_plan_vue() { la_grille_jouee_->modifier_plan_vue(); }
+    void activer_desactiver_ecran_aide() { ecran_aide_actif_ = !ecran_aide_actif_; }
+    void activer_desactiver_dock() { le_dock_->toggle(); }
+
+    bool est_construit() const { return static_cast<bool>(le_dock_); }
+    etat_vue obtenir_vue() const { return la_grille_jouee_->obtenir_vue(); }
+    float obtenir_coef_echelle() const { return la_grille_jouee_->obtenir_coef_echelle(); }
+    case_simple_pkg::coordonnees obtenir_centre() const { return la_grille_jouee_->obtenir_centre(); }
+    bool ecran_aide_est_actif() const { return ecran_aide_actif_; }
+    grille_3d_pkg::classe_grille_affichable obtenir_la_grille() const { return la_grille_jouee_->obtenir_la_grille(); }
+    curseur_3d_pkg::classe_curseur_affichable obtenir_le_curseur() const { return la_grille_jouee_->obtenir_le_curseur(); }
+    std::shared_ptr<interface_dock_pkg::interface_dock_affichable> obtenir_dock() const { return le_dock_; }
+
+protected:
+    // Tout est construit de nouveau : la grille de la partie, le cadre, les panneaux, la page d'aide, et le dock,
+    // caché. La page d'aide garde son état montré ou non.
+    void construire(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie, const contenu& c);
+    // La grille de la partie seule, construite de nouveau (ses cases ont changé de nature) ; le dock se range.
+    void reconstruire_grille(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie);
+    // La page d'aide ou la grille, puis le dock, le cadre et les panneaux ; l'écran doit être construit.
+    void dessiner_cockpit();
+
+    grille_jouee_3d_pkg::grille_jouee_affichable& grille_jouee() { return *la_grille_jouee_; }
+    const grille_jouee_3d_pkg::grille_jouee_affichable& grille_jouee() const { return *la_grille_jouee_; }
+
+private:
+    std::shared_ptr<grille_jouee_3d_pkg::grille_jouee_affichable> la_grille_jouee_ =
+        std::make_shared<grille_jouee_3d_pkg::grille_jouee_affichable>();
+    std::shared_ptr<fond_pkg::fond_affichable> un_fond_;
+    objet_3d_pkg::classe_objet_affichable panneau_droit_;
+    std::shared_ptr<interface_gauche_pkg::interface_gauche_affichable> panneau_gauche_;
+    std::shared_ptr<interface_aide_pkg::interface_aide_affichable> ecran_aide_;
+    bool ecran_aide_actif_ = false;
+    std::shared_ptr<interface_dock_pkg::interface_dock_affichable> le_dock_;
+};
+
+} // namespace ecran_cockpit_3d_pkg
