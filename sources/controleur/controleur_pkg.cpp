@@ -1,6 +1,7 @@
 // Mode courant, changements de mode et boucle principale.
 #include "controleur_pkg.hpp"
 
+#include "controleur_editeur_pkg.hpp"
 #include "controleur_libre_pkg.hpp"
 #include "controleur_menu_pkg.hpp"
 #include "credit_3d_pkg.hpp"
@@ -29,7 +30,6 @@ struct actions_mode {
 };
 
 void dessiner_campagne() { ecran_provisoire_pkg::afficher_mode("Campagne"); }
-void dessiner_editeur() { ecran_provisoire_pkg::afficher_mode("Editeur"); }
 
 // Une ligne par mode, dans l'ordre de etat_principal : un nouveau mode s'ajoute ici seulement.
 // Grilles libres et pages activent leurs récepteurs à leur dessin, d'où l'absence d'action d'entrée.
@@ -47,7 +47,10 @@ constexpr actions_mode modes[] = {
     {.mode = etat_principal::AIDE, .dessiner = page_aide_3d_pkg::page_aide, .sortir = page_aide_3d_pkg::desactiver},
     {.mode = etat_principal::SON, .dessiner = option_son_3d_pkg::page_option, .sortir = option_son_3d_pkg::desactiver},
     {.mode = etat_principal::CREDITS, .dessiner = credit_3d_pkg::page_credit, .sortir = credit_3d_pkg::desactiver},
-    {.mode = etat_principal::EDITEUR, .dessiner = dessiner_editeur},
+    {.mode = etat_principal::EDITEUR,
+     .dessiner = controleur_editeur_pkg::editeur,
+     .entrer = controleur_editeur_pkg::activer,
+     .sortir = controleur_editeur_pkg::desactiver},
     {.mode = etat_principal::QUITTER},
 };
 

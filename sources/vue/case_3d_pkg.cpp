@@ -104,7 +104,11 @@ void case_affichable::dessiner_aide() {
     tracer_quad(false);
 }
 
-void case_affichable::sourisappuie(const evenement_pkg::evenement&) {
+void case_affichable::sourisappuie(const evenement_pkg::evenement& evenement) {
+    // Un cran de molette n'appuie sur rien : il ne doit pas repeindre la case de l'éditeur.
+    if (evenement.bouton == evenement_pkg::boutons::MOLETTE_HAUT || evenement.bouton == evenement_pkg::boutons::MOLETTE_BAS) {
+        return;
+    }
     gestion_evenements_pkg::emettre_evenement_nomme(action_appuie);
 }
 
@@ -120,7 +124,10 @@ void case_affichable::sourisentre(const evenement_pkg::evenement& evenement) {
     if (!est_initialise_) {
         return;  // sans case, pas de coordonnées à envoyer
     }
-    const std::string& action = evenement.bouton == masque_gauche_seul ? action_glisser : action_deplacer;
+    // Seul un mouvement porte le masque des boutons tenus ; entrer par un appui, c'est arriver sur la case avant
+    // d'appuyer (sinon l'appui de l'éditeur défait aussitôt le glissement).
+    const bool glisse = evenement.type == evenement_pkg::SOURIS_BOUGE && evenement.bouton == masque_gauche_seul;
+    const std::string& action = glisse ? action_glisser : action_deplacer;
     gestion_evenements_pkg::emettre_evenement_nomme(action, case_affichee_->obtenir_coordonnees());
 }
 

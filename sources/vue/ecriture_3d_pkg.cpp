@@ -1,4 +1,4 @@
-// Saisie de texte.
+// Saisie de texte : le texte tapé, aligné à gauche, et ses deux boutons.
 #include "ecriture_3d_pkg.hpp"
 
 namespace ecriture_3d_pkg {
@@ -62,6 +62,10 @@ void ecriture_affichable::afficher() {
     if (!est_initialise_) {
         return;
     }
+    // Le texte part de l'origine de la saisie et s'allonge vers la droite : il ne recouvre jamais l'étiquette
+    // posée à sa gauche.
+    affich_->mettre_a_jour();
+    affich_->positionner_objet3d({affich_->obtenir_largeur_affichee() / 2.0f, 0.0f, 0.0f});
     preparer_affichage();
     affich_->afficher();
     b_ok_->afficher();

@@ -1,4 +1,5 @@
-// Saisie de texte sur une ligne : ce qui est tapé au clavier, un bouton valider et un bouton retour.
+// Saisie de texte sur une ligne : ce qui est tapé au clavier, qui part de l'origine de la saisie vers la droite,
+// un bouton valider et un bouton retour.
 #pragma once
 
 #include "bouton_ecriture_pkg.hpp"

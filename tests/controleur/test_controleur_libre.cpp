@@ -345,6 +345,30 @@ TEST_F(Accueil, SupprimerUneGrillePersonnelleRafraichitLaListeMemeSiElleADejaDis
     EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
 }
 
+// Les noms de fichiers sont en UTF-8, la police reçoit du latin-1 : la conversion se fait une fois, au dessin.
+TEST_F(Accueil, UneGrillePersonnelleAuNomAccentueSeMontreSeChargeEtSeSupprime) {
+    racine.ecrire("grilles_personnelles/Fusée.xml", outils_modele::grille_essai_4x4);
+    libre::ouvrir_accueil();
+    envoyer(nomme("perso"));
+    auto& liste = libre::obtenir_accueil()->obtenir_la_liste_perso();
+    liste.mettre_a_jour();
+    const auto ligne = liste.obtenir_ligne(3);
+    EXPECT_EQ(ligne->obtenir_texte(), "Fusée.xml");
+    EXPECT_EQ(ligne->obtenir_texte_montre(), "Fus\xE9" "e.xml");
+
+    envoyer(nomme("valider_choix_liste", liste.obtenir_nom_courant()));
+    libre::activer();
+    ASSERT_TRUE(libre::obtenir_partie());
+    EXPECT_EQ(libre::obtenir_nom_grille(), "Fusée");
+
+    libre::resetlibre();
+    libre::ouvrir_accueil();
+    envoyer(nomme("supprimer"));
+    envoyer(nomme("valider_choix_liste", std::string("Fusée.xml")));
+    EXPECT_FALSE(std::filesystem::exists("grilles_personnelles/Fusée.xml"));
+    EXPECT_EQ(libre::obtenir_accueil()->obtenir_la_liste_perso().nombre_donnees(), 0);
+}
+
 TEST_F(Accueil, LeClavierParcourtLesQuatreLignesEtEchapFermeDAbordLaListe) {
     libre::ouvrir_accueil();
     touches_({touches::BAS, touches::BAS, touches::BAS, touches::BAS});

@@ -72,6 +72,14 @@ public:
         return v;
     }
 
+    // Offre l'événement, puis les événements nommés émis en chemin, comme la boucle principale dans la même passe ;
+    // vrai si le premier a été consommé.
+    bool envoyer(evenement_pkg::evenement e) {
+        const bool consomme = offrir(std::move(e));
+        distribuer();
+        return consomme;
+    }
+
     // Récepteurs présents, du premier consulté au dernier, sans le témoin du fond.
     static std::vector<recepteur_pkg::classe_recepteur> recepteurs() {
         using l = gestion_evenements_pkg::liste_recepteurs_pkg;

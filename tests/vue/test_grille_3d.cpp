@@ -201,7 +201,7 @@ struct EvenementsDeLaCase : testing::Test {
 
 TEST_F(EvenementsDeLaCase, AppuiRelachementEntreeSelonLeBoutonOuLeMasque) {
     using evenement_pkg::evenement;
-    enum crochet { appui, relache, entree, mouvement, sortie };
+    enum crochet { appui, relache, entree, entree_par_appui, mouvement, sortie };
     const coordonnees c{2, 3};
     const coordonnees ct{3, 1};
     const struct {
@@ -213,6 +213,8 @@ TEST_F(EvenementsDeLaCase, AppuiRelachementEntreeSelonLeBoutonOuLeMasque) {
         {appui, c, 1, {{"appuie", {}}}},
         {appui, c, 2, {{"appuie", {}}}},
         {appui, ct, 3, {{"appuie", {}}}},
+        {appui, c, 4, {}},  // un cran de molette n'appuie sur rien
+        {appui, c, 5, {}},
         {relache, c, 1, {{"valider", {}}}},
         {relache, ct, 3, {{"effacer", {}}}},
         {relache, c, 2, {}},
@@ -222,6 +224,7 @@ TEST_F(EvenementsDeLaCase, AppuiRelachementEntreeSelonLeBoutonOuLeMasque) {
         {entree, c, 0, {{"deplacer_curseur", c}}},
         {entree, c, 4, {{"deplacer_curseur", c}}},  // bouton droit tenu
         {entree, c, 5, {{"deplacer_curseur", c}}},  // gauche et droit tenus
+        {entree_par_appui, c, 1, {{"deplacer_curseur", c}}},  // appui gauche sur une case pas encore survolée
         {mouvement, c, 1, {}},
         {sortie, c, 0, {}},
     };
@@ -233,6 +236,7 @@ TEST_F(EvenementsDeLaCase, AppuiRelachementEntreeSelonLeBoutonOuLeMasque) {
         case appui: e.type = evenement_pkg::SOURIS_APPUIE; tuile->sourisappuie(e); break;
         case relache: e.type = evenement_pkg::SOURIS_RELACHE; tuile->sourisrelache(e); break;
         case entree: e.type = evenement_pkg::SOURIS_BOUGE; tuile->sourisentre(e); break;
+        case entree_par_appui: e.type = evenement_pkg::SOURIS_APPUIE; tuile->sourisentre(e); break;
         case mouvement: e.type = evenement_pkg::SOURIS_BOUGE; tuile->sourisbouge(e); break;
         case sortie: e.type = evenement_pkg::SOURIS_BOUGE; tuile->sourissort(e); break;
         }

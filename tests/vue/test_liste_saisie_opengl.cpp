@@ -154,14 +154,19 @@ TEST_F(ListeSaisieOpenGL, LaSaisieMontreCeQuiEstTapeEtSesBoutonsRepondentALaSour
     scene->ajouter_sous_objet(champ);
     champ->activer();
     dessiner();
-    // Le texte blanc, à l'échelle 0,5, centré sur l'origine de la saisie.
-    auto zone_texte = [&] { return compter(-3.5f, -1.75f, -0.5f, -1.25f, blanc); };
+    // Le texte blanc, à l'échelle 0,5, part de l'origine de la saisie vers la droite, même long.
+    auto zone_texte = [&] { return compter(-2.0f, -1.75f, 4.0f, -1.25f, blanc); };
+    auto a_gauche = [&] { return compter(-5.0f, -1.75f, -2.05f, -1.25f, blanc); };
     EXPECT_EQ(zone_texte(), 0);
-    for (const std::int32_t t : {'b', 'o', 'b'}) {
-        chaine.offrir(touche(t, true));
-    }
+    chaine.offrir(saisie("BOB"));
     dessiner();
     EXPECT_GT(zone_texte(), 30);
+    EXPECT_EQ(a_gauche(), 0);
+    chaine.offrir(saisie("ETTE ET ALICE"));
+    dessiner();
+    EXPECT_GT(zone_texte(), 150);
+    EXPECT_EQ(a_gauche(), 0) << "un nom long ne recouvre pas l'étiquette à gauche de la saisie";
+    for (int i = 0; i < 13; ++i) chaine.offrir(touche(evenement_pkg::touches::RETOUR_ARRIERE));
 
     // La saisie est sa propre racine de sélection : « valider » à (4, -1,5) dans son repère.
     cliquer(-2.0f + 4.0f, -1.5f - 1.5f);

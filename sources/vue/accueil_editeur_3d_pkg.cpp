@@ -1,0 +1,93 @@
+// Écran d'accueil de l'éditeur : les trois questions, leur étiquette alignée contre la saisie, l'erreur au-dessus.
+#include "accueil_editeur_3d_pkg.hpp"
+
+#include "gestion_evenements_pkg.hpp"
+#include "piece_pkg.hpp"
+
+namespace accueil_editeur_3d_pkg {
+
+namespace {
+using piece_pkg::creer_etiquette;
+
+constexpr float profondeur = -10.0f;
+// La saisie part de x = -2 ; les étiquettes finissent un peu avant. La fenêtre va de -5,5 à 5,5 à cette profondeur.
+constexpr objet_3d_pkg::coordonnee_3d place_saisie{-2.0f, -0.5f, profondeur};
+constexpr float fin_etiquette = -2.25f;
+constexpr float largeur_fenetre = 10.5f;
+
+struct description {
+    const char* texte;
+    const char* precision;
+    const char* etiquette;
+};
+constexpr std::array<description, 3> descriptions{{
+    {"Entrez une taille de grille ( 2 à 42 ) :", nullptr, "Taille : "},
+    {"Entrez une complexité de grille ( 4 à 14 ) :", "La complexité est la longueur maximum des chemins à générer",
+     "Complexité : "},
+    {"Entrez un nom de sauvegarde (15 carac. max) :", nullptr, "Nom : "},
+}};
+
+bool dans_la_chaine(recepteur_pkg::classe_recepteur r) {
+    return gestion_evenements_pkg::liste_recepteurs_pkg::existe(gestion_evenements_pkg::obtenir_chaine_recepteurs(), r);
+}
+} // namespace
+
+accueil_editeur_affichable::accueil_editeur_affichable(recepteur_pkg::recepteur& le_recepteur,
+                                                       recepteur_souris_pkg::source_selection& selection)
+    : champ_texte_(std::make_unique<ecriture_3d_pkg::ecriture_affichable>(selection)), le_recepteur_(le_recepteur) {}
+
+accueil_editeur_affichable::~accueil_editeur_affichable() {
+    if (dans_la_chaine(&le_recepteur_)) gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_);
+    champ_texte_->desactiver();
+}
+
+void accueil_editeur_affichable::initialiser() {
+    if (est_initialise_) return;
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        const description& d = descriptions[i];
+        question& q = questions_[i];
+        q.texte = creer_etiquette(d.texte, affichage_texte_pkg::blanc, 0.8f, {0.0f, 2.5f, profondeur}, largeur_fenetre);
+        if (d.precision != nullptr) {
+            q.precision = creer_etiquette(d.precision, affichage_texte_pkg::jaune_pale, 0.4f, {0.0f, 1.9f, profondeur},
+                                          largeur_fenetre);
+        }
+        q.etiquette = creer_etiquette(d.etiquette, affichage_texte_pkg::blanc, 0.6f, {0.0f, place_saisie.y, profondeur});
+        // Mesurée, l'étiquette finit juste avant la saisie, quelle que soit sa longueur.
+        q.etiquette->positionner_objet3d(
+            {fin_etiquette - q.etiquette->obtenir_largeur_affichee() / 2.0f, place_saisie.y, profondeur});
+    }
+    erreur_ = creer_etiquette(message_erreur, affichage_texte_pkg::rouge, 0.6f, {0.0f, 1.0f, profondeur}, largeur_fenetre);
+    champ_texte_->initialiser();
+    champ_texte_->positionner_objet3d(place_saisie);
+    est_initialise_ = true;
+}
+
+void accueil_editeur_affichable::activer() {
+    if (est_actif_) return;
+    gestion_evenements_pkg::empiler_recepteur(&le_recepteur_);
+    est_actif_ = true;
+}
+
+void accueil_editeur_affichable::desactiver() {
+    if (!est_actif_) return;
+    gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_);
+    est_actif_ = false;
+}
+
+objet_texte_pkg::classe_texte_affichable accueil_editeur_affichable::obtenir_question() const {
+    return est_initialise_ ? question_courante().texte : nullptr;
+}
+
+void accueil_editeur_affichable::afficher() {
+    if (!est_initialise_) return;
+    preparer_affichage();
+    const question& q = question_courante();
+    q.texte->afficher();
+    if (q.precision) q.precision->afficher();
+    q.etiquette->afficher();
+    if (mess_erreur_) erreur_->afficher();
+    champ_texte_->afficher();
+    terminer_affichage();
+}
+
+} // namespace accueil_editeur_3d_pkg
