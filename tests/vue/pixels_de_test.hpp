@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace pixels_de_test {
@@ -37,6 +38,17 @@ inline pixel lire(int x, int y) {
     std::array<GLubyte, 4> p{};
     glReadPixels(x, scene_pkg::obtenir_hauteur() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
     return {p[0], p[1], p[2], p[3]};
+}
+
+// Nombre de pixels du rectangle (x, y, largeur, hauteur) de l'image dessinée qui vérifient le prédicat.
+inline int compter(int x0, int y0, int largeur, int hauteur, const std::function<bool(const pixel&)>& predicat) {
+    int n = 0;
+    for (int y = y0; y < y0 + hauteur; ++y) {
+        for (int x = x0; x < x0 + largeur; ++x) {
+            n += predicat(lire(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
 }
 
 } // namespace pixels_de_test

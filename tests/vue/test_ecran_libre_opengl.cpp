@@ -8,24 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 namespace {
 
 namespace fs = std::filesystem;
-using pixels_de_test::lire;
+using pixels_de_test::compter;
 using pixels_de_test::pixel;
-
-// Nombre de pixels du rectangle (x, y, largeur, hauteur) de l'image dessinée qui vérifient le prédicat.
-int compter(int x0, int y0, int largeur, int hauteur, const std::function<bool(const pixel&)>& predicat) {
-    int n = 0;
-    for (int y = y0; y < y0 + hauteur; ++y) {
-        for (int x = x0; x < x0 + largeur; ++x) {
-            n += predicat(lire(x, y)) ? 1 : 0;
-        }
-    }
-    return n;
-}
 
 bool jaune_nom(const pixel& p) { return p.r > 180 && p.g > 180 && p.b < 140; }
 bool blanc(const pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
