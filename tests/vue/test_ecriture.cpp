@@ -1,6 +1,8 @@
 // Saisie de texte : caractères saisis selon la disposition du clavier, retour arrière, validation et annulation.
+#include "bruitages_pkg.hpp"
 #include "ecriture_3d_pkg.hpp"
 #include "evenements_de_test.hpp"
+#include "texte_utf8_pkg.hpp"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +45,13 @@ TEST_F(Ecriture, LeTexteSaisiEntreTelQuelSaufCeQuiNeVaPasDansUnNomDeFichier) {
     };
     for (const auto& [tape, ajoute] : cas) {
         champ->reset_texte();
+        const int erreurs = bruitages_pkg::obtenir_comptes().erreur;
         EXPECT_TRUE(chaine.offrir(saisie(tape))) << tape;
         EXPECT_EQ(champ->obtenir_texte(), ajoute) << tape;
         EXPECT_EQ(champ->obtenir_affichage()->obtenir_texte(), ajoute) << "le champ montre le texte tapé";
+        const auto refuses = texte_utf8_pkg::nombre_caracteres(tape) - texte_utf8_pkg::nombre_caracteres(ajoute);
+        EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, erreurs + static_cast<int>(refuses))
+            << "un son d'erreur par caractère refusé";
     }
 }
 

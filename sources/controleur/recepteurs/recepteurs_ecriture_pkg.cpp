@@ -1,6 +1,7 @@
 // Récepteurs de la saisie de texte.
 #include "recepteurs_ecriture_pkg.hpp"
 
+#include "bruitages_pkg.hpp"
 #include "ecriture_3d_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
 #include "texte_utf8_pkg.hpp"
@@ -47,9 +48,14 @@ bool est_accepte(char32_t c) {
            accents.find(c) != std::u32string_view::npos;
 }
 
+// Un caractère refusé n'entre pas, et le son d'erreur le dit.
 void ajouter(ecriture_affichable& e, const std::string& saisi) {
     for (const char32_t c : texte_utf8_pkg::decoder(saisi)) {
-        if (est_accepte(c)) e.mettre_a_jour(texte_utf8_pkg::encoder(c));
+        if (est_accepte(c)) {
+            e.mettre_a_jour(texte_utf8_pkg::encoder(c));
+        } else {
+            bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        }
     }
 }
 } // namespace
