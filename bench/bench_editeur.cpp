@@ -2,16 +2,13 @@
 // suivante (chemins, verdict du solveur, écran reconstruit et dessiné).
 #include "controleur_editeur_pkg.hpp"
 #include "controleur_pkg.hpp"
-#include "fenetre_sdl_pkg.hpp"
-#include "file_evenements_sdl_pkg.hpp"
+#include "fenetre_dans_les_donnees.hpp"
 #include "gestion_evenements_pkg.hpp"
-#include "scene_pkg.hpp"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <vector>
@@ -33,10 +30,7 @@ void image() {
 } // namespace
 
 int main() {
-    std::filesystem::current_path(TESSALINE_DONNEES);
-    file_evenements_sdl_pkg::file_evenements_sdl file;
-    fenetre_sdl_pkg::fenetre_sdl fenetre{file};
-    scene_pkg::initialiser_fenetre(fenetre);
+    const fenetre_dans_les_donnees::fenetre_du_jeu fenetre;
     controleur_pkg::modifier_etat(controleur_pkg::etat_principal::EDITEUR);
 
     std::vector<double> totales;

@@ -132,22 +132,20 @@ bool controleur_editeur::nom_acceptable(const std::string& n) const {
     return !grille_existe(n);
 }
 
+bool controleur_editeur::retenir_nombre(const std::string& numero, int minimum, int maximum, int& valeur,
+                                        demande_info suivante) {
+    const auto v = lire_nombre(numero, minimum, maximum);
+    if (!v) return false;
+    valeur = *v;
+    intro_->modifier_etat(suivante);
+    return true;
+}
+
 bool controleur_editeur::retenir_reponse(const std::string& numero) {
     switch (obtenir_etat()) {
-    case demande_info::QTAILLE:
-        if (const auto v = lire_nombre(numero, taille_min, taille_max)) {
-            taille_ = *v;
-            intro_->modifier_etat(demande_info::QCOMPLEXITE);
-            return true;
-        }
-        return false;
+    case demande_info::QTAILLE: return retenir_nombre(numero, taille_min, taille_max, taille_, demande_info::QCOMPLEXITE);
     case demande_info::QCOMPLEXITE:
-        if (const auto v = lire_nombre(numero, complexite_min, complexite_max)) {
-            complexite_ = *v;
-            intro_->modifier_etat(demande_info::QNOM);
-            return true;
-        }
-        return false;
+        return retenir_nombre(numero, complexite_min, complexite_max, complexite_, demande_info::QNOM);
     case demande_info::QNOM:
         if (!nom_acceptable(numero)) return false;
         nom_ = numero;

@@ -96,6 +96,8 @@ public:
 private:
     // Vrai si la réponse à la question du moment est bonne ; elle est alors retenue et la question suivante posée.
     bool retenir_reponse(const std::string& numero);
+    // Un nombre entre minimum et maximum est retenu dans valeur, et la question suivante posée.
+    bool retenir_nombre(const std::string& numero, int minimum, int maximum, int& valeur, demande_info suivante);
     bool nom_acceptable(const std::string& n) const;
     void rouvrir_saisie();
     // La grille de la taille choisie, toute peinte, et son écran.

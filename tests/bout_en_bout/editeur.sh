@@ -8,11 +8,7 @@ jeu=$1 atelier=$2 donnees=$(cd "$3" && pwd)
 . "$(dirname "$0")/outils_test.sh"
 
 # Racine de données jetable : celle du jeu, avec un répertoire de grilles personnelles vide à elle.
-racine=$(mktemp -d)
-for entree in "$donnees"/*; do
-    [ "$(basename "$entree")" = grilles_personnelles ] || ln -s "$entree" "$racine/"
-done
-mkdir "$racine/grilles_personnelles"
+racine=$(racine_jetable "$donnees" grilles_personnelles)
 
 lancer_jeu "$jeu" "$racine"
 trap 'rm -rf "$captures" "$racine"; kill "$pid" 2>/dev/null' EXIT

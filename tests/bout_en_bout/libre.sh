@@ -8,11 +8,7 @@ jeu=$1 donnees=$(cd "$2" && pwd)
 
 # Racine de données jetable : tout celle du jeu, sauf un répertoire de grilles qui ne tient que la maison,
 # pour que la liste s'ouvre sur elle quel que soit l'ordre du répertoire.
-racine=$(mktemp -d)
-for entree in "$donnees"/*; do
-    [ "$(basename "$entree")" = grilles ] || ln -s "$entree" "$racine/"
-done
-mkdir "$racine/grilles"
+racine=$(racine_jetable "$donnees" grilles)
 cp "$donnees/grilles/maison.xml" "$racine/grilles/"
 
 lancer_jeu "$jeu" "$racine"

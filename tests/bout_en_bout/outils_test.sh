@@ -22,6 +22,18 @@ lancer_jeu() {
     echec "la fenêtre du jeu n'apparaît pas"
 }
 
+# Racine de données jetable : tout celle du jeu ($1) en liens, sauf l'entrée $2, remplacée par un répertoire vide
+# à elle. Écrit son chemin ; l'appelant l'efface.
+racine_jetable() {
+    local racine entree
+    racine=$(mktemp -d)
+    for entree in "$1"/*; do
+        [ "$(basename "$entree")" = "$2" ] || ln -s "$entree" "$racine/"
+    done
+    mkdir "$racine/$2"
+    echo "$racine"
+}
+
 # Identifiant de la fenêtre du processus $1, attendue au plus 20 s.
 attendre_fenetre() {
     local pid=$1 id=""

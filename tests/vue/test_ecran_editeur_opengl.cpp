@@ -3,18 +3,13 @@
 #include "controleur_editeur_pkg.hpp"
 #include "controleur_pkg.hpp"
 #include "evenements_de_test.hpp"
-#include "fenetre_sdl_pkg.hpp"
-#include "file_evenements_sdl_pkg.hpp"
+#include "fenetre_dans_les_donnees.hpp"
 #include "pixels_de_test.hpp"
-#include "scene_pkg.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
-namespace fs = std::filesystem;
 namespace editeur = controleur_editeur_pkg;
 namespace touches = evenement_pkg::touches;
 using evenements_de_test::chaine_de_test;
@@ -39,24 +34,14 @@ int dans_la_case(int x, int y, bool (*p)(const pixel&)) { return compter(colonne
 int dans_la_grille(bool (*p)(const pixel&)) { return compter(100, 85, 430, 430, p); }
 
 struct EcranEditeur : testing::Test {
-    fs::path precedent = fs::current_path();
-    bool dans_les_donnees = [] {
-        fs::current_path(TESSALINE_DONNEES);
-        return true;
-    }();
-    file_evenements_sdl_pkg::file_evenements_sdl file;
-    fenetre_sdl_pkg::fenetre_sdl fenetre{file};
+    fenetre_dans_les_donnees::fenetre_du_jeu fenetre;
     chaine_de_test chaine;
 
     void SetUp() override {
-        scene_pkg::initialiser_fenetre(fenetre);
         controleur_pkg::modifier_etat(controleur_pkg::etat_principal::EDITEUR);
         dessiner();
     }
-    void TearDown() override {
-        editeur::reset_editeur();
-        fs::current_path(precedent);
-    }
+    void TearDown() override { editeur::reset_editeur(); }
 
     static void dessiner() {
         editeur::editeur();

@@ -1,17 +1,12 @@
 // Écran du jeu libre dans une vraie fenêtre, avec les données du jeu : ce que le joueur doit voir en entier.
 #include "controleur_libre_pkg.hpp"
-#include "fenetre_sdl_pkg.hpp"
-#include "file_evenements_sdl_pkg.hpp"
+#include "fenetre_dans_les_donnees.hpp"
 #include "pixels_de_test.hpp"
-#include "scene_pkg.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
-namespace fs = std::filesystem;
 using pixels_de_test::compter;
 using pixels_de_test::pixel;
 
@@ -19,16 +14,7 @@ bool jaune_nom(const pixel& p) { return p.r > 180 && p.g > 180 && p.b < 140; }
 bool blanc(const pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
 
 struct EcranLibre : testing::Test {
-    fs::path precedent = fs::current_path();
-    bool dans_les_donnees = [] {
-        fs::current_path(TESSALINE_DONNEES);
-        return true;
-    }();
-    file_evenements_sdl_pkg::file_evenements_sdl file;
-    fenetre_sdl_pkg::fenetre_sdl fenetre{file};
-
-    void SetUp() override { scene_pkg::initialiser_fenetre(fenetre); }
-    void TearDown() override { fs::current_path(precedent); }
+    fenetre_dans_les_donnees::fenetre_du_jeu fenetre;
 
     // Choisie, chargée au premier dessin, puis dessinée de nouveau comme la boucle le ferait.
     static void ouvrir(const std::string& grille) {
