@@ -1,22 +1,16 @@
 // Page d'aide de la partie libre : les touches et la règle des points d'aide.
 #include "interface_libre_aide.hpp"
 
-#include "piece_pkg.hpp"
 
 #include <array>
 
 namespace interface_libre_aide {
 
 namespace {
-struct ligne {
-    const char* texte;
-    float echelle;
-    float y;
-};
+using aide_partie_3d_pkg::ligne;
 
 // Toutes les lignes tiennent dans la fenêtre du cadre : la dernière au-dessus du bas du cadre (y = -1,38,
-// soit 492 pixels sur 600), chacune dans 4 unités de large autour de x = -0,5.
-constexpr float largeur_ligne = 4.0f;
+// soit 492 pixels sur 600).
 constexpr float echelle_ligne = 0.14f;
 
 const std::array<ligne, nombre_lignes> lignes{{
@@ -37,18 +31,10 @@ const std::array<ligne, nombre_lignes> lignes{{
 }};
 } // namespace
 
-void interface_libre_aide_affichable::initialiser() {
-    if (est_initialise_) return;
-    // Le dernier ajouté est dessiné le premier : l'ordre inverse de la table, comme voulu.
-    for (const ligne& l : lignes) {
-        ajouter_sous_objet(
-            piece_pkg::creer_etiquette(l.texte, affichage_texte_pkg::blanc, l.echelle, {-0.5f, l.y, 0.0f}, largeur_ligne));
-    }
-    est_initialise_ = true;
-}
+void interface_libre_aide_affichable::initialiser() { poser_lignes(lignes); }
 
 void interface_libre_aide_affichable::afficher() {
-    if (!est_initialise_) throw ERREUR_INTERFACE_LIBRE_AIDE_NON_INITIALISE();
+    if (!est_initialise()) throw ERREUR_INTERFACE_LIBRE_AIDE_NON_INITIALISE();
     preparer_affichage();
     afficher_sous_objets();
     terminer_affichage();

@@ -1,8 +1,8 @@
 // Page d'aide de la partie libre, montrée à la place de la grille.
 #pragma once
 
+#include "aide_partie_3d_pkg.hpp"
 #include "erreur_pkg.hpp"
-#include "objet_3d_pkg.hpp"
 
 namespace interface_libre_aide {
 
@@ -11,13 +11,10 @@ DECLARER_ERREUR(ERREUR_INTERFACE_LIBRE_AIDE_NON_INITIALISE,
 
 inline constexpr int nombre_lignes = 14;
 
-class interface_libre_aide_affichable : public objet_3d_pkg::objet_affichable {
+class interface_libre_aide_affichable : public aide_partie_3d_pkg::aide_partie_affichable {
 public:
     virtual void initialiser();
     void afficher() override;
-
-private:
-    bool est_initialise_ = false;
 };
 
 } // namespace interface_libre_aide

@@ -50,7 +50,11 @@ void niveau_affichable::initialiser(niveau_pkg::niveau_ptr niveau_modele) {
 }
 
 partie_3d_pkg::classe_partie_affichable niveau_affichable::partie_courante() const {
-    return les_parties_.at(static_cast<std::size_t>(la_partie_courante_ - 1));
+    return obtenir_face(la_partie_courante_);
+}
+
+partie_3d_pkg::classe_partie_affichable niveau_affichable::obtenir_face(numero_face i) const {
+    return les_parties_.at(static_cast<std::size_t>(i - 1));
 }
 
 int niveau_affichable::taille_face_courante() const {

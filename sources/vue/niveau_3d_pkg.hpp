@@ -40,6 +40,8 @@ public:
     // Retire les loupes de la face courante ; la prochaine mise à jour pose celles du chemin d'aide d'alors.
     void desactiver_ancienne_aide();
     partie_3d_pkg::classe_partie_affichable partie_courante() const;
+    // La face i, de 1 à 6.
+    partie_3d_pkg::classe_partie_affichable obtenir_face(numero_face i) const;
     void afficher() override;
 
     std::shared_ptr<cube_niveau_3d_pkg::cube_niveau_3d> obtenir_cube() const { return le_cube_; }
