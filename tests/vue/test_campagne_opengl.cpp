@@ -112,6 +112,27 @@ TEST_F(CampagneOpenGL, SeuleLaFaceCouranteRepondALaSourisMemePendantQueLeCubeTou
     EXPECT_TRUE(face2.contains(objet_sous(340, 300)));
 }
 
+// Le coin haut gauche dit le compte, le niveau et la face ; le panneau droit ne montre les cases qui restent
+// qu'en construction, et le zoom se lit sur son bouton.
+TEST_F(CampagneOpenGL, LesPanneauxSuiventLaCampagne) {
+    campagne->definir_nom("");
+    campagne->obtenir_niveau_courant()->changer_partie_courante(3);
+    dessiner();
+    const auto gauche = ecran->obtenir_element_gauche();
+    EXPECT_EQ(gauche->obtenir_nom_session()->obtenir_texte(), "Unknown");
+    EXPECT_EQ(gauche->obtenir_texte_niveau()->obtenir_texte(), " 1 -  3");
+
+    const auto droite = ecran->obtenir_element_droite();
+    const auto partie = campagne->obtenir_niveau_courant()->obtenir_partie(3);
+    const auto depart = partie->obtenir_grille()->obtenir_solution();
+    const auto chemin = listes_pkg<grille_pkg::chemin_ptr>::obtenir_debut(depart);
+    partie->demarrer_chemin_courant(chemin->obtenir_premiere_case());
+    ecran->mettre_a_jour(coeur_jeu_pkg::etat::CONSTRUCTION);
+    EXPECT_EQ(droite->obtenir_taille_restante()->obtenir_texte(),
+              score_3d_pkg::image_entier(chemin->obtenir_longueur_maximale() - 1));
+    EXPECT_EQ(droite->obtenir_bouton_zoom()->obtenir_etiquette()->obtenir_texte(), "+");
+}
+
 TEST_F(CampagneOpenGL, LaPageDAideRemplaceLeCubeQuiNeRepondPlus) {
     dessiner();
     ecran->activer_desactiver_ecran_aide();
