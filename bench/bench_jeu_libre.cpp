@@ -2,38 +2,15 @@
 #include "controleur_libre_pkg.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
+#include "mesure_images.hpp"
 #include "scene_pkg.hpp"
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
-#include <functional>
-#include <iomanip>
 #include <iostream>
-#include <vector>
 
-namespace {
-
-constexpr int images_de_chauffe = 20;
-constexpr int images_mesurees = 200;
-
-double mediane(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-void mesurer(const char* quoi, const std::function<void()>& action) {
-    for (int i = 0; i < images_de_chauffe; ++i) action();
-    std::vector<double> ms;
-    for (int i = 0; i < images_mesurees; ++i) {
-        const auto debut = std::chrono::steady_clock::now();
-        action();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
-    }
-    std::cout << std::fixed << std::setprecision(2) << quoi << " : médiane " << mediane(ms) << " ms" << std::endl;
-}
-
-} // namespace
+using mesure_images::images_de_chauffe;
+using mesure_images::images_mesurees;
+using mesure_images::mesurer;
 
 int main() {
     std::filesystem::current_path(TESSALINE_DONNEES);

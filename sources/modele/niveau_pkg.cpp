@@ -52,6 +52,11 @@ void niveau::mettre_a_jour_compteur_aide(int add) {
     compteur_aide = (t > score_aide || t < 1) ? 0 : t;
 }
 
+void niveau::payer_aide(int cases_revelees) {
+    obtenir_partie_courante()->mettre_a_jour_points_aide_utilises(coeur_jeu_pkg::points_par_case_aide * cases_revelees);
+    mettre_a_jour_score_aide();
+}
+
 grille_pkg::chemin_ptr niveau::obtenir_chemin_aide_courant() const { return les_chemins_aide[rang(numero_courant)]; }
 
 grille_pkg::chemin_ptr niveau::obtenir_chemin_aide(int i) const { return les_chemins_aide[rang(i)]; }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "coeur_jeu_pkg.hpp"
 #include "erreur_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "partie_pkg.hpp"
@@ -17,7 +18,8 @@ DECLARER_ERREUR(ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE,
 
 constexpr int NOMBRE_PARTIES = 6;
 
-class niveau {
+// Le niveau tient le crédit d'aide de ses six parties : c'est le compte d'aide que le cœur de jeu fait payer.
+class niveau : public coeur_jeu_pkg::compte_aide {
 public:
     void initialiser_niveau(const std::string& nom);
     void initialiser_chemins_aide();
@@ -33,12 +35,18 @@ public:
     bool est_termine() const;
 
     int obtenir_score_aide() const { return score_aide; }
-    int obtenir_compteur_aide() const { return compteur_aide; }
+    int obtenir_compteur_aide() const override { return compteur_aide; }
     void mettre_a_jour_score_aide();
     void mettre_a_jour_compteur_aide(int add);
-    grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const;
+    void vider_compteur_aide() override { compteur_aide = 0; }
+    grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const override;
     grille_pkg::chemin_ptr obtenir_chemin_aide(int i) const;
-    void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case);
+    void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case) override;
+    // L'aide se paie sur la partie courante (ses points d'aide utilisés), et le crédit du niveau est recalculé
+    // après chaque chemin validé ou retiré comme après chaque aide.
+    void payer_aide(int cases_revelees) override;
+    void compter_chemin_valide(int) override { mettre_a_jour_score_aide(); }
+    void compter_chemin_supprime(int) override { mettre_a_jour_score_aide(); }
     void activer_cheat() { cheat_actif = true; }
 
     // Depuis les grilles initiales de la campagne.

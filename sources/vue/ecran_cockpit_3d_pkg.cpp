@@ -28,10 +28,10 @@ void ecran_cockpit_affichable::construire(std::shared_ptr<const jeu_sur_grille_p
     un_fond_->initialiser();
     panneau_droit_ = c.panneau_droit;
     panneau_droit_->positionner_objet3d({0.0f, 0.0f, -4.9f});
-    panneau_gauche_ = creer<interface_gauche_pkg::interface_gauche_affichable>({0.0f, 0.0f, -4.9f});
+    panneau_gauche_ = creer<interface_libre_gauche_pkg::interface_libre_gauche_affichable>({0.0f, 0.0f, -4.9f});
     panneau_gauche_->initialiser();
-    ecran_aide_ = creer<interface_aide_pkg::interface_aide_affichable>({0.0f, 0.0f, -5.2f});
-    ecran_aide_->initialiser(c.aide);
+    ecran_aide_ = c.aide;
+    ecran_aide_->positionner_objet3d({0.0f, 0.0f, -5.2f});
 
     // Le dock glisse : l'animation de la scène l'atteint parce qu'il est le seul sous-objet de l'écran.
     if (le_dock_) supprimer_sous_objet(le_dock_);

@@ -4,9 +4,8 @@
 
 #include "fond_pkg.hpp"
 #include "grille_jouee_3d_pkg.hpp"
-#include "interface_aide_pkg.hpp"
 #include "interface_dock_pkg.hpp"
-#include "interface_gauche_pkg.hpp"
+#include "interface_libre_gauche_pkg.hpp"
 #include "jeu_sur_grille_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 
@@ -24,10 +23,10 @@ struct bouton_dock {
     const char* evenement;
 };
 
-// Ce qui distingue un écran de jeu d'un autre : sa page d'aide, les boutons de son dock (le dernier en haut) et son
-// panneau droit, déjà construit.
+// Ce qui distingue un écran de jeu d'un autre : sa page d'aide et son panneau droit, déjà construits, et les
+// boutons de son dock (le dernier en haut).
 struct contenu {
-    std::span<const interface_aide_pkg::ligne> aide;
+    objet_3d_pkg::classe_objet_affichable aide;
     std::span<const bouton_dock> dock;
     objet_3d_pkg::classe_objet_affichable panneau_droit;
 };
@@ -54,8 +53,8 @@ public:
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> obtenir_dock() const { return le_dock_; }
 
 protected:
-    // Tout est construit de nouveau : la grille de la partie, le cadre, les panneaux, la page d'aide, et le dock,
-    // caché. La page d'aide garde son état montré ou non.
+    // Tout est construit de nouveau : la grille de la partie, le cadre, le panneau gauche et le dock, caché ; la
+    // page d'aide et le panneau droit donnés prennent leur place. La page d'aide garde son état montré ou non.
     void construire(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie, const contenu& c);
     // La grille de la partie seule, construite de nouveau (ses cases ont changé de nature) ; le dock se range.
     void reconstruire_grille(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie);
@@ -70,8 +69,8 @@ private:
         std::make_shared<grille_jouee_3d_pkg::grille_jouee_affichable>();
     std::shared_ptr<fond_pkg::fond_affichable> un_fond_;
     objet_3d_pkg::classe_objet_affichable panneau_droit_;
-    std::shared_ptr<interface_gauche_pkg::interface_gauche_affichable> panneau_gauche_;
-    std::shared_ptr<interface_aide_pkg::interface_aide_affichable> ecran_aide_;
+    std::shared_ptr<interface_libre_gauche_pkg::interface_libre_gauche_affichable> panneau_gauche_;
+    objet_3d_pkg::classe_objet_affichable ecran_aide_;
     bool ecran_aide_actif_ = false;
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> le_dock_;
 };

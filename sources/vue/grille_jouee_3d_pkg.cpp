@@ -109,6 +109,10 @@ void grille_jouee_affichable::afficher() {
     if (!partie_) throw ERREUR_GRILLE_JOUEE_NON_INITIALISEE();
     placer(*la_grille_);
     placer(*le_curseur_);
+    if (disposition_.avance_curseur != 0.0f) {
+        const objet_3d_pkg::coordonnee_3d p = le_curseur_->obtenir_position_objet3d();
+        le_curseur_->positionner_objet3d({p.x, p.y, p.z + disposition_.avance_curseur});
+    }
     preparer_affichage();
     la_grille_->afficher();
     if (curseur_visible_ && !gagnee()) le_curseur_->afficher();

@@ -32,6 +32,8 @@ struct disposition {
     objet_3d_pkg::coordonnee_3d origine_zoom;
     float pas_zoom_x = 0.0f;
     float pas_zoom_y = 0.0f;
+    // Le curseur se pose un peu devant la grille (en unités de l'écran qui la compose).
+    float avance_curseur = 0.0f;
 };
 
 class grille_jouee_affichable : public objet_3d_pkg::objet_affichable {

@@ -1,11 +1,10 @@
 // Panneau droit de la partie libre : nom de la grille, points d'aide et leurs boutons, zoom, cases restantes.
 #pragma once
 
-#include "bouton_rond_3d.hpp"
 #include "erreur_pkg.hpp"
-#include "fond_score_3d.hpp"
 #include "objet_3d_pkg.hpp"
 #include "objet_texte_pkg.hpp"
+#include "points_aide_3d_pkg.hpp"
 #include "score_3d_pkg.hpp"
 
 #include <memory>
@@ -17,7 +16,7 @@ namespace interface_libre_droite_pkg {
 DECLARER_ERREUR(ERREUR_INTERFACE_LIBRE_DROITE_NON_INITIALISE,
                 "INTERFACE_LIBRE_DROITE_PKG.ERREUR_INTERFACE_LIBRE_DROITE_NON_INITIALISE");
 
-using bouton = std::shared_ptr<bouton_rond_3d::bouton_rond_3d_affichable>;
+using points_aide_3d_pkg::bouton;
 
 // Ce que le panneau montre, donné par l'écran qui le compose.
 struct valeurs_panneau {
@@ -37,8 +36,8 @@ public:
     virtual void mettre_a_jour(const valeurs_panneau& valeurs);
     void afficher() override;
 
-    score_3d_pkg::classe_score_affichable obtenir_score_aide() const { return le_score_aide_; }
-    score_3d_pkg::classe_score_affichable obtenir_points_aide() const { return les_points_aide_; }
+    score_3d_pkg::classe_score_affichable obtenir_score_aide() const { return points_aide_->obtenir_score_aide(); }
+    score_3d_pkg::classe_score_affichable obtenir_points_aide() const { return points_aide_->obtenir_points_aide(); }
     objet_texte_pkg::classe_texte_affichable obtenir_taille_restante() const { return taille_restante_; }
     objet_texte_pkg::classe_texte_affichable obtenir_nom_grille() const { return txt_nom_grille_; }
     bouton obtenir_bouton_zoom() const { return bouton_zoom_; }
@@ -46,10 +45,9 @@ public:
 private:
     bool est_initialise_ = false;
     bool en_construction_ = false;
-    std::shared_ptr<fond_score_3d::fond_score_3d_affichable> le_fond_score_;
-    score_3d_pkg::classe_score_affichable le_score_aide_;
-    score_3d_pkg::classe_score_affichable les_points_aide_;
-    bouton bouton_aide_plus_, bouton_aide_moins_, bouton_ok_, bouton_zoom_;
+    std::shared_ptr<points_aide_3d_pkg::points_aide_affichable> points_aide_ =
+        std::make_shared<points_aide_3d_pkg::points_aide_affichable>();
+    bouton bouton_zoom_;
     objet_texte_pkg::classe_texte_affichable txt_nom_, txt_nom_grille_, txt_aide_, taille_restante_, txt_zoom_;
 };
 

@@ -64,6 +64,7 @@ float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_f
 
 void definir_horloge(const horloge_pkg::horloge& h) { horloge_animations = &h; }
 void retablir_horloge_systeme() { horloge_animations = &horloge_pkg::horloge_systeme(); }
+horloge_pkg::duree maintenant() { return horloge_animations->maintenant(); }
 
 void objet_affichable::preparer_affichage() {
     glPushMatrix();

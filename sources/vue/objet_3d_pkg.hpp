@@ -49,6 +49,8 @@ float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_f
 // L'horloge donnée doit vivre tant que des animations tournent.
 void definir_horloge(const horloge_pkg::horloge& h);
 void retablir_horloge_systeme();
+// L'instant présent de cette horloge, pour les animations qui se tiennent elles-mêmes (le cube des niveaux).
+horloge_pkg::duree maintenant();
 
 class objet_affichable {
 public:

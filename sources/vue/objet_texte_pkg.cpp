@@ -7,6 +7,11 @@
 
 namespace objet_texte_pkg {
 
+namespace {
+// L'ombre, en unités du texte (sa hauteur) : un peu à droite, un peu en dessous, juste derrière.
+constexpr objet_3d_pkg::coordonnee_3d decalage_ombre{0.05f, -0.05f, -0.002f};
+} // namespace
+
 using affichage_texte_pkg::caractere;
 
 mesures_texte mesurer(std::string_view latin1, const source_glyphes& glyphe) {
@@ -94,6 +99,43 @@ void texte_affichable::ajuster() {
     echelle_ajustee_ = obtenir_echelle();
 }
 
+void texte_affichable::tracer_glyphes(float r, float g, float b, const objet_3d_pkg::coordonnee_3d& decalage) {
+    // Les glyphes d'une même page de l'atlas se dessinent d'un seul tenant.
+    std::uint32_t page = 0;
+    bool ouvert = false;
+    int position = 0;
+    for (const char c : ajuste_.montre) {
+        const caractere glyphe = affichage_texte_pkg::obtenir_caractere(c);
+        const quad_glyphe q = placer_glyphe(glyphe, position, mesures_);
+        if (!ouvert || glyphe.texture != page) {
+            if (ouvert) {
+                glEnd();
+            }
+            page = glyphe.texture;
+            glBindTexture(GL_TEXTURE_2D, page);
+            glBegin(GL_QUADS);
+            ouvert = true;
+        }
+        glColor4f(r, g, b, 1.0f);
+        glNormal3f(0.0f, 0.0f, 1.0f);
+        const float x = decalage.x;
+        const float y = decalage.y;
+        const float z = decalage.z;
+        glTexCoord2f(glyphe.s0, glyphe.t1);
+        glVertex3f(q.gauche + x, -q.demi + y, z);
+        glTexCoord2f(glyphe.s1, glyphe.t1);
+        glVertex3f(q.droite + x, -q.demi + y, z);
+        glTexCoord2f(glyphe.s1, glyphe.t0);
+        glVertex3f(q.droite + x, q.demi + y, z);
+        glTexCoord2f(glyphe.s0, glyphe.t0);
+        glVertex3f(q.gauche + x, q.demi + y, z);
+        position += glyphe.width;
+    }
+    if (ouvert) {
+        glEnd();
+    }
+}
+
 void texte_affichable::afficher() {
     mettre_a_jour();
     if (largeur_max_ > 0.0f && obtenir_echelle() != echelle_ajustee_) {
@@ -117,37 +159,8 @@ void texte_affichable::afficher() {
         for (const char c : ajuste_.montre) {
             affichage_texte_pkg::obtenir_caractere(c);
         }
-        // Les glyphes d'une même page de l'atlas se dessinent d'un seul tenant.
-        std::uint32_t page = 0;
-        bool ouvert = false;
-        int position = 0;
-        for (const char c : ajuste_.montre) {
-            const caractere glyphe = affichage_texte_pkg::obtenir_caractere(c);
-            const quad_glyphe q = placer_glyphe(glyphe, position, mesures_);
-            if (!ouvert || glyphe.texture != page) {
-                if (ouvert) {
-                    glEnd();
-                }
-                page = glyphe.texture;
-                glBindTexture(GL_TEXTURE_2D, page);
-                glBegin(GL_QUADS);
-                ouvert = true;
-            }
-            glColor4f(r, g, b, 1.0f);
-            glNormal3f(0.0f, 0.0f, 1.0f);
-            glTexCoord2f(glyphe.s0, glyphe.t1);
-            glVertex3f(q.gauche, -q.demi, 0.0f);
-            glTexCoord2f(glyphe.s1, glyphe.t1);
-            glVertex3f(q.droite, -q.demi, 0.0f);
-            glTexCoord2f(glyphe.s1, glyphe.t0);
-            glVertex3f(q.droite, q.demi, 0.0f);
-            glTexCoord2f(glyphe.s0, glyphe.t0);
-            glVertex3f(q.gauche, q.demi, 0.0f);
-            position += glyphe.width;
-        }
-        if (ouvert) {
-            glEnd();
-        }
+        if (ombre_) tracer_glyphes(0.0f, 0.0f, 0.0f, decalage_ombre);
+        tracer_glyphes(r, g, b, {});
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     terminer_affichage();

@@ -70,6 +70,8 @@ public:
     float obtenir_largeur_affichee() const;
     // Ce qui est dessiné, en latin-1 : le texte, ou son début suivi de « ... ».
     const std::string& obtenir_texte_montre() const { return ajuste_.montre; }
+    // Une ombre noire derrière les lettres, pour un texte posé sur une image claire.
+    void definir_ombre(bool ombre) { ombre_ = ombre; }
 
     // Mesures de la dernière mise à jour, en pixels (0 pour un texte vide ou sans police).
     int obtenir_largeur() const { return mesures_.w; }
@@ -86,7 +88,10 @@ private:
     ajustement ajuste_;
     float echelle_ajustee_ = 0.0f;  // l'ajustement est refait quand l'échelle change
 
+    bool ombre_ = false;
+
     void ajuster();
+    void tracer_glyphes(float r, float g, float b, const objet_3d_pkg::coordonnee_3d& decalage);
 };
 
 using classe_texte_affichable = std::shared_ptr<texte_affichable>;

@@ -1,6 +1,7 @@
 // Cœur de jeu : suites de coups sur une petite grille réelle, avec ce que chaque coup produit et l'état qu'il laisse.
 #include "coeur_jeu_pkg.hpp"
 #include "grille_libre_pkg.hpp"
+#include "niveau_pkg.hpp"
 #include "partie_pkg.hpp"
 
 #include "outils_modele.hpp"
@@ -284,6 +285,39 @@ TEST_F(CoeurDeJeu, UneGrilleResolueResteImmobileSelonLaPolitique) {
     EXPECT_EQ(campagne.obtenir_score(), 40);
     EXPECT_EQ(c.deplacer(direction::droite), compte_rendu{});
     EXPECT_EQ(campagne.obtenir_curseur(), (coordonnees{1, 2}));
+}
+
+// En campagne, le niveau tient le crédit : une aide se paie sur la partie courante (points utilisés) et le
+// crédit se recalcule, de même après chaque chemin validé ou retiré.
+TEST_F(CoeurDeJeu, EnCampagneLeNiveauFaitPayerLAideSurLaPartieCourante) {
+    niveau_pkg::niveau niveau;
+    niveau.initialiser_niveau("essai");
+    niveau.obtenir_partie(1)->charger_partie_campagne("", "essai.xml");
+    niveau.changer_partie_courante(1);
+    partie_pkg::partie& jeu = *niveau.obtenir_partie_courante();
+    coeur_jeu_pkg::coeur c(jeu, niveau, {.immobile_si_resolue = true});
+
+    c.valider();
+    c.deplacer(direction::droite);
+    ASSERT_EQ(c.deplacer(direction::droite), (compte_rendu{.deplace = true, .valide = 3}));
+    EXPECT_EQ(jeu.obtenir_score(), 30);
+    EXPECT_EQ(niveau.obtenir_score_aide(), 15);
+
+    niveau.mettre_a_jour_compteur_aide(10);
+    c.deplacer_vers({1, 2});
+    EXPECT_EQ(c.utiliser_aide(), (compte_rendu{.revelees = 1}));
+    EXPECT_EQ(jeu.obtenir_points_aide_utilises(), 10);
+    EXPECT_EQ(niveau.obtenir_score_aide(), 5);
+    EXPECT_EQ(niveau.obtenir_compteur_aide(), 0);
+    EXPECT_EQ(niveau.obtenir_chemin_aide_courant()->longueur(), 2);
+    EXPECT_EQ(jeu.obtenir_score(), 30) << "l'aide ne touche pas au score de la partie";
+
+    niveau.mettre_a_jour_compteur_aide(5);
+    c.deplacer_vers({2, 1});
+    EXPECT_EQ(c.supprimer(), (compte_rendu{.supprime = 3}));
+    EXPECT_EQ(jeu.obtenir_score(), 0);
+    EXPECT_EQ(niveau.obtenir_score_aide(), -10);
+    EXPECT_EQ(niveau.obtenir_compteur_aide(), 0);
 }
 
 } // namespace

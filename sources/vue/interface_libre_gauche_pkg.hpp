@@ -1,4 +1,4 @@
-// Panneau gauche des écrans de jeu (jeu libre, éditeur) : les trois boutons du cockpit (aide, retour, menu).
+// Panneau gauche de la partie libre : les trois boutons du cockpit (aide, retour, menu).
 #pragma once
 
 #include "bouton_cockpit_3d.hpp"
@@ -8,14 +8,14 @@
 #include <array>
 #include <memory>
 
-namespace interface_gauche_pkg {
+namespace interface_libre_gauche_pkg {
 
-DECLARER_ERREUR(ERREUR_INTERFACE_GAUCHE_NON_INITIALISE,
-                "INTERFACE_GAUCHE_PKG.ERREUR_INTERFACE_GAUCHE_NON_INITIALISE");
+DECLARER_ERREUR(ERREUR_INTERFACE_LIBRE_GAUCHE_NON_INITIALISE,
+                "INTERFACE_LIBRE_GAUCHE_PKG.ERREUR_INTERFACE_LIBRE_GAUCHE_NON_INITIALISE");
 
 using bouton = std::shared_ptr<bouton_cockpit_3d::bouton_cockpit_3d_affichable>;
 
-class interface_gauche_affichable : public objet_3d_pkg::objet_affichable {
+class interface_libre_gauche_affichable : public objet_3d_pkg::objet_affichable {
 public:
     virtual void initialiser();
     virtual void mettre_a_jour() {}
@@ -28,4 +28,4 @@ private:
     std::array<bouton, 3> boutons_;
 };
 
-} // namespace interface_gauche_pkg
+} // namespace interface_libre_gauche_pkg

@@ -1,7 +1,7 @@
-// Panneau gauche des écrans de jeu (jeu libre, éditeur) : trois boutons de cockpit, étiquettes inclinées le long du cadre.
-#include "interface_gauche_pkg.hpp"
+// Panneau gauche de la partie libre : trois boutons de cockpit, étiquettes inclinées le long du cadre.
+#include "interface_libre_gauche_pkg.hpp"
 
-namespace interface_gauche_pkg {
+namespace interface_libre_gauche_pkg {
 
 namespace {
 struct description {
@@ -19,7 +19,7 @@ const std::array<description, 3> descriptions{{
 }};
 } // namespace
 
-void interface_gauche_affichable::initialiser() {
+void interface_libre_gauche_affichable::initialiser() {
     if (est_initialise_) return;
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
         const description& d = descriptions[i];
@@ -32,11 +32,11 @@ void interface_gauche_affichable::initialiser() {
     est_initialise_ = true;
 }
 
-void interface_gauche_affichable::afficher() {
-    if (!est_initialise_) throw ERREUR_INTERFACE_GAUCHE_NON_INITIALISE();
+void interface_libre_gauche_affichable::afficher() {
+    if (!est_initialise_) throw ERREUR_INTERFACE_LIBRE_GAUCHE_NON_INITIALISE();
     preparer_affichage();
     for (const bouton& b : boutons_) b->afficher();
     terminer_affichage();
 }
 
-} // namespace interface_gauche_pkg
+} // namespace interface_libre_gauche_pkg
