@@ -52,8 +52,8 @@ int main() {
             return 1;
         }
     }
-    std::cout << std::fixed << std::setprecision(1) << "Entrée puis image, 42 × 42 toute peinte, complexité 14 : médiane "
-              << mediane(totales) << " ms, pire " << *std::max_element(totales.begin(), totales.end()) << " ms ("
+    std::cout << std::fixed << std::setprecision(1)
+              << "Entrée puis image, 42 × 42 toute peinte, complexité 14 : médiane " << mediane(totales) << " ms, pire " << *std::max_element(totales.begin(), totales.end()) << " ms ("
               << mesures << " mesures)" << std::endl;
     return 0;
 }

@@ -143,7 +143,8 @@ bool controleur_editeur::retenir_nombre(const std::string& numero, int minimum, 
 
 bool controleur_editeur::retenir_reponse(const std::string& numero) {
     switch (obtenir_etat()) {
-    case demande_info::QTAILLE: return retenir_nombre(numero, taille_min, taille_max, taille_, demande_info::QCOMPLEXITE);
+    case demande_info::QTAILLE:
+        return retenir_nombre(numero, taille_min, taille_max, taille_, demande_info::QCOMPLEXITE);
     case demande_info::QCOMPLEXITE:
         return retenir_nombre(numero, complexite_min, complexite_max, complexite_, demande_info::QNOM);
     case demande_info::QNOM:

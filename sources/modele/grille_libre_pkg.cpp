@@ -48,9 +48,8 @@ void grille_libre::charger_grille_libre(const std::string& repertoire_de_chargem
 std::string nom_fichier_grille_personnelle(const std::string& nom_grille) {
     std::string nom = nom_grille;
     nom.erase(std::remove(nom.begin(), nom.end(), ' '), nom.end());
-    const bool hors_du_repertoire = nom.empty() || nom.starts_with('.') || std::any_of(nom.begin(), nom.end(), [](char c) {
-        return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-    });
+    const auto interdit = [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+    const bool hors_du_repertoire = nom.empty() || nom.starts_with('.') || std::any_of(nom.begin(), nom.end(), interdit);
     if (hors_du_repertoire) throw ERREUR_NOM_GRILLE_INVALIDE("nom de grille \"" + nom_grille + "\"");
     return nom + ".xml";
 }

@@ -26,10 +26,6 @@ constexpr std::array<description, 3> descriptions{{
      "Complexité : "},
     {"Entrez un nom de sauvegarde (15 carac. max) :", nullptr, "Nom : "},
 }};
-
-bool dans_la_chaine(recepteur_pkg::classe_recepteur r) {
-    return gestion_evenements_pkg::liste_recepteurs_pkg::existe(gestion_evenements_pkg::obtenir_chaine_recepteurs(), r);
-}
 } // namespace
 
 accueil_editeur_affichable::accueil_editeur_affichable(recepteur_pkg::recepteur& le_recepteur,
@@ -37,7 +33,7 @@ accueil_editeur_affichable::accueil_editeur_affichable(recepteur_pkg::recepteur&
     : champ_texte_(std::make_unique<ecriture_3d_pkg::ecriture_affichable>(selection)), le_recepteur_(le_recepteur) {}
 
 accueil_editeur_affichable::~accueil_editeur_affichable() {
-    if (dans_la_chaine(&le_recepteur_)) gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_);
+    desactiver();
     champ_texte_->desactiver();
 }
 
@@ -51,12 +47,13 @@ void accueil_editeur_affichable::initialiser() {
             q.precision = creer_etiquette(d.precision, affichage_texte_pkg::jaune_pale, 0.4f, {0.0f, 1.9f, profondeur},
                                           largeur_fenetre);
         }
-        q.etiquette = creer_etiquette(d.etiquette, affichage_texte_pkg::blanc, 0.6f, {0.0f, place_saisie.y, profondeur});
         // Mesurée, l'étiquette finit juste avant la saisie, quelle que soit sa longueur.
+        q.etiquette = creer_etiquette(d.etiquette, affichage_texte_pkg::blanc, 0.6f, place_saisie);
         q.etiquette->positionner_objet3d(
             {fin_etiquette - q.etiquette->obtenir_largeur_affichee() / 2.0f, place_saisie.y, profondeur});
     }
-    erreur_ = creer_etiquette(message_erreur, affichage_texte_pkg::rouge, 0.6f, {0.0f, 1.0f, profondeur}, largeur_fenetre);
+    erreur_ = creer_etiquette("DONNEES CORROMPUES / EXISTANTES", affichage_texte_pkg::rouge, 0.6f,
+                              {0.0f, 1.0f, profondeur}, largeur_fenetre);
     champ_texte_->initialiser();
     champ_texte_->positionner_objet3d(place_saisie);
     est_initialise_ = true;
@@ -72,10 +69,6 @@ void accueil_editeur_affichable::desactiver() {
     if (!est_actif_) return;
     gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_);
     est_actif_ = false;
-}
-
-objet_texte_pkg::classe_texte_affichable accueil_editeur_affichable::obtenir_question() const {
-    return est_initialise_ ? question_courante().texte : nullptr;
 }
 
 void accueil_editeur_affichable::afficher() {

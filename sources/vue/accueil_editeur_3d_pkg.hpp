@@ -16,8 +16,6 @@ namespace accueil_editeur_3d_pkg {
 
 enum class demande_info : std::uint8_t { QTAILLE = 0, QCOMPLEXITE = 1, QNOM = 2 };
 
-inline constexpr const char* message_erreur = "DONNEES CORROMPUES / EXISTANTES";
-
 class accueil_editeur_affichable : public objet_3d_pkg::objet_affichable {
 public:
     // le_recepteur : celui du contrôleur de l'éditeur, qui juge les réponses ; l'écran ne fait que le mettre dans la
@@ -40,13 +38,8 @@ public:
     // Met le récepteur de l'écran dans la chaîne, devant ceux de la saisie ; rien s'il y est déjà.
     void activer();
     void desactiver();
-    bool est_actif() const { return est_actif_; }
     // La question du moment et son étiquette, la ligne d'erreur si elle est montrée, la saisie.
     void afficher() override;
-
-    // Pour les tests : ce que l'écran montre de la question du moment.
-    objet_texte_pkg::classe_texte_affichable obtenir_question() const;
-    objet_texte_pkg::classe_texte_affichable obtenir_erreur() const { return erreur_; }
 
 private:
     struct question {

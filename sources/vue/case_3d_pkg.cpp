@@ -106,7 +106,8 @@ void case_affichable::dessiner_aide() {
 
 void case_affichable::sourisappuie(const evenement_pkg::evenement& evenement) {
     // Un cran de molette n'appuie sur rien : il ne doit pas repeindre la case de l'éditeur.
-    if (evenement.bouton == evenement_pkg::boutons::MOLETTE_HAUT || evenement.bouton == evenement_pkg::boutons::MOLETTE_BAS) {
+    namespace boutons = evenement_pkg::boutons;
+    if (evenement.bouton == boutons::MOLETTE_HAUT || evenement.bouton == boutons::MOLETTE_BAS) {
         return;
     }
     gestion_evenements_pkg::emettre_evenement_nomme(action_appuie);

@@ -49,7 +49,9 @@ public:
     case_simple_pkg::coordonnees obtenir_centre() const { return la_grille_jouee_->obtenir_centre(); }
     bool ecran_aide_est_actif() const { return ecran_aide_actif_; }
     grille_3d_pkg::classe_grille_affichable obtenir_la_grille() const { return la_grille_jouee_->obtenir_la_grille(); }
-    curseur_3d_pkg::classe_curseur_affichable obtenir_le_curseur() const { return la_grille_jouee_->obtenir_le_curseur(); }
+    curseur_3d_pkg::classe_curseur_affichable obtenir_le_curseur() const {
+        return la_grille_jouee_->obtenir_le_curseur();
+    }
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> obtenir_dock() const { return le_dock_; }
 
 protected:

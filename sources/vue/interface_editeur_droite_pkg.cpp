@@ -63,7 +63,8 @@ void interface_editeur_droite_affichable::initialiser() {
 
 void interface_editeur_droite_affichable::mettre_a_jour(const valeurs_panneau& valeurs) {
     nom_grille_->definir_texte(valeurs.nom_grille);
-    taille_->definir_texte(score_3d_pkg::image_entier(valeurs.taille) + " x" + score_3d_pkg::image_entier(valeurs.taille));
+    const std::string cote = score_3d_pkg::image_entier(valeurs.taille);
+    taille_->definir_texte(cote + " x" + cote);
     complexite_->definir_texte(score_3d_pkg::image_entier(valeurs.complexite));
     const lignes_verdict v = lignes(valeurs.unicite);
     verdict_haut_->definir_texte(v.haut);

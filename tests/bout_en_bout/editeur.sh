@@ -62,7 +62,8 @@ for x in 2 3 4 5 6 7 8 9 10; do pointer "$x" 10; done
 xdotool mouseup --window "$fenetre" 1
 xdotool mousemove --window "$fenetre" 790 590
 peinte() {
-    est_dessin "$1" && [ "$(cyan_en_haut "$1")" -lt 200 ] && [ "$(cyan_au_milieu "$1")" -gt 1000 ] && dessin_clavier "$1"
+    est_dessin "$1" && [ "$(cyan_en_haut "$1")" -lt 200 ] && [ "$(cyan_au_milieu "$1")" -gt 1000 ] \
+        && dessin_clavier "$1"
 }
 attendre_ecran "$fenetre" "$captures/peinte.png" peinte \
     || echec "la rangée du haut reste peinte ($(cyan_en_haut "$captures/peinte.png") pixels cyan)"
@@ -93,7 +94,8 @@ touches Return
 # Le panneau de la partie libre : « Points Aide » en rouge.
 est_jeu() { [ "$(compter "$1" 655 305 125 22 "r>0.8&&g<0.25&&b<0.25")" -gt 150 ]; }
 en_jeu() { est_jeu "$1" && [ "$(dore "$1")" -gt 2000 ]; }
-attendre_ecran "$fenetre" "$captures/jeu.png" en_jeu || echec "Fusée ne s'ouvre pas en jeu libre ($(cat "$captures/sortie.txt"))"
+attendre_ecran "$fenetre" "$captures/jeu.png" en_jeu \
+    || echec "Fusée ne s'ouvre pas en jeu libre ($(cat "$captures/sortie.txt"))"
 
 # Chaque chemin de la solution : le curseur va à son premier bout, Espace, puis les flèches case par case.
 sequence=$(echo "$solution" | awk 'NR > 1 {

@@ -47,7 +47,8 @@ TEST(NomFichierGrille, LesBlancsPartentEtUnNomQuiSortiraitDuRepertoireEstRefuse)
     const std::vector<std::string> refuses = {"",    "   ",   ".cache", " .. ",  "a/b",
                                               "../a", "a\\b", "a\tb",   std::string("a\0b", 3), "a\x7F"};
     for (const std::string& refuse : refuses) {
-        EXPECT_THROW(grille_libre_pkg::nom_fichier_grille_personnelle(refuse), grille_libre_pkg::ERREUR_NOM_GRILLE_INVALIDE)
+        EXPECT_THROW(grille_libre_pkg::nom_fichier_grille_personnelle(refuse),
+                     grille_libre_pkg::ERREUR_NOM_GRILLE_INVALIDE)
             << refuse;
     }
 }

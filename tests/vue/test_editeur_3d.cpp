@@ -94,7 +94,8 @@ TEST(PanneauEditeur, TailleComplexiteVerdictEtSauvegarde) {
     EXPECT_EQ(panneau.obtenir_taille()->obtenir_texte(), " 12 x 12");
     EXPECT_EQ(panneau.obtenir_complexite()->obtenir_texte(), " 8");
     valeurs_panneau valeurs;
-    for (const auto& [s, texte] : {std::pair{sauvegarde::reussie, "Sauvegardée"}, {sauvegarde::echouee, "Échec sauvegarde"}}) {
+    for (const auto& [s, texte] :
+         {std::pair{sauvegarde::reussie, "Sauvegardée"}, {sauvegarde::echouee, "Échec sauvegarde"}}) {
         valeurs.derniere_sauvegarde = s;
         panneau.mettre_a_jour(valeurs);
         EXPECT_EQ(panneau.obtenir_sauvegarde()->obtenir_texte(), texte);

@@ -30,7 +30,9 @@ void valider(ecriture_affichable& e) {
     }
 }
 
-void effacer_dernier(ecriture_affichable& e) { e.definir_texte(texte_utf8_pkg::sans_dernier_caractere(e.obtenir_texte())); }
+void effacer_dernier(ecriture_affichable& e) {
+    e.definir_texte(texte_utf8_pkg::sans_dernier_caractere(e.obtenir_texte()));
+}
 
 // Les touches qui écrivent sur l'une ou l'autre disposition : leurs caractères arrivent par le texte saisi.
 bool est_touche_de_caractere(std::int32_t touche) {
