@@ -46,9 +46,8 @@ controleur_editeur::controleur_editeur()
     : recepteur_accueil_(*this), recepteur_clavier_(*this), recepteur_grille_(*this) {}
 
 void controleur_editeur::editeur() {
-    if (intro_defini_ && !lediteur_) {
-        gestionnaire_texture_pkg::initialiser_jeu_textures(gestionnaire_texture_pkg::obtenir_textures());
-    }
+    // Chargées une fois par contexte OpenGL ; l'appel suivant ne fait que reprendre la texture courante à zéro.
+    if (intro_defini_) gestionnaire_texture_pkg::initialiser_jeu_textures(gestionnaire_texture_pkg::obtenir_textures());
     scene_pkg::afficher_scene(preparer_image());
 }
 
