@@ -33,8 +33,8 @@ void dessiner_campagne() { ecran_provisoire_pkg::afficher_mode("Campagne"); }
 
 // Une ligne par mode, dans l'ordre de etat_principal : un nouveau mode s'ajoute ici seulement.
 // Grilles libres et pages activent leurs récepteurs à leur dessin, d'où l'absence d'action d'entrée.
-// Campagne et éditeur n'ont encore qu'un écran d'attente, sans récepteur : on les quitte par Échap,
-// que le retour au menu du fond de la chaîne reçoit.
+// La campagne n'a encore qu'un écran d'attente, sans récepteur : on la quitte par Échap, que le retour au menu
+// du fond de la chaîne reçoit.
 constexpr actions_mode modes[] = {
     {.mode = etat_principal::MENU,
      .dessiner = controleur_menu_pkg::menu,
