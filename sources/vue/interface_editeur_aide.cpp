@@ -27,11 +27,4 @@ const std::array<ligne, 11> lignes{{
 
 void interface_editeur_aide_affichable::initialiser() { poser_lignes(lignes); }
 
-void interface_editeur_aide_affichable::afficher() {
-    if (!est_initialise()) throw ERREUR_INTERFACE_EDITEUR_AIDE_NON_INITIALISE();
-    preparer_affichage();
-    afficher_sous_objets();
-    terminer_affichage();
-}
-
 } // namespace interface_editeur_aide

@@ -9,10 +9,10 @@ namespace interface_editeur_aide {
 DECLARER_ERREUR(ERREUR_INTERFACE_EDITEUR_AIDE_NON_INITIALISE,
                 "INTERFACE_EDITEUR_AIDE.ERREUR_INTERFACE_EDITEUR_AIDE_NON_INITIALISE");
 
-class interface_editeur_aide_affichable : public aide_partie_3d_pkg::aide_partie_affichable {
+class interface_editeur_aide_affichable
+    : public aide_partie_3d_pkg::aide_partie_affichable<ERREUR_INTERFACE_EDITEUR_AIDE_NON_INITIALISE> {
 public:
     virtual void initialiser();
-    void afficher() override;
 };
 
 } // namespace interface_editeur_aide

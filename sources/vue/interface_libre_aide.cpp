@@ -33,11 +33,4 @@ const std::array<ligne, nombre_lignes> lignes{{
 
 void interface_libre_aide_affichable::initialiser() { poser_lignes(lignes); }
 
-void interface_libre_aide_affichable::afficher() {
-    if (!est_initialise()) throw ERREUR_INTERFACE_LIBRE_AIDE_NON_INITIALISE();
-    preparer_affichage();
-    afficher_sous_objets();
-    terminer_affichage();
-}
-
 } // namespace interface_libre_aide

@@ -11,10 +11,10 @@ DECLARER_ERREUR(ERREUR_INTERFACE_LIBRE_AIDE_NON_INITIALISE,
 
 inline constexpr int nombre_lignes = 14;
 
-class interface_libre_aide_affichable : public aide_partie_3d_pkg::aide_partie_affichable {
+class interface_libre_aide_affichable
+    : public aide_partie_3d_pkg::aide_partie_affichable<ERREUR_INTERFACE_LIBRE_AIDE_NON_INITIALISE> {
 public:
     virtual void initialiser();
-    void afficher() override;
 };
 
 } // namespace interface_libre_aide

@@ -36,11 +36,4 @@ const std::array<ligne, 18> lignes{{
 
 void interface_partie_aide_affichable::initialiser() { poser_lignes(lignes); }
 
-void interface_partie_aide_affichable::afficher() {
-    if (!est_initialise()) throw ERREUR_INTERFACE_PARTIE_AIDE_NON_INITIALISE();
-    preparer_affichage();
-    afficher_sous_objets();
-    terminer_affichage();
-}
-
 } // namespace interface_partie_aide

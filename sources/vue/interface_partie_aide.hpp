@@ -9,10 +9,10 @@ namespace interface_partie_aide {
 DECLARER_ERREUR(ERREUR_INTERFACE_PARTIE_AIDE_NON_INITIALISE,
                 "INTERFACE_PARTIE_AIDE.ERREUR_INTERFACE_PARTIE_AIDE_NON_INITIALISE");
 
-class interface_partie_aide_affichable : public aide_partie_3d_pkg::aide_partie_affichable {
+class interface_partie_aide_affichable
+    : public aide_partie_3d_pkg::aide_partie_affichable<ERREUR_INTERFACE_PARTIE_AIDE_NON_INITIALISE> {
 public:
     virtual void initialiser();
-    void afficher() override;
 };
 
 } // namespace interface_partie_aide
