@@ -13,6 +13,19 @@ std::vector<case_simple_pkg::coordonnees> cases_du_chemin(const grille_pkg::chem
 }
 } // namespace
 
+void suivre_curseur(case_simple_pkg::coordonnees& centre, case_simple_pkg::coordonnees curseur,
+                    const marges_defilement& m) {
+    if (curseur.x > centre.x + m.vers_x_croissants) {
+        ++centre.x;
+    } else if (curseur.x < centre.x - m.vers_x_decroissants) {
+        --centre.x;
+    } else if (curseur.y > centre.y + m.vers_y_croissants) {
+        ++centre.y;
+    } else if (curseur.y < centre.y - m.vers_y_decroissants) {
+        --centre.y;
+    }
+}
+
 int grille_jouee_affichable::taille() const { return partie_->obtenir_grille()->taille(); }
 
 void grille_jouee_affichable::initialiser(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie,
@@ -36,17 +49,7 @@ void grille_jouee_affichable::mettre_a_jour(const grille_pkg::chemin_ptr& chemin
     }
     if (la_vue_ == etat_vue::ZOOM) {
         coef_echelle_ = coef_min;
-        // Une case au plus par image, et un seul axe : le défilement reste lisible.
-        const case_simple_pkg::coordonnees c = partie_->obtenir_curseur();
-        if (c.x > centre_.x + 6) {
-            ++centre_.x;
-        } else if (c.x < centre_.x - 7) {
-            --centre_.x;
-        } else if (c.y > centre_.y + 7) {
-            ++centre_.y;
-        } else if (c.y < centre_.y - 7) {
-            --centre_.y;
-        }
+        suivre_curseur(centre_, partie_->obtenir_curseur(), {6, 7, 7, 7});
     } else if (la_vue_ == etat_vue::ETENDU) {
         coef_echelle_ = disposition_.cote / static_cast<float>(taille());
     }

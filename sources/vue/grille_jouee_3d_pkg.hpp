@@ -36,6 +36,18 @@ struct disposition {
     float avance_curseur = 0.0f;
 };
 
+// Jusqu'où le curseur s'écarte de la case centrée avant que la vue rapprochée ne défile.
+struct marges_defilement {
+    int vers_x_croissants;
+    int vers_x_decroissants;
+    int vers_y_croissants;
+    int vers_y_decroissants;
+};
+
+// Rapproche la case centrée du curseur d'une case au plus, sur un seul axe : le défilement reste lisible.
+void suivre_curseur(case_simple_pkg::coordonnees& centre, case_simple_pkg::coordonnees curseur,
+                    const marges_defilement& m);
+
 class grille_jouee_affichable : public objet_3d_pkg::objet_affichable {
 public:
     // La partie doit vivre au moins autant que l'écran.

@@ -73,17 +73,8 @@ void niveau_affichable::mettre_a_jour() {
     if (!zoom_) {
         le_cube_->positionner_objet3d(position_cube);
     } else {
-        // Une case au plus par image, et un seul axe : le défilement reste lisible.
-        const case_simple_pkg::coordonnees c = partie_courante()->obtenir_la_partie()->obtenir_curseur();
-        if (c.x > case_centree_.x + 6) {
-            ++case_centree_.x;
-        } else if (c.x < case_centree_.x - 6) {
-            --case_centree_.x;
-        } else if (c.y > case_centree_.y + 6) {
-            ++case_centree_.y;
-        } else if (c.y < case_centree_.y - 6) {
-            --case_centree_.y;
-        }
+        grille_jouee_3d_pkg::suivre_curseur(case_centree_, partie_courante()->obtenir_la_partie()->obtenir_curseur(),
+                                            {6, 6, 6, 6});
         le_cube_->positionner_objet3d({static_cast<float>(case_centree_.x - t / 2) * -0.65f + 0.8f,
                                        static_cast<float>(case_centree_.y - t / 2) * -0.6f,
                                        static_cast<float>(20 - t) / 3.8f - 20.0f});
