@@ -175,8 +175,11 @@ void controleur_editeur::rouvrir_saisie() {
 
 void controleur_editeur::revenir_etat_precedent() {
     if (!intro_) return;
-    if (intro_->obtenir_etat() == demande_info::QCOMPLEXITE) intro_->modifier_etat(demande_info::QTAILLE);
-    if (intro_->obtenir_etat() == demande_info::QNOM) intro_->modifier_etat(demande_info::QCOMPLEXITE);
+    if (intro_->obtenir_etat() == demande_info::QCOMPLEXITE) {
+        intro_->modifier_etat(demande_info::QTAILLE);
+    } else if (intro_->obtenir_etat() == demande_info::QNOM) {
+        intro_->modifier_etat(demande_info::QCOMPLEXITE);
+    }
     afficher_ou_desafficher_erreur(false);
     rouvrir_saisie();
 }
@@ -249,6 +252,11 @@ void controleur_editeur::decolorier() {
 
 void controleur_editeur::generer_solution() {
     if (clavier_bloquer_) return;
+    if (!lediteur_->a_une_case_peinte()) {
+        // Une grille sans chemin se sauvegarderait sans que le jeu libre puisse la charger : le dessin reste.
+        bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        return;
+    }
     clavier_bloquer_ = true;
     derniere_glissee_.reset();
     lediteur_->generation_des_chemins(complexite_, lediteur_->obtenir_grille());

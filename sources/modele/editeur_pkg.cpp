@@ -23,6 +23,16 @@ void editeur::deplacer_curseur(const case_simple_pkg::coordonnees& coordonnees_c
     }
 }
 
+bool editeur::a_une_case_peinte() const {
+    const auto grille = obtenir_grille();
+    for (int x = 1; x <= grille->taille(); ++x) {
+        for (int y = 1; y <= grille->taille(); ++y) {
+            if (grille->rend_case({x, y})->est_occupe()) return true;
+        }
+    }
+    return false;
+}
+
 void editeur::generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee) {
     aleatoire_pkg::source_horloge pourcentage_aleatoire;
     generation_des_chemins(longueur_maximale_chemins, grille_traitee, pourcentage_aleatoire);

@@ -37,6 +37,9 @@ public:
     bool placer_curseur(const case_simple_pkg::coordonnees& c) { return grille_libre_courante->placer_curseur(c); }
     case_simple_pkg::coordonnees obtenir_curseur() const { return grille_libre_courante->obtenir_curseur(); }
 
+    // Sans case peinte, il n'y a rien à générer : la grille n'aurait aucun chemin et ne se chargerait pas.
+    bool a_une_case_peinte() const;
+
     // Couvre les cases peintes de chemins d'au plus longueur_maximale_chemins cases ; la source
     // aléatoire est tirée de l'horloge à chaque génération.
     void generation_des_chemins(int longueur_maximale_chemins, const grille_pkg::grille_ptr& grille_traitee);

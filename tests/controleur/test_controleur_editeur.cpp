@@ -267,6 +267,29 @@ TEST_F(Dessin, EntreeGenereUneFoisPuisDessinCurseurEtGenerationSontBloques) {
     EXPECT_EQ(peintes(), 0);
 }
 
+TEST_F(Dessin, UnDessinSansCasePeinteNeSeGenerePasEtResteADessiner) {
+    for (int x = 1; x <= 4; ++x) {
+        for (int y = 1; y <= 4; ++y) {
+            aller({x, y});
+            chaine.envoyer(touche(touches::RETOUR_ARRIERE));
+        }
+    }
+    ASSERT_EQ(peintes(), 0);
+    const auto sons = bruitages_pkg::obtenir_comptes();
+    EXPECT_TRUE(chaine.envoyer(touche(touches::ENTREE)));
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
+    EXPECT_TRUE(editeur::deplacement_possible()) << "le dessin reste ouvert";
+    EXPECT_EQ(chemins_solution(), 0);
+    chaine.envoyer(touche('s'));
+    EXPECT_TRUE(std::filesystem::is_empty("grilles_personnelles")) << "rien de généré, rien d'écrit";
+
+    aller({2, 2});
+    chaine.envoyer(touche(touches::ESPACE));
+    chaine.envoyer(touche(touches::ENTREE));
+    EXPECT_FALSE(editeur::deplacement_possible());
+    EXPECT_EQ(chemins_solution(), 1) << "une case peinte suffit : un chemin d'une case";
+}
+
 TEST_F(Generee, SauvegarderEcritLaGrillePersonnelleQueLAccueilDuJeuLibreMontreAussitot) {
     // L'accueil du jeu libre existe, mais ses récepteurs ne sont pas dans la chaîne : on est dans l'éditeur.
     controleur_libre_pkg::ouvrir_accueil();
