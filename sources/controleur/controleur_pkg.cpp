@@ -5,7 +5,7 @@
 #include "controleur_libre_pkg.hpp"
 #include "controleur_menu_pkg.hpp"
 #include "credit_3d_pkg.hpp"
-#include "ecran_provisoire_pkg.hpp"
+#include "controleur_jeu_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
 #include "option_son_3d_pkg.hpp"
 #include "page_aide_3d_pkg.hpp"
@@ -29,18 +29,18 @@ struct actions_mode {
     void (*sortir)() = nullptr;
 };
 
-void dessiner_campagne() { ecran_provisoire_pkg::afficher_mode("Campagne"); }
-
 // Une ligne par mode, dans l'ordre de etat_principal : un nouveau mode s'ajoute ici seulement.
-// Grilles libres et pages activent leurs récepteurs à leur dessin, d'où l'absence d'action d'entrée.
-// La campagne n'a encore qu'un écran d'attente, sans récepteur : on la quitte par Échap, que le retour au menu
-// du fond de la chaîne reçoit.
+// Grilles libres et pages activent leurs récepteurs à leur dessin, d'où l'absence d'action d'entrée. La campagne
+// relance le chronomètre de sa grille en arrivant du menu et l'arrête en y retournant.
 constexpr actions_mode modes[] = {
     {.mode = etat_principal::MENU,
      .dessiner = controleur_menu_pkg::menu,
      .entrer = controleur_menu_pkg::activer,
      .sortir = controleur_menu_pkg::desactiver},
-    {.mode = etat_principal::JEU, .dessiner = dessiner_campagne},
+    {.mode = etat_principal::JEU,
+     .dessiner = controleur_jeu_pkg::jeu,
+     .entrer = controleur_jeu_pkg::entrer,
+     .sortir = controleur_jeu_pkg::sortir},
     {.mode = etat_principal::LIBRE,
      .dessiner = controleur_libre_pkg::libre,
      .sortir = controleur_libre_pkg::desactiver},

@@ -1,7 +1,9 @@
 // Campagne : création des dix niveaux, reprise d'un compte, progression et score.
 #include "campagne_pkg.hpp"
 
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 #include "fichier_xml_pkg.hpp"
 #include "os_fichiers.hpp"
@@ -21,7 +23,7 @@ void campagne::initialiser_campagne() {
     if (est_initialise) throw ERREUR_CAMPAGNE("la campagne est déjà initialisée");
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
         auto niveau = std::make_shared<niveau_pkg::niveau>();
-        niveau->initialiser_niveau(nom_niveau(i));
+        niveau->initialiser_niveau(nom_niveau(i), *horloge_);
         niveau->charger_les_six_parties_composant_le_niveau();
         les_niveaux[static_cast<std::size_t>(i - 1)] = niveau;
     }
@@ -31,9 +33,22 @@ void campagne::initialiser_campagne() {
 
 void campagne::sauvegarder_campagne() const {
     const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
+    std::error_code erreur;
+    std::filesystem::create_directories(repertoire, erreur);  // un échec se dira à l'écriture du premier fichier
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
         niveau_numero(i)->sauvegarder_les_six_parties_composant_le_niveau(repertoire);
     }
+}
+
+bool campagne::sauvegarde_existe() const {
+    const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
+    std::error_code erreur;
+    for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
+        for (int j = 1; j <= niveau_pkg::NOMBRE_PARTIES; ++j) {
+            if (std::filesystem::exists(repertoire + niveau_numero(i)->nom_fichier_sauvegarde(j), erreur)) return true;
+        }
+    }
+    return false;
 }
 
 void campagne::charger_campagne() {

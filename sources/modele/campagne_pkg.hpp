@@ -17,11 +17,17 @@ constexpr int NOMBRE_NIVEAUX = 10;
 
 class campagne {
 public:
+    // horloge : celle des chronomètres de toutes les parties, qui doit vivre autant que la campagne.
+    explicit campagne(const horloge_pkg::horloge& horloge = horloge_pkg::horloge_systeme()) : horloge_(&horloge) {}
+
     void initialiser_campagne();
     void definir_nom(const std::string& n) { nom_session = n; }
     std::string obtenir_nom() const { return nom_session; }
 
+    // Écrit les soixante parties dans le répertoire du compte, recréé s'il a disparu.
     void sauvegarder_campagne() const;
+    // Vrai si le répertoire du compte tient au moins un fichier de sauvegarde de la campagne.
+    bool sauvegarde_existe() const;
     // Le niveau courant devient le premier qui n'est pas fini ; si les dix le sont, il reste le
     // dixième et la campagne est finie.
     void charger_campagne();
@@ -41,6 +47,7 @@ public:
 private:
     niveau_pkg::niveau_ptr niveau_numero(int i) const;
 
+    const horloge_pkg::horloge* horloge_;
     std::string nom_session;
     bool est_initialise = false;
     int numero_courant = 0;

@@ -14,9 +14,9 @@ std::size_t niveau::rang(int num) {
     return static_cast<std::size_t>(num - 1);
 }
 
-void niveau::initialiser_niveau(const std::string& nom) {
+void niveau::initialiser_niveau(const std::string& nom, const horloge_pkg::horloge& horloge) {
     nom_niveau = nom;
-    for (auto& p : les_parties) p = std::make_shared<partie_pkg::partie>();
+    for (auto& p : les_parties) p = std::make_shared<partie_pkg::partie>(horloge);
     initialiser_chemins_aide();
 }
 
@@ -86,7 +86,12 @@ void niveau::charger_les_six_parties_composant_le_niveau() {
 void niveau::charger_les_six_parties_composant_le_niveau(const std::string& repertoire) {
     score_aide = 0;
     for (int i = 1; i <= NOMBRE_PARTIES; ++i) {
-        les_parties[rang(i)]->charger_partie_campagne(repertoire, nom_fichier_sauvegarde(i));
+        try {
+            les_parties[rang(i)]->charger_partie_campagne(repertoire, nom_fichier_sauvegarde(i));
+        } catch (const std::exception& e) {
+            // Le joueur doit savoir quel fichier de sa sauvegarde est en cause.
+            throw ERREUR_SAUVEGARDE_REFUSEE(repertoire + nom_fichier_sauvegarde(i) + " : " + e.what());
+        }
         mettre_a_jour_score_aide();
     }
     numero_courant = 1;

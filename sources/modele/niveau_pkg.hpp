@@ -16,12 +16,17 @@ DECLARER_ERREUR(ERREUR_PARTIE_HORS_LIMITE_NIVEAU, "NIVEAU_PKG.ERREUR_PARTIE_HORS
 DECLARER_ERREUR(ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE,
                 "NIVEAU_PKG.ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE");
 
+// Un fichier de sauvegarde illisible ou qui n'est pas une partie ; le message nomme le fichier.
+DECLARER_ERREUR(ERREUR_SAUVEGARDE_REFUSEE, "NIVEAU_PKG.ERREUR_SAUVEGARDE_REFUSEE");
+
 constexpr int NOMBRE_PARTIES = 6;
 
 // Le niveau tient le crédit d'aide de ses six parties : c'est le compte d'aide que le cœur de jeu fait payer.
 class niveau : public coeur_jeu_pkg::compte_aide {
 public:
-    void initialiser_niveau(const std::string& nom);
+    // horloge : celle des chronomètres des six parties.
+    void initialiser_niveau(const std::string& nom,
+                            const horloge_pkg::horloge& horloge = horloge_pkg::horloge_systeme());
     void initialiser_chemins_aide();
 
     void changer_partie_courante(int num) { numero_courant = num; }

@@ -37,6 +37,10 @@ using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
 class partie : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs> {
 public:
+    // horloge : celle du chronomètre, qui doit vivre autant que la partie.
+    explicit partie(const horloge_pkg::horloge& horloge = horloge_pkg::horloge_systeme())
+        : tps(std::make_shared<timer_pkg::temps>(horloge)) {}
+
     void initialiser(const grille_pkg::grille_ptr& grille_a_resoudre);
 
     // Retire le premier chemin validé qui passe par la case ; rend les points perdus (10 par case).
@@ -68,7 +72,7 @@ private:
     static listes_chemin_pkg::liste lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
                                                         grille_pkg::grille& sur_grille);
 
-    timer_pkg::temps_ptr tps = std::make_shared<timer_pkg::temps>();
+    timer_pkg::temps_ptr tps;
     int score = 0;
     int points_aide_utilises = 0;
 };

@@ -30,7 +30,8 @@ public:
     // La campagne est passée à un autre niveau : le cube est rebâti pour lui.
     virtual void changer_niveau();
     virtual void reset_campagne() { est_initialise_ = false; }
-    // Après le chargement d'une sauvegarde : les planètes des niveaux déjà faits sont chargées et découvertes.
+    // Après le chargement d'une sauvegarde : les planètes des niveaux déjà faits sont découvertes (leurs images
+    // sont chargées au dessin, avec celle du niveau courant).
     virtual void mettre_a_jour_planete();
     virtual std::shared_ptr<niveau_3d_pkg::niveau_affichable> obtenir_niveau_3d() const { return le_niveau_courant_; }
     virtual void activer_desactiver_ecran_aide() { ecran_aide_actif_ = !ecran_aide_actif_; }
@@ -49,6 +50,8 @@ public:
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> obtenir_dock() const { return le_dock_; }
 
 private:
+    void charger_planetes() const;
+
     bool est_initialise_ = false;
     campagne_pkg::campagne_ptr modele_;
     std::shared_ptr<niveau_3d_pkg::niveau_affichable> le_niveau_courant_;

@@ -1,0 +1,387 @@
+// Campagne sans fenêtre : comptes créés et supprimés sur disque, vraie campagne bâtie sur les grilles livrées,
+// événements synthétiques à travers les récepteurs du mode, chronomètres sur une horloge réglable.
+#include "bruitages_pkg.hpp"
+#include "controleur_jeu_pkg.hpp"
+#include "controleur_pkg.hpp"
+
+#include "../modele/horloge_reglable.hpp"
+#include "../modele/outils_modele.hpp"
+#include "../vue/evenements_de_test.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace touches = evenement_pkg::touches;
+using namespace std::chrono_literals;
+using case_simple_pkg::coordonnees;
+using controleur_jeu_pkg::controleur_jeu;
+using controleur_jeu_pkg::etat;
+using controleur_pkg::etat_principal;
+using evenements_de_test::chaine_de_test;
+using evenements_de_test::nomme;
+using evenements_de_test::touche;
+using session_3d_pkg::etat_session;
+
+evenement_pkg::evenement nomme_avec(const std::string& nom, evenement_pkg::donnee_evenement donnee) {
+    return gestion_evenements_pkg::obtenir_evenement_nomme(nom, 0, std::move(donnee));
+}
+
+controleur_jeu& jeu() { return controleur_jeu_pkg::controleur(); }
+
+// Racine de données jetable : les grilles livrées de la campagne (en lien) et un répertoire de sessions vide.
+struct ComptesCampagne : testing::Test {
+    outils_modele::repertoire_temporaire racine;
+    chaine_de_test chaine;
+    horloge_reglable_pkg::horloge_reglable horloge;
+
+    void SetUp() override {
+        fs::create_directory_symlink(fs::path(TESSALINE_DONNEES) / "campagne", "campagne");
+        fs::create_directories("sessions");
+        jeu().utiliser_horloge(horloge);
+        controleur_pkg::modifier_etat(etat_principal::JEU);
+        jeu().preparer_image();
+    }
+    void TearDown() override {
+        controleur_pkg::modifier_etat(etat_principal::MENU);
+        jeu().bouton_abandonner();
+        jeu().utiliser_horloge(horloge_pkg::horloge_systeme());
+    }
+
+    // Le nom tapé dans la saisie d'un nouveau compte, puis l'image suivante, comme la boucle le ferait.
+    void nouveau_compte(const std::string& nom) {
+        jeu().changer_etat_session(etat_session::NOUVEAU);
+        chaine.envoyer(nomme_avec("valider_ecriture", nom));
+        jeu().preparer_image();
+    }
+    static bool erreur_montree() { return jeu().obtenir_session()->mess_erreur_etat(); }
+};
+
+// Un compte créé, sa campagne bâtie au niveau 1, face 1.
+struct PartieCampagne : ComptesCampagne {
+    void SetUp() override {
+        ComptesCampagne::SetUp();
+        nouveau_compte("Vega");
+        ASSERT_TRUE(jeu().jeu_est_initialise());
+    }
+
+    static niveau_pkg::niveau& niveau() { return *jeu().obtenir_campagne()->obtenir_niveau_courant(); }
+    static partie_pkg::partie& partie() { return *jeu().obtenir_partie_courante(); }
+    static int face() { return niveau().obtenir_numero_partie_courante(); }
+    static timer_pkg::temps& chrono(int f) { return *niveau().obtenir_partie(f)->obtenir_temps_ptr(); }
+    void envoyer(std::int32_t t) { chaine.envoyer(touche(t)); }
+    void aller(coordonnees c) { chaine.envoyer(nomme_avec("deplacer_curseur", c)); }
+
+    // Chaque chemin de la solution enregistrée : le curseur sur son premier bout, Espace, puis les flèches.
+    void resoudre_face_courante() {
+        using chemins = grille_pkg::listes_chemins;
+        for (auto l = partie().obtenir_grille()->obtenir_solution(); !chemins::est_vide(l); l = chemins::get_suiv(l)) {
+            const grille_pkg::chemin& c = *chemins::get_elem(l);
+            aller(c.nieme_coord(1));
+            envoyer(touches::ESPACE);
+            for (int k = 2; k <= c.longueur(); ++k) {
+                switch (*grille_pkg::direction_vers(c.nieme_coord(k - 1), c.nieme_coord(k))) {
+                case grille_pkg::direction::droite: envoyer(touches::DROITE); break;
+                case grille_pkg::direction::gauche: envoyer(touches::GAUCHE); break;
+                case grille_pkg::direction::haut: envoyer(touches::HAUT); break;
+                case grille_pkg::direction::bas: envoyer(touches::BAS); break;
+                }
+            }
+        }
+        ASSERT_TRUE(partie().est_valide()) << "face " << face();
+    }
+    void resoudre_niveau() {
+        for (int f = 1; f <= niveau_pkg::NOMBRE_PARTIES; ++f) {
+            envoyer(touches::PAVE_1 + f - 1);
+            ASSERT_EQ(face(), f);
+            resoudre_face_courante();
+        }
+    }
+    // Une case terminale libre de plus d'une case, sur la face courante.
+    coordonnees terminale_a_construire() {
+        const auto g = partie().obtenir_grille();
+        for (int x = 1; x <= g->taille(); ++x) {
+            for (int y = 1; y <= g->taille(); ++y) {
+                const auto c = g->rend_case({x, y});
+                if (case_terminale_pkg::est_case_terminale(c) && !c->est_occupe() &&
+                    std::dynamic_pointer_cast<case_terminale_pkg::case_terminale>(c)->valeur() > 1) {
+                    return {x, y};
+                }
+            }
+        }
+        ADD_FAILURE() << "aucune case terminale à construire";
+        return {1, 1};
+    }
+};
+
+TEST_F(ComptesCampagne, LesNomsDeComptesSontVerifiesAvantDeToucherAuDisque) {
+    fs::create_directories("sessions/alice");
+    fs::create_directories("victime");
+    struct cas {
+        const char* nom;
+        bool accepte;
+    };
+    for (const cas& c : {cas{"", false}, cas{"   ", false}, cas{"ALICE", false}, cas{"Alice", false},
+                         cas{"../victime", false}, cas{"a/b", false}, cas{".", false}, cas{"..", false},
+                         cas{".cache", false}, cas{"un nom bien trop long pour un compte", false}}) {
+        SCOPED_TRACE(c.nom);
+        nouveau_compte(c.nom);
+        EXPECT_FALSE(jeu().session_est_choisie());
+        EXPECT_TRUE(erreur_montree());
+        EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::NOUVEAU) << "la saisie reste ouverte";
+        EXPECT_EQ(jeu().obtenir_session()->obtenir_ecriture()->obtenir_texte(), "") << "et vidée";
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("sessions"), fs::directory_iterator()), 1);
+
+    // Des noms dangereux donnés tout droit au contrôleur, comme si une liste les montrait.
+    for (const etat_session e : {etat_session::SUPPRIMER, etat_session::CHARGER}) {
+        for (const char* nom : {"..", "../victime", "/tmp", "", "  "}) {
+            jeu().changer_etat_session(e);
+            jeu().faire_action(nom);
+            EXPECT_FALSE(jeu().session_est_choisie()) << nom;
+        }
+    }
+    EXPECT_TRUE(fs::is_directory("victime"));
+    EXPECT_TRUE(fs::is_directory("sessions/alice"));
+
+    nouveau_compte("Essai");
+    EXPECT_TRUE(fs::is_directory("sessions/essai"));
+    EXPECT_TRUE(jeu().session_est_choisie());
+    EXPECT_FALSE(erreur_montree());
+    EXPECT_EQ(jeu().obtenir_nom(), "essai");
+}
+
+TEST_F(ComptesCampagne, LesQuatreEntreesAuClavierEtUneSuppressionQuiEmporteLaSauvegarde) {
+    fs::create_directories("sessions/bob");
+    std::ofstream("sessions/bob/niv1_1.save.xml") << "<partie/>";
+    jeu().obtenir_session()->mettre_a_jour_liste();
+
+    EXPECT_TRUE(chaine.envoyer(touche(touches::BAS)));
+    EXPECT_TRUE(chaine.envoyer(touche(touches::BAS)));
+    EXPECT_EQ(jeu().obtenir_courante(), 3);
+    chaine.envoyer(touche(touches::ENTREE));
+    EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::SUPPRIMER);
+    // Échap dans la liste revient aux quatre entrées, pas au menu.
+    chaine.envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::CHOIX);
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::JEU);
+
+    chaine.envoyer(touche(touches::ENTREE));
+    ASSERT_EQ(jeu().obtenir_etat_session(), etat_session::SUPPRIMER);
+    jeu().preparer_image();
+    chaine.envoyer(touche(touches::ENTREE));  // le seul compte de la liste
+    EXPECT_FALSE(fs::exists("sessions/bob"));
+    EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::CHOIX);
+    EXPECT_FALSE(jeu().obtenir_session()->obtenir_la_liste()->chercher_compte("bob"));
+
+    // Échap sur les quatre entrées : le menu ; l'écran et son état restent pour la visite suivante.
+    jeu().preparer_image();
+    chaine.envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+    controleur_pkg::modifier_etat(etat_principal::JEU);
+    jeu().preparer_image();
+    EXPECT_EQ(jeu().obtenir_courante(), 3);
+}
+
+TEST_F(ComptesCampagne, UnRepertoireImpossibleACreerLeDitEtLeJeuContinue) {
+    fs::remove("sessions");
+    std::ofstream("sessions") << "un fichier à la place du répertoire";
+    testing::internal::CaptureStdout();
+    nouveau_compte("Carla");
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_NE(sortie.find("Compte non créé"), std::string::npos) << sortie;
+    EXPECT_FALSE(jeu().session_est_choisie());
+    EXPECT_TRUE(erreur_montree());
+}
+
+TEST_F(PartieCampagne, UnCompteNeufCommenceAuNiveau1Face1SansMessageEtLeChronometreTourne) {
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
+    EXPECT_EQ(face(), 1);
+    EXPECT_TRUE(chrono(1).est_actif());
+    EXPECT_TRUE(jeu().est_actif());
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_nom(), "vega");
+}
+
+TEST_F(PartieCampagne, ChangerDeFaceArreteUnChronometreEtEnDemarreUnAutre) {
+    horloge.instant += 5s;
+    envoyer(touches::PAVE_1 + 2);
+    EXPECT_EQ(face(), 3);
+    EXPECT_FALSE(chrono(1).est_actif());
+    EXPECT_EQ(chrono(1).obtenir_temps_passe(), 5s);
+    EXPECT_TRUE(chrono(3).est_actif());
+
+    // La face déjà courante : rien, pas même le chronomètre.
+    horloge.instant += 2s;
+    envoyer(touches::PAVE_1 + 2);
+    EXPECT_TRUE(chrono(3).est_actif());
+    EXPECT_EQ(chrono(3).obtenir_temps_passe(), 0s);
+
+    // Les flèches du panneau tournent le cube vers une face voisine.
+    jeu().tourner_cube(niveau_3d_pkg::cote_adjacent_cube::DROITE);
+    EXPECT_EQ(face(), niveau_3d_pkg::obtenir_numero_face_adjacente(3, niveau_3d_pkg::cote_adjacent_cube::DROITE));
+
+    // Pendant la construction d'un chemin, ou page d'aide ouverte, la face ne change pas.
+    aller(terminale_a_construire());
+    envoyer(touches::ESPACE);
+    ASSERT_EQ(jeu().obtenir_etat(), etat::CONSTRUCTION);
+    const int avant = face();
+    envoyer(touches::PAVE_1 + (avant % 6));
+    EXPECT_EQ(face(), avant);
+    chaine.envoyer(touche(touches::RETOUR_ARRIERE));
+    ASSERT_EQ(jeu().obtenir_etat(), etat::RECHERCHE);
+    envoyer('h');
+    envoyer(touches::PAVE_1 + (avant % 6));
+    EXPECT_EQ(face(), avant);
+}
+
+TEST_F(PartieCampagne, LaPageDAideEtLeMenuMettentLeChronometreEnPause) {
+    horloge.instant += 3s;
+    envoyer('h');
+    EXPECT_FALSE(chrono(1).est_actif());
+    horloge.instant += 100s;
+    envoyer('h');
+    EXPECT_TRUE(chrono(1).est_actif());
+    EXPECT_EQ(chrono(1).obtenir_temps_passe(), 3s);
+
+    chaine.envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+    EXPECT_FALSE(chrono(1).est_actif());
+    horloge.instant += 60s;
+    controleur_pkg::modifier_etat(etat_principal::JEU);
+    jeu().preparer_image();
+    EXPECT_TRUE(chrono(1).est_actif());
+    EXPECT_EQ(face(), 1) << "même campagne, même face";
+}
+
+TEST_F(PartieCampagne, UnNiveauResoluAuClavierPasseAuSuivantParEntreeApresSauvegarde) {
+    envoyer(touches::ENTREE);
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1) << "niveau pas fini : rien";
+
+    resoudre_niveau();
+    for (int f = 1; f <= 6; ++f) EXPECT_FALSE(chrono(f).est_actif()) << "face " << f;
+    // Sur une grille résolue, les flèches ne font plus rien, pas même un son.
+    const auto sons = bruitages_pkg::obtenir_comptes();
+    envoyer(touches::GAUCHE);
+    EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement + bruitages_pkg::obtenir_comptes().erreur,
+              sons.deplacement + sons.erreur);
+
+    envoyer(touches::ENTREE);
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 2);
+    EXPECT_EQ(face(), 1);
+    EXPECT_TRUE(chrono(1).est_actif());
+    EXPECT_TRUE(jeu().obtenir_affichage()->obtenir_element_droite()->obtenir_spheres()[0]->est_trouve())
+        << "Pluton découverte";
+    EXPECT_TRUE(fs::exists("sessions/vega/niv1_6.save.xml"));
+    EXPECT_TRUE(fs::exists("sessions/vega/niv10_6.save.xml"));
+}
+
+TEST_F(PartieCampagne, SauvegarderPuisChargerRendLaMemeCampagne) {
+    resoudre_niveau();
+    envoyer(touches::ENTREE);
+    envoyer(touches::PAVE_1 + 1);
+    aller(terminale_a_construire());
+    envoyer(touches::ESPACE);
+    // Pas de sauvegarde au milieu d'un chemin : la touche passe son chemin.
+    EXPECT_FALSE(chaine.envoyer(touche('s')));
+    envoyer(touches::RETOUR_ARRIERE);
+    horloge.instant += 7s;
+    envoyer('s');
+    EXPECT_TRUE(chrono(2).est_actif()) << "la sauvegarde ne met pas la montre en pause";
+
+    // Quelque chose change, puis le chargement rend l'état sauvegardé.
+    envoyer(touches::PAVE_1 + 3);
+    envoyer('c');
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 2);
+    EXPECT_EQ(face(), 1);
+    EXPECT_TRUE(chrono(1).est_actif());
+    EXPECT_EQ(chrono(2).obtenir_temps_passe(), 7s) << "le passage en cours a été compté dans la sauvegarde";
+    EXPECT_TRUE(jeu().obtenir_affichage()->obtenir_element_droite()->obtenir_spheres()[0]->est_trouve());
+    EXPECT_TRUE(jeu().est_actif());
+}
+
+TEST_F(PartieCampagne, UnFichierCasseAuMilieuDeLaSauvegardeLaisseLaCampagneEntiere) {
+    resoudre_niveau();
+    envoyer(touches::ENTREE);
+    envoyer('s');
+    std::ofstream("sessions/vega/niv5_3.save.xml") << "<partie><grille";
+    envoyer(touches::PAVE_1 + 4);
+    const auto campagne = jeu().obtenir_campagne();
+
+    testing::internal::CaptureStdout();
+    envoyer('c');
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_NE(sortie.find("niv5_3.save.xml"), std::string::npos) << sortie;
+    EXPECT_EQ(jeu().obtenir_campagne(), campagne) << "rien n'est remplacé";
+    EXPECT_EQ(face(), 5);
+    EXPECT_TRUE(jeu().est_actif());
+}
+
+TEST_F(PartieCampagne, LAideSePaieSurLeCreditDuNiveau) {
+    envoyer(touches::PAVE_1 + 1);
+    resoudre_face_courante();
+    envoyer(touches::PAVE_1);
+    const int credit = niveau().obtenir_score_aide();
+    ASSERT_GE(credit, 20) << "une face résolue donne de quoi payer deux cases";
+
+    const coordonnees depart = terminale_a_construire();
+    aller(depart);
+    envoyer(touches::PAVE_PLUS);
+    chaine.envoyer(nomme("bouton_aide_plus"));
+    ASSERT_EQ(niveau().obtenir_compteur_aide(), 20);
+    envoyer('a');
+    const int revelees = niveau().obtenir_chemin_aide_courant()->longueur() - 1;
+    EXPECT_GE(revelees, 1);
+    EXPECT_EQ(partie().obtenir_points_aide_utilises(), 10 * revelees);
+    EXPECT_EQ(niveau().obtenir_score_aide(), credit - 10 * revelees);
+    EXPECT_EQ(niveau().obtenir_compteur_aide(), 0);
+    EXPECT_EQ(partie().obtenir_score(), 0) << "le score de la grille ne paie pas l'aide";
+}
+
+TEST_F(PartieCampagne, NouveauRepartDuNiveau1SansChargerEtAbandonnerOublieLeCompte) {
+    resoudre_niveau();
+    envoyer(touches::ENTREE);
+    envoyer('n');
+    jeu().preparer_image();
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
+    EXPECT_TRUE(fs::exists("sessions/vega/niv1_1.save.xml")) << "la sauvegarde reste";
+
+    chaine.envoyer(nomme("bouton_abandonner"));
+    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+    EXPECT_FALSE(jeu().session_est_choisie());
+    EXPECT_FALSE(jeu().jeu_est_initialise());
+
+    // Recharger le compte : le niveau 2, d'après la sauvegarde.
+    controleur_pkg::modifier_etat(etat_principal::JEU);
+    jeu().preparer_image();
+    jeu().changer_etat_session(etat_session::CHARGER);
+    chaine.envoyer(nomme_avec("valider_choix_liste", std::string("vega")));
+    jeu().preparer_image();
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 2);
+}
+
+TEST_F(PartieCampagne, SeulLeCompteVokhPasseUnNiveauDUneTouche) {
+    envoyer('x');
+    envoyer(touches::ENTREE);
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
+
+    chaine.envoyer(nomme("bouton_abandonner"));
+    controleur_pkg::modifier_etat(etat_principal::JEU);
+    jeu().preparer_image();
+    nouveau_compte("VOKH");
+    for (int n = 1; n <= 9; ++n) {
+        envoyer('x');
+        envoyer(touches::ENTREE);
+        EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), n + 1);
+    }
+    envoyer('x');
+    envoyer(touches::ENTREE);
+    EXPECT_TRUE(jeu().obtenir_campagne()->est_termine());
+    EXPECT_FALSE(jeu().est_actif()) << "seul Échap reste, par le retour au menu du fond de la chaîne";
+}
+
+} // namespace
