@@ -98,23 +98,7 @@ attendre_ecran "$fenetre" "$captures/jeu.png" en_jeu \
     || echec "Fusée ne s'ouvre pas en jeu libre ($(cat "$captures/sortie.txt"))"
 
 # Chaque chemin de la solution : le curseur va à son premier bout, Espace, puis les flèches case par case.
-sequence=$(echo "$solution" | awk 'NR > 1 {
-    sub(/^[0-9]+ : /, "");
-    gsub(/[()]/, "");
-    n = split($0, cases, " ");
-    split(cases[1], d, ",");
-    for (; cx < d[1]; cx++) printf "Right ";
-    for (; cx > d[1]; cx--) printf "Left ";
-    for (; cy < d[2]; cy++) printf "Up ";
-    for (; cy > d[2]; cy--) printf "Down ";
-    printf "space ";
-    for (k = 2; k <= n; k++) {
-        split(cases[k], c, ",");
-        if (c[1] > cx) printf "Right "; else if (c[1] < cx) printf "Left ";
-        else if (c[2] > cy) printf "Up "; else printf "Down ";
-        cx = c[1]; cy = c[2];
-    }
-}' cx=1 cy=1)
+sequence=$(touches_solution "$solution")
 # shellcheck disable=SC2086
 touches $sequence
 # L'image finie est le dessin : 87 cases cyan, ni la rangée du haut ni les trois cases décoloriées au clavier.

@@ -13,11 +13,11 @@ cliquer() { xdotool mousemove --window "$fenetre" "$1" "$2" click 1; }
 # Attend l'écran $1 ; $2 dit ce qui a été fait pour y arriver.
 voir() { attendre_ecran "$fenetre" "$captures/$1.png" "est_$1" || echec "$2 : l'écran $1 n'apparaît pas"; }
 
-# Clavier : Bas, Haut puis Entrée ouvrent la première entrée, la campagne (écran d'attente).
+# Clavier : Bas, Haut puis Entrée ouvrent la première entrée, la campagne (écran des comptes).
 touches Down Up Return
-voir provisoire "Bas, Haut, Bas, Entrée"
+voir comptes "Bas, Haut, Entrée"
 touches Escape
-voir menu "Échap sur l'écran d'attente"
+voir menu "Échap sur l'écran des comptes"
 
 # Souris : « Aide » (ligne 4), puis la plaque « menu ».
 cliquer 400 334

@@ -2,6 +2,28 @@
 
 echec() { echo "ÉCHEC : $*"; exit 1; }
 
+# Touches qui résolvent une grille d'après la solution $1 écrite par « atelier_tessaline resoudre » : pour chaque
+# chemin, le curseur (parti de (1, 1)) va à son premier bout, Espace, puis les flèches case par case.
+touches_solution() {
+    echo "$1" | awk 'NR > 1 {
+        sub(/^[0-9]+ : /, "");
+        gsub(/[()]/, "");
+        n = split($0, cases, " ");
+        split(cases[1], d, ",");
+        for (; cx < d[1]; cx++) printf "Right ";
+        for (; cx > d[1]; cx--) printf "Left ";
+        for (; cy < d[2]; cy++) printf "Up ";
+        for (; cy > d[2]; cy--) printf "Down ";
+        printf "space ";
+        for (k = 2; k <= n; k++) {
+            split(cases[k], c, ",");
+            if (c[1] > cx) printf "Right "; else if (c[1] < cx) printf "Left ";
+            else if (c[2] > cy) printf "Up "; else printf "Down ";
+            cx = c[1]; cy = c[2];
+        }
+    }' cx=1 cy=1
+}
+
 # Lance le jeu $1 dans la racine de données $2 et attend sa fenêtre. Pose pid, fenetre et captures
 # (répertoire jetable, avec la sortie du jeu dans sortie.txt) ; à la sortie du script, le jeu est arrêté.
 # L'écran virtuel peut se réinitialiser au moment où le jeu s'y connecte : un jeu arrêté avant d'avoir
@@ -97,7 +119,6 @@ attendre_ecran() {
 blanc="r>0.8&&g>0.8&&b>0.8"
 bleu_menu="b>0.65&&r<0.35&&g>0.25&&g<0.65"
 orange="r>0.9&&g<0.5&&b<0.2"
-jaune_pale="r>0.85&&g>0.85&&b<0.6"
 clair="r+g+b>1.5"
 # Le grand titre blanc « NOVELIA TESSALINE ».
 est_menu() { [ "$(compter "$1" 120 42 560 10 "$blanc")" -gt 300 ]; }
@@ -111,7 +132,10 @@ est_options() { [ "$(compter "$1" 150 95 500 20 "$blanc")" -gt 1500 ] && ! est_a
 est_credits() {
     [ "$(compter "$1" 200 75 400 16 "$blanc")" -gt 800 ] && ! est_menu "$1" && ! est_aide "$1" && ! est_options "$1"
 }
-# La consigne jaune pâle « Échap : retour au menu » des modes encore sans écran.
-est_provisoire() { [ "$(compter "$1" 200 362 400 22 "$jaune_pale")" -gt 100 ] && ! est_menu "$1"; }
+# L'écran des comptes de la campagne : son titre blanc, et une ligne en bleu dessous.
+est_comptes() {
+    ! est_menu "$1" && [ "$(compter "$1" 130 65 530 40 "$blanc")" -gt 1500 ] \
+        && [ "$(compter "$1" 150 165 500 280 "$bleu_menu")" -gt 800 ]
+}
 # Étendue du libellé de la musique sur la page des options : « désactivée » est plus long qu'« activée ».
 largeur_libelle_musique() { compter "$1" 0 260 800 32 "$clair"; }
