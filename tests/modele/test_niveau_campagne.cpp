@@ -1,6 +1,10 @@
 // Niveaux et campagne : noms de fichiers, crédit d'aide, progression d'un compte et score.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "campagne_pkg.hpp"
 #include "niveau_pkg.hpp"
 #include "os_fichiers.hpp"
@@ -160,6 +164,44 @@ TEST_F(Campagne, UnCompteSansSauvegardeEchoueSansToucherAuxNiveauxSuivants) {
         EXPECT_NE(message.find("FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"), std::string::npos) << message;
     }
     EXPECT_EQ(c.obtenir_numero_niveau_courant(), 1);
+}
+
+// Un enfant sauvegarde sans fin une campagne qui change à chaque tour ; on le tue à des instants variés. Chaque
+// fichier reste l'ancien ou le nouveau, entier : la sauvegarde se recharge toujours.
+TEST(SauvegardeCampagne, TueeEnPleineEcritureElleSeRechargeToujours) {
+    repertoire_temporaire racine;
+    ecrire_grilles_campagne();
+    campagne_pkg::campagne depart;
+    depart.initialiser_campagne();
+    depart.definir_nom("k");
+    depart.sauvegarder_campagne();
+
+    for (int essai = 0; essai < 20; ++essai) {
+        const pid_t enfant = fork();
+        ASSERT_GE(enfant, 0);
+        if (enfant == 0) {
+            campagne_pkg::campagne c;
+            c.initialiser_campagne();
+            c.definir_nom("k");
+            for (int i = 0;; ++i) {
+                partie_pkg::partie& p = *c.obtenir_niveau_courant()->obtenir_partie(1 + i % 6);
+                if (p.est_valide()) {
+                    p.supprimer_chemin_depuis_case(p.obtenir_grille()->rend_case({1, 1}));
+                } else {
+                    resoudre(p);
+                }
+                c.sauvegarder_campagne();
+            }
+        }
+        usleep(static_cast<useconds_t>(1000 + (essai * 7919) % 25000));
+        kill(enfant, SIGKILL);
+        waitpid(enfant, nullptr, 0);
+
+        campagne_pkg::campagne lue;
+        lue.initialiser_campagne();
+        lue.definir_nom("k");
+        EXPECT_NO_THROW(lue.charger_campagne()) << "essai " << essai;
+    }
 }
 
 }  // namespace
