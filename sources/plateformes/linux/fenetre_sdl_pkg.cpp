@@ -7,6 +7,9 @@
 #include <string>
 #include <thread>
 
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
+
 namespace fenetre_sdl_pkg {
 
 namespace {
@@ -27,6 +30,25 @@ void consommer_reveil() {
     vide.type = type_reveil;
     SDL_PushEvent(&vide);
     SDL_FlushEvent(type_reveil);
+}
+
+// Si la fenêtre disparaît malgré tout avant que le serveur X ne reçoive ce réveil, il répond par une erreur
+// BadWindow, que le gestionnaire par défaut de Xlib change en arrêt du programme, parfois pendant la fermeture de
+// l'affichage. Un réveil perdu n'a aucune conséquence : cette seule erreur est ignorée, les autres suivent leur
+// cours. Posé avant SDL, qui le remet en place en fermant l'affichage.
+XErrorHandler gestionnaire_x_precedent = nullptr;
+
+int ignorer_reveil_perdu(Display* affichage, XErrorEvent* erreur) {
+    if (erreur->request_code == X_SendEvent && erreur->error_code == BadWindow) return 0;
+    return gestionnaire_x_precedent != nullptr ? gestionnaire_x_precedent(affichage, erreur) : 0;
+}
+
+void poser_gestionnaire_x() {
+    static const bool pose = [] {
+        gestionnaire_x_precedent = XSetErrorHandler(ignorer_reveil_perdu);
+        return true;
+    }();
+    (void)pose;
 }
 
 bool ecran_annonce() {
@@ -75,6 +97,7 @@ bool fenetre_sdl::ouvrir(int largeur, int hauteur) {
 }
 
 bool fenetre_sdl::essayer_ouvrir(int largeur, int hauteur, std::string& raison) {
+    poser_gestionnaire_x();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         raison = std::string("Impossible d'initialiser la video SDL : ") + SDL_GetError();
         return false;
