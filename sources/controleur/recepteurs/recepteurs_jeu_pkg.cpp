@@ -6,6 +6,7 @@
 #include "ecriture_3d_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
+#include "recepteur_partie_pkg.hpp"
 
 #include <array>
 #include <string>
@@ -51,7 +52,7 @@ const std::array<std::pair<const char*, void (*)(controleur_jeu&)>, 6> actions_s
 }};
 
 // Les actions de la partie sans charge utile, dans l'ordre de comparaison.
-const std::array<std::pair<const char*, void (*)(controleur_jeu&)>, 13> actions_partie{{
+const std::array<recepteur_partie_pkg::action<controleur_jeu>, 13> actions_partie{{
     {"valider", [](controleur_jeu& j) { j.valider(); }},
     {"effacer", [](controleur_jeu& j) { j.supprimer(); }},
     {"bouton_aide", [](controleur_jeu& j) { j.aide_partie(); }},
@@ -109,35 +110,13 @@ bool recepteur_clavier_session::accepter(evenement_pkg::evenement& evenement) {
 }
 
 bool recepteur_grille_jeu::accepter(evenement_pkg::evenement& evenement) {
-    if (evenement.type == evenement_pkg::SOURIS_APPUIE) {
-        switch (evenement.bouton) {
-        case evenement_pkg::boutons::MOLETTE_BAS: jeu_.modifier_points_aide(-10); return true;
-        case evenement_pkg::boutons::MOLETTE_HAUT: jeu_.modifier_points_aide(10); return true;
-        case evenement_pkg::boutons::MILIEU: jeu_.utiliser_aide(); return true;
-        default: return false;
-        }
-    }
-    const std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(evenement);
-    if (nom.empty()) return false;
-    if (nom == "deplacer_curseur") {
-        const auto* c = std::get_if<case_simple_pkg::coordonnees>(&evenement.donnee);
-        if (c == nullptr) return false;
-        try {
-            jeu_.deplacer_xy(*c);
-        } catch (const controleur_jeu_pkg::ERREUR_CASE_NON_ADJACENTE&) {
-            // La souris a sauté une case pendant la construction : le mouvement est ignoré.
-        }
-        return true;
-    }
     // Pas de sauvegarde au milieu d'un chemin : l'événement passe son chemin.
-    if (nom == "bouton_sauvegarder" && jeu_.obtenir_etat() == controleur_jeu_pkg::etat::CONSTRUCTION) return false;
-    for (const auto& [action, faire] : actions_partie) {
-        if (nom == action) {
-            faire(jeu_);
-            return true;
-        }
+    if (jeu_.obtenir_etat() == controleur_jeu_pkg::etat::CONSTRUCTION &&
+        gestion_evenements_pkg::obtenir_nom_evenement(evenement) == "bouton_sauvegarder") {
+        return false;
     }
-    return false;
+    return recepteur_partie_pkg::accepter<controleur_jeu_pkg::ERREUR_CASE_NON_ADJACENTE>(jeu_, evenement,
+                                                                                      actions_partie);
 }
 
 bool recepteur_clavier_jeu::accepter(evenement_pkg::evenement& evenement) {
