@@ -1,6 +1,8 @@
 // Impression, lecture et écriture atomique des documents XML du jeu.
 #include "fichier_xml_pkg.hpp"
 
+#include "lecture_fichier_pkg.hpp"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -60,7 +62,7 @@ void imprimer_noeud(std::string& sortie, const pugi::xml_node& noeud) {
 }
 
 std::string description(const pugi::xml_node& noeud, const char* nom) {
-    return std::string("attribut \"") + nom + "\" de l'élément \"" + noeud.name() + "\"";
+    return std::string("attribut \"") + nom + "\" de l'élément \"" + extrait(noeud.name()) + "\"";
 }
 
 // Valeur de l'attribut sans ses blancs de tête et de queue ; nullopt s'il est absent ou vide.
@@ -77,6 +79,16 @@ std::optional<std::string> valeur_nettoyee(const pugi::xml_node& noeud, const ch
 }
 
 }  // namespace
+
+std::string extrait(std::string_view contenu) {
+    constexpr std::size_t longueur = 40;
+    std::string court;
+    for (const char c : contenu.substr(0, longueur)) {
+        // Ni caractère de contrôle ni octet nul dans un message.
+        court += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    }
+    return contenu.size() > longueur ? court + "..." : court;
+}
 
 std::string image_entier(std::int64_t n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
@@ -122,14 +134,19 @@ void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {
 }
 
 pugi::xml_document analyser(const std::string& chemin) {
-    std::error_code inutile;
-    if (std::filesystem::is_directory(chemin, inutile)) throw ERREUR_FICHIER_ILLISIBLE(chemin + " est un répertoire");
-    std::ifstream flux(chemin, std::ios::binary);
-    if (!flux) throw ERREUR_FICHIER_ILLISIBLE("impossible d'ouvrir " + chemin);
-    std::ostringstream tampon;
-    tampon << flux.rdbuf();
-    if (flux.bad()) throw ERREUR_FICHIER_ILLISIBLE("lecture interrompue de " + chemin);
-    const std::string contenu = tampon.str();
+    std::string contenu;
+    try {
+        contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_XML);
+    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+        throw ERREUR_FICHIER_ILLISIBLE(e.detail());
+    }
+    // Un fichier vide ou blanc est un document sans élément ; tout autre contenu qui ne commence pas par une
+    // balise (texte, octet nul) n'est pas du XML.
+    const auto premier = contenu.find_first_not_of(" \t\r\n");
+    if (premier != std::string::npos && contenu[premier] != '<' && contenu.compare(0, 3, "\xEF\xBB\xBF") != 0) {
+        throw ERREUR_FICHIER_ILLISIBLE(chemin + " n'est pas un document XML (commence par \"" +
+                                       extrait(contenu.substr(premier)) + "\")");
+    }
 
     pugi::xml_document document;
     const pugi::xml_parse_result resultat =
@@ -150,7 +167,7 @@ std::optional<std::int64_t> lire_entier_facultatif(const pugi::xml_node& noeud, 
     const char* fin = valeur->data() + valeur->size();
     const auto [arret, code] = std::from_chars(valeur->data() + (valeur->front() == '+'), fin, resultat);
     if (code != std::errc() || arret != fin) {
-        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + *valeur + "\" n'est pas un entier");
+        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + extrait(*valeur) + "\" n'est pas un entier");
     }
     if (resultat < minimum || resultat > maximum) {
         throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " :" + image_entier(resultat) +
@@ -175,10 +192,10 @@ std::optional<double> lire_reel_facultatif(const pugi::xml_node& noeud, const ch
     const char* fin = valeur->data() + valeur->size();
     const auto [arret, code] = std::from_chars(valeur->data() + (valeur->front() == '+'), fin, resultat);
     if (code != std::errc() || arret != fin || !std::isfinite(resultat)) {
-        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + *valeur + "\" n'est pas un nombre");
+        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + extrait(*valeur) + "\" n'est pas un nombre");
     }
     if (resultat < minimum || resultat > maximum) {
-        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + *valeur + "\" hors limites");
+        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + extrait(*valeur) + "\" hors limites");
     }
     return resultat;
 }

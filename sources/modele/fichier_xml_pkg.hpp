@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <pugixml.hpp>
 
@@ -17,6 +18,9 @@ DECLARER_ERREUR(ERREUR_FICHIER_ILLISIBLE, "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISI
 DECLARER_ERREUR(ERREUR_VALEUR_INVALIDE, "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE");
 // Écriture impossible (disque plein, droits) : l'ancien fichier est resté intact.
 DECLARER_ERREUR(ERREUR_ECRITURE_FICHIER, "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
+
+// Les premiers caractères d'un contenu fautif, pour un message : jamais plus d'une ligne courte.
+std::string extrait(std::string_view contenu);
 
 // Image décimale d'un entier : un blanc devant tout nombre positif ou nul.
 std::string image_entier(std::int64_t n);

@@ -2,6 +2,10 @@
 // fichiers malformés.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "fichier_xml_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "outils_modele.hpp"
@@ -119,7 +123,8 @@ TEST_P(fichier_refuse, LeveLErreurDeclaree) {
 const cas_fichier fichiers_refuses[] = {
     {"fichier_vide", "", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
     {"que_des_blancs", "  \n", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
-    {"pas_du_xml", "bonjour", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
+    {"pas_du_xml", "bonjour", "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
+    {"octet_nul_en_tete", std::string("\0<grille taille=\"2\"></grille>", 27), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
     {"xml_tronque", grille_2x2("<solution><chemin longueur=\"2\">" + C11).substr(0, 60), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
     {"pas_une_grille", "<partie></partie>", "GRILLE_PKG.ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE"},
     {"grille_vide", "<grille taille=\"2\"></grille>", "GRILLE_PKG.ERREUR_GRILLE_VIDE"},
@@ -135,13 +140,15 @@ const cas_fichier fichiers_refuses[] = {
     {"taille_absente", "<grille><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"taille_non_numerique", grille_2x2("<solution></solution>", "deux"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"taille_nulle", grille_2x2("<solution></solution>", " 0"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
-    {"taille_trop_grande", grille_2x2("<solution></solution>", "201"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"taille_trop_grande", grille_2x2("<solution></solution>", "43"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"taille_enorme", grille_2x2("<solution></solution>", "99999999999999999999"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"chiffre_nul", "<grille taille=\"2\"><case_terminale chiffre=\"0\">" + C11 + "</case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    // Un 5 ne tient pas dans les quatre cases d'un 2 × 2 : le solveur le chercherait sans fin.
+    {"chiffre_plus_grand_que_la_grille", "<grille taille=\"2\"><case_terminale chiffre=\"5\">" + C11 + "</case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"terminale_hors_grille", "<grille taille=\"2\"><case_terminale chiffre=\"1\"><coordonnees x=\"3\" y=\"1\"></coordonnees></case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"coordonnee_negative", "<grille taille=\"2\"><case_terminale chiffre=\"1\"><coordonnees x=\"-1\" y=\"1\"></coordonnees></case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"chemin_hors_grille", grille_2x2("<solution><chemin longueur=\"2\"><coordonnees x=\"1\" y=\"7\"></coordonnees></chemin></solution>"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
-    {"chemin_qui_sort", "<grille taille=\"1\"><case_terminale chiffre=\"2\">" + C11 + "</case_terminale><solution><chemin longueur=\"2\">" + C11 + C21 + "</chemin></solution></grille>", "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE"},
+    {"chemin_qui_sort", "<grille taille=\"2\"><case_terminale chiffre=\"2\">" + C21 + "</case_terminale><solution><chemin longueur=\"2\">" + C21 + "<coordonnees x=\"3\" y=\"1\"></coordonnees></chemin></solution></grille>", "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE"},
 };
 
 INSTANTIATE_TEST_SUITE_P(FichierGrille, fichier_refuse, ::testing::ValuesIn(fichiers_refuses),
@@ -152,6 +159,34 @@ TEST(FichierGrille, FichierAbsent) {
     grille_pkg::grille_ptr g;
     EXPECT_EQ(erreur_levee([&] { grille_pkg::charger(g, "absent.xml", ""); }),
               "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE");
+}
+
+// Ce qui n'est pas un fichier ordinaire est refusé aussitôt : ni attente sur un tube nommé, ni lecture sans fin
+// de /dev/zero, ni fichier démesuré chargé en mémoire.
+TEST(FichierGrille, LesFichiersSpeciauxSontRefusesSansBloquer) {
+    repertoire_temporaire rep;
+    ASSERT_EQ(mkfifo("tube.xml", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.xml");
+    std::filesystem::create_directory("dossier.xml");
+    std::filesystem::resize_file((repertoire_temporaire::ecrire("enorme.xml", "<grille"), "enorme.xml"), 64u << 20);
+    for (const char* nom : {"tube.xml", "zero.xml", "dossier.xml", "enorme.xml"}) {
+        grille_pkg::grille_ptr g;
+        EXPECT_EQ(erreur_levee([&] { grille_pkg::charger(g, nom, ""); }), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE")
+            << nom;
+    }
+}
+
+// Un contenu fautif n'est cité que par ses premiers caractères.
+TEST(FichierGrille, UnMessageNeCiteQuUnExtraitCourt) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("g.xml", grille_2x2("<solution></solution>", std::string(1'000'000, '7')));
+    grille_pkg::grille_ptr g;
+    try {
+        grille_pkg::charger(g, "g.xml", "");
+        FAIL() << "fichier accepté";
+    } catch (const std::exception& e) {
+        EXPECT_LT(std::string(e.what()).size(), 200u) << e.what();
+    }
 }
 
 TEST(FichierGrille, LesBlancsAutourDesNombresSontAcceptes) {

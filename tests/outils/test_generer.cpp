@@ -1,5 +1,6 @@
 // Sous-commande generer : dessin texte ou PNG, suite de nombres rejouée, entrées refusées.
 #include <cstring>
+#include <sys/stat.h>
 #include <sstream>
 
 #include <SDL.h>
@@ -82,6 +83,10 @@ TEST(Generer, EntreesRefusees) {
     repertoire_temporaire::ecrire("aleas_grand.txt", "0.2\n1.5\n");
     repertoire_temporaire::ecrire("aleas_mot.txt", "0.2\nun\n");
     repertoire_temporaire::ecrire("faux.png", "\x89PNG\r\n\x1a\nrien");
+    repertoire_temporaire::ecrire("blanc.txt", "2\n..\n..\n");
+    // En-tête seul d'une image qui annonce 65535 × 65535 pixels : refusée avant tout décodage.
+    repertoire_temporaire::ecrire("bombe.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\xff\xff\0\0\xff\xff\x08\x06\0\0\0", 29));
+    ASSERT_EQ(mkfifo("tube.txt", 0600), 0);
     struct cas { std::vector<std::string> arguments; std::string debut_message; };
     for (const cas& c : std::vector<cas>{
              {{"absent.txt", "4"}, "absent.txt : impossible d'ouvrir"},
@@ -91,7 +96,10 @@ TEST(Generer, EntreesRefusees) {
              {{"inegal.txt", "4"}, "inegal.txt : la ligne 3 a 2 caractères"},
              {{"court.txt", "4"}, "court.txt : il manque des lignes"},
              {{"lettre.txt", "4"}, "lettre.txt : caractère 'x'"},
-             {{"faux.png", "4"}, "faux.png : image illisible"},
+             {{"faux.png", "4"}, "faux.png : en-tête PNG illisible"},
+             {{"bombe.png", "4"}, "bombe.png : image de 65535 × 65535 pixels"},
+             {{"tube.txt", "4"}, "tube.txt : n'est pas un fichier ordinaire"},
+             {{"blanc.txt", "4"}, "blanc.txt : aucune case peinte"},
              {{"bon.txt", "3"}, "complexité \"3\""},
              {{"bon.txt", "15"}, "complexité \"15\""},
              {{"bon.txt", "dix"}, "complexité \"dix\""},
