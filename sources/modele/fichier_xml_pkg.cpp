@@ -4,16 +4,20 @@
 #include "lecture_fichier_pkg.hpp"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
 
 namespace fichier_xml_pkg {
 
@@ -103,30 +107,122 @@ std::string imprimer(const pugi::xml_node& racine) {
     return sortie;
 }
 
-void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
-    // Temporaire caché dans le même répertoire : le renommage reste atomique, et une liste de
-    // fichiers ne montre pas un reste d'écriture interrompue.
-    const std::filesystem::path cible(chemin);
-    const std::string temporaire = (cible.parent_path() / ("." + cible.filename().string() + ".tmp")).string();
-    {
-        std::ofstream flux(temporaire, std::ios::binary | std::ios::trunc);
-        if (flux) {
-            flux.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-            flux.flush();
-        }
-        if (!flux) {
-            const std::string cause = std::strerror(errno);
-            flux.close();
-            std::remove(temporaire.c_str());
-            throw ERREUR_ECRITURE_FICHIER("impossible d'écrire " + chemin + " (" + cause + ")");
-        }
+namespace {
+// Écrit tout le contenu sur fd ; faux en cas d'échec (errno dit pourquoi).
+bool tout_ecrire(int fd, const std::string& contenu) {
+    std::size_t ecrits = 0;
+    while (ecrits < contenu.size()) {
+        const ssize_t n = ::write(fd, contenu.data() + ecrits, contenu.size() - ecrits);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        ecrits += static_cast<std::size_t>(n);
     }
+    return true;
+}
+}  // namespace
+
+namespace {
+lot_ecriture* lot_courant = nullptr;
+
+[[noreturn]] void refuser_ecriture(const std::string& quoi, const std::string& chemin, int numero_erreur) {
+    throw ERREUR_ECRITURE_FICHIER("impossible " + quoi + " " + chemin + " (" + std::strerror(numero_erreur) + ")");
+}
+
+// Le répertoire sur le disque après un renommage : sinon, après une coupure, le nouveau nom peut s'y perdre.
+void synchroniser_repertoire(const std::string& chemin) {
+    const std::filesystem::path parent = std::filesystem::path(chemin).parent_path();
+    const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void remplacer(const std::string& temporaire, const std::string& chemin) {
+    // Un écrivain dont le temporaire a disparu (effacé par un autre) le voit ici et le dit.
+    if (::rename(temporaire.c_str(), chemin.c_str()) != 0) {
+        const int numero = errno;
+        ::unlink(temporaire.c_str());
+        refuser_ecriture("de remplacer", chemin, numero);
+    }
+}
+}  // namespace
+
+lot_ecriture::lot_ecriture() : precedent_(lot_courant) { lot_courant = this; }
+
+lot_ecriture::~lot_ecriture() {
+    lot_courant = precedent_;
+    for (const auto& [temporaire, cible] : en_attente_) ::unlink(temporaire.c_str());
+}
+
+void lot_ecriture::valider() {
+    if (en_attente_.empty()) return;
+    // Un seul passage sur le disque pour tout le lot : soixante fsync coûteraient des centaines de ms.
+    const int fd = ::open(en_attente_.front().first.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        const int numero = errno;
+        if (fd >= 0) ::close(fd);
+        refuser_ecriture("d'écrire", en_attente_.front().second, numero);
+    }
+    ::close(fd);
+    while (!en_attente_.empty()) {
+        const auto [temporaire, cible] = en_attente_.front();
+        en_attente_.erase(en_attente_.begin());
+        remplacer(temporaire, cible);
+    }
+    synchroniser_repertoire(cible_derniere_);
+}
+
+void nettoyer_temporaires(const std::string& repertoire) {
     std::error_code erreur;
-    std::filesystem::rename(temporaire, chemin, erreur);
-    if (erreur) {
-        std::remove(temporaire.c_str());
-        throw ERREUR_ECRITURE_FICHIER("impossible de remplacer " + chemin + " (" + erreur.message() + ")");
+    for (std::filesystem::directory_iterator e(repertoire, erreur), fin; !erreur && e != fin; e.increment(erreur)) {
+        // « .<nom>.<processus>.<rang>.tmp » : le nôtre, et seulement s'il reste d'un écrivain qui n'existe plus.
+        const std::string nom = e->path().filename().string();
+        if (!nom.starts_with('.') || !nom.ends_with(".tmp")) continue;
+        const std::string sans_fin = nom.substr(0, nom.size() - 4);
+        const auto point_rang = sans_fin.rfind('.');
+        if (point_rang == std::string::npos || point_rang == 0) continue;
+        const auto point_processus = sans_fin.rfind('.', point_rang - 1);
+        if (point_processus == std::string::npos || point_processus == 0) continue;
+        const std::string processus = sans_fin.substr(point_processus + 1, point_rang - point_processus - 1);
+        const std::string rang = sans_fin.substr(point_rang + 1);
+        const auto chiffres = [](const std::string& t) {
+            return !t.empty() && t.size() < 10 && t.find_first_not_of("0123456789") == std::string::npos;
+        };
+        if (!chiffres(processus) || !chiffres(rang)) continue;
+        const pid_t ecrivain = static_cast<pid_t>(std::stol(processus));
+        if (ecrivain == ::getpid() || ::kill(ecrivain, 0) == 0 || errno != ESRCH) continue;
+        std::error_code inutile;
+        std::filesystem::remove(e->path(), inutile);
     }
+}
+
+void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
+    // Temporaire caché dans le même répertoire, propre à cet écrivain (processus et rang) et créé en exclusivité :
+    // deux écrivains de la même cible ne se partagent jamais leur temporaire, et le renommage reste atomique.
+    static std::atomic<unsigned> rang{0};
+    const std::filesystem::path cible(chemin);
+    const std::string temporaire = (cible.parent_path() / ("." + cible.filename().string() + "." +
+                                                           std::to_string(::getpid()) + "." +
+                                                           std::to_string(rang++) + ".tmp"))
+                                       .string();
+    const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) refuser_ecriture("d'écrire", chemin, errno);
+    // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier vide.
+    // Dans un lot, le lot s'en charge d'un coup.
+    if (!tout_ecrire(fd, contenu) || (lot_courant == nullptr && ::fdatasync(fd) != 0)) {
+        const int numero = errno;
+        ::close(fd);
+        ::unlink(temporaire.c_str());
+        refuser_ecriture("d'écrire", chemin, numero);
+    }
+    ::close(fd);
+    if (lot_courant != nullptr) {
+        lot_courant->en_attente_.emplace_back(temporaire, chemin);
+        lot_courant->cible_derniere_ = chemin;
+        return;
+    }
+    remplacer(temporaire, chemin);
+    synchroniser_repertoire(chemin);
 }
 
 void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {

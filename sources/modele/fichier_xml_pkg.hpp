@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -35,6 +37,28 @@ std::string imprimer(const pugi::xml_node& racine);
 // Écrit le contenu dans un fichier temporaire du même répertoire puis le renomme : une écriture
 // interrompue laisse l'ancien fichier tel quel.
 void ecrire_fichier(const std::string& chemin, const std::string& contenu);
+
+// Lot d'écritures : tant qu'il existe, ecrire_fichier prépare ses temporaires sans les renommer ; valider les met
+// tous sur le disque d'un seul coup puis les renomme. Détruit sans validation, il efface ses temporaires et les
+// anciens fichiers restent.
+class lot_ecriture {
+public:
+    lot_ecriture();
+    ~lot_ecriture();
+    lot_ecriture(const lot_ecriture&) = delete;
+    lot_ecriture& operator=(const lot_ecriture&) = delete;
+    // ERREUR_ECRITURE_FICHIER si le disque refuse ; les fichiers déjà renommés sont entiers.
+    void valider();
+
+private:
+    friend void ecrire_fichier(const std::string& chemin, const std::string& contenu);
+    lot_ecriture* precedent_;
+    std::vector<std::pair<std::string, std::string>> en_attente_;  // temporaire, cible
+    std::string cible_derniere_;
+};
+
+// Efface du répertoire les temporaires d'écriture laissés par un écrivain arrêté avant son renommage.
+void nettoyer_temporaires(const std::string& repertoire);
 
 // Imprime l'élément racine et l'écrit atomiquement.
 void sauvegarder(const pugi::xml_node& racine, const std::string& chemin);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -187,6 +189,51 @@ TEST(FichierGrille, UnMessageNeCiteQuUnExtraitCourt) {
     } catch (const std::exception& e) {
         EXPECT_LT(std::string(e.what()).size(), 200u) << e.what();
     }
+}
+
+// Deux processus qui remplacent la même cible en même temps : chacun son temporaire, chaque écriture réussie,
+// et la cible est toujours l'une des deux versions entières, jamais un mélange.
+TEST(FichierGrille, DeuxEcrivainsDeLaMemeCibleNeSeMelentPas) {
+    repertoire_temporaire rep;
+    const std::string version_a(100'000, 'a'), version_b(150'000, 'b');
+    const pid_t enfant = fork();
+    ASSERT_GE(enfant, 0);
+    const std::string& mienne = enfant == 0 ? version_a : version_b;
+    int echecs = 0;
+    for (int i = 0; i < 200; ++i) {
+        try {
+            fichier_xml_pkg::ecrire_fichier("cible.xml", mienne);
+        } catch (const std::exception&) {
+            ++echecs;
+        }
+        const std::string lue = repertoire_temporaire::lire("cible.xml");
+        if (lue != version_a && lue != version_b) ++echecs;
+    }
+    if (enfant == 0) _exit(echecs == 0 ? 0 : 1);
+    int etat = 0;
+    waitpid(enfant, &etat, 0);
+    EXPECT_EQ(echecs, 0);
+    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+    // Aucun temporaire laissé derrière.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+}
+
+// Un temporaire laissé par un écrivain arrêté disparaît à la lecture suivante du répertoire ; celui d'un écrivain
+// vivant et les fichiers du joueur restent.
+TEST(FichierGrille, LesTemporairesAbandonnesSontEffaces) {
+    repertoire_temporaire rep;
+    const pid_t mort = fork();
+    if (mort == 0) _exit(0);
+    waitpid(mort, nullptr, 0);
+    const std::string abandonne = ".g.xml." + std::to_string(mort) + ".3.tmp";
+    const std::string vivant = ".g.xml." + std::to_string(getppid()) + ".0.tmp";
+    for (const std::string& nom : {abandonne, vivant, std::string(".cache.tmp"), std::string("g.xml")}) {
+        repertoire_temporaire::ecrire(nom, "x");
+    }
+    fichier_xml_pkg::nettoyer_temporaires(".");
+    EXPECT_FALSE(std::filesystem::exists(abandonne));
+    for (const char* reste : {"g.xml", ".cache.tmp"}) EXPECT_TRUE(std::filesystem::exists(reste)) << reste;
+    EXPECT_TRUE(std::filesystem::exists(vivant));
 }
 
 TEST(FichierGrille, LesBlancsAutourDesNombresSontAcceptes) {
