@@ -46,6 +46,9 @@ constexpr int DY[4] = {1, -1, 0, 0};
 
 struct abandon_recherche {};
 
+// Marches candidates gardées à la fois pour une terminale : quelques dizaines de Mo au plus.
+constexpr std::size_t CANDIDATS_MAX = 200'000;
+
 class recherche {
 public:
     recherche(const probleme& p, int maximum, std::chrono::steady_clock::duration limite, long long noeuds_max)
@@ -195,7 +198,12 @@ private:
                 if (++solutions == 1) premiere = posees;
             } else {
                 std::vector<route> essais;
-                enumerer(choisie, 1 << 30, [&](const route& r) { essais.push_back(r); });
+                enumerer(choisie, 1 << 30, [&](const route& r) {
+                    // Un grand chiffre dans une grille ouverte a des milliards de marches : passé cette borne, on
+                    // abandonne plutôt que d'épuiser la mémoire.
+                    if (essais.size() >= CANDIDATS_MAX) throw abandon_recherche{};
+                    essais.push_back(r);
+                });
                 for (const route& r : essais) {
                     if (solutions >= maximum) break;
                     poser(r);

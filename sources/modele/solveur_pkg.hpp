@@ -28,13 +28,13 @@ probleme depuis_grille(const grille_pkg::grille& g);
 
 struct resultat {
     int nombre_solutions = 0;  // compté jusqu'au maximum demandé
-    bool abandon = false;      // limite de temps atteinte avant la fin de la recherche
+    bool abandon = false;      // limite (temps, nœuds, candidats) atteinte avant la fin de la recherche
     std::vector<route> premiere_solution;
     long long noeuds = 0;  // nœuds de recherche visités
 };
 
-// Compte les solutions jusqu'à maximum, en abandonnant passé la limite de temps ou le nombre de nœuds
-// donné (une limite en nœuds rend l'abandon indépendant de la vitesse de la machine).
+// Compte les solutions jusqu'à maximum, en abandonnant passé la limite de temps, le nombre de nœuds
+// donné ou trop de marches candidates pour une terminale (la mémoire reste bornée) (une limite en nœuds rend l'abandon indépendant de la vitesse de la machine).
 resultat resoudre(const probleme& p, int maximum = 2,
                   std::chrono::steady_clock::duration limite = std::chrono::seconds(60),
                   long long noeuds_max = std::numeric_limits<long long>::max());

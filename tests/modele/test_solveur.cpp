@@ -145,4 +145,11 @@ TEST(Solveur, AbandonALaLimite) {
     EXPECT_TRUE(r.abandon);
 }
 
+TEST(Solveur, UnGrandChiffreDansUneGrilleOuverteAbandonneSansEpuiserLaMemoire) {
+    // Deux "30" dans un 42 × 42 vide : des milliards de marches, qui ne sont jamais toutes gardées.
+    probleme p{42, {{{10, 10}, 30}, {{13, 10}, 30}}};
+    const auto r = solveur_pkg::resoudre(p);
+    EXPECT_TRUE(r.abandon);
+}
+
 }  // namespace
