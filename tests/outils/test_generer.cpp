@@ -1,6 +1,8 @@
 // Sous-commande generer : dessin texte ou PNG, suite de nombres rejouée, entrées refusées.
 #include <cstring>
 #include <sys/stat.h>
+#include <filesystem>
+#include <random>
 #include <sstream>
 
 #include <SDL.h>
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "commande_generer.hpp"
+#include "commande_verifier.hpp"
 #include "outils_modele.hpp"
 
 using outils_modele::repertoire_temporaire;
@@ -114,6 +117,38 @@ TEST(Generer, EntreesRefusees) {
         EXPECT_EQ(r.code, 2) << c.debut_message;
         EXPECT_EQ(r.erreurs.substr(0, c.debut_message.size()), c.debut_message);
         EXPECT_EQ(r.sortie, "");
+    }
+}
+
+// Ce que generer écrit, verifier l'accepte : dessins tirés au hasard (graine fixe), de tous côtés et toutes
+// densités, trous et cases isolées compris ; un dessin sans case peinte est refusé sans rien écrire.
+TEST(Generer, CeQuiEstEcritEstToujoursUneGrilleValide) {
+    repertoire_temporaire rep;
+    std::mt19937 tirage(20261211);
+    repertoire_temporaire::ecrire("aleas.txt", "0.37\n0.81\n0.05\n0.66\n");
+    for (int essai = 0; essai < 150; ++essai) {
+        const int cote = std::uniform_int_distribution(2, 18)(tirage);
+        const double densite = std::uniform_real_distribution(0.0, 1.0)(tirage);
+        std::string dessin = std::to_string(cote) + "\n";
+        bool peint = false;
+        for (int i = 0; i < cote * cote; ++i) {
+            const bool p = std::bernoulli_distribution(densite)(tirage);
+            peint = peint || p;
+            dessin += p ? '#' : '.';
+            if (i % cote == cote - 1) dessin += '\n';
+        }
+        repertoire_temporaire::ecrire("d.txt", dessin);
+        std::filesystem::remove("g.xml");
+        const std::string complexite = std::to_string(std::uniform_int_distribution(4, 14)(tirage));
+        const resultat r = generer({"d.txt", complexite, "--aleas", "aleas.txt", "--sortie", "g.xml"});
+        if (!peint) {
+            EXPECT_EQ(r.code, 2) << dessin;
+            EXPECT_FALSE(std::filesystem::exists("g.xml"));
+            continue;
+        }
+        ASSERT_EQ(r.code, 0) << dessin << r.erreurs;
+        std::ostringstream sortie;
+        EXPECT_EQ(commande_verifier::executer({"g.xml"}, sortie), 0) << dessin << sortie.str();
     }
 }
 
