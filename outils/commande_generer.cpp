@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "aleatoire_pkg.hpp"
+#include "bilan.hpp"
 #include "conception.hpp"
 #include "solveur_pkg.hpp"
 #include "dessin.hpp"
@@ -92,17 +93,6 @@ editeur_pkg::editeur editeur_dessine(const dessin::dessin_peint& d, const std::s
     return e;
 }
 
-std::vector<solveur_pkg::route> routes(const grille_pkg::grille& g) {
-    std::vector<solveur_pkg::route> r;
-    for (auto l = g.obtenir_solution(); !grille_pkg::listes_chemins::est_vide(l); l = grille_pkg::listes_chemins::get_suiv(l)) {
-        const auto c = grille_pkg::listes_chemins::get_elem(l);
-        solveur_pkg::route route;
-        for (int i = 1; i <= c->longueur(); ++i) route.push_back(c->nieme_coord(i));
-        r.push_back(route);
-    }
-    return r;
-}
-
 std::string verdict(const solveur_pkg::resultat& r) {
     if (r.abandon) return "abandon";
     if (r.nombre_solutions == 0) return "aucune solution";
@@ -111,10 +101,10 @@ std::string verdict(const solveur_pkg::resultat& r) {
 
 void ecrire_bilan(const grille_pkg::grille& g, const dessin::dessin_peint& d, const solveur_pkg::resultat& r,
                   std::ostream& erreurs) {
-    const auto chemins = routes(g);
-    const auto b = conception::faire_bilan(chemins);
+    const auto chemins = bilan::routes(g);
+    const auto b = bilan::faire_bilan(chemins);
     erreurs << "chemins : " << b.chemins << ", cases seules : " << std::lround(100 * b.part_cases_seules)
-            << " % (hors cases isolées : " << std::lround(100 * conception::part_cases_seules_evitables(chemins, d))
+            << " % (hors cases isolées : " << std::lround(100 * bilan::part_cases_seules_evitables(chemins, d))
             << " %), longueur moyenne : " << std::round(b.longueur_moyenne * 100) / 100 << ", solveur : " << verdict(r) << '\n';
 }
 

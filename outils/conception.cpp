@@ -18,36 +18,6 @@ namespace conception {
 
 using solveur_pkg::route;
 
-bilan faire_bilan(const std::vector<route>& chemins) {
-    bilan b;
-    b.chemins = static_cast<int>(chemins.size());
-    if (chemins.empty()) return b;
-    int seules = 0, cases = 0;
-    for (const auto& c : chemins) {
-        seules += c.size() == 1;
-        cases += static_cast<int>(c.size());
-    }
-    b.part_cases_seules = static_cast<double>(seules) / b.chemins;
-    b.longueur_moyenne = static_cast<double>(cases) / b.chemins;
-    return b;
-}
-
-double part_cases_seules_evitables(const std::vector<route>& chemins, const dessin::dessin_peint& d) {
-    int seules = 0, comptes = 0;
-    for (const auto& c : chemins) {
-        const auto& p = c.front();
-        bool isolee = c.size() == 1;
-        for (const auto& [dx, dy] : {std::pair{0, 1}, {0, -1}, {1, 0}, {-1, 0}}) {
-            const int x = p.x + dx, y = p.y + dy;
-            if (x >= 1 && y >= 1 && x <= d.cote && y <= d.cote && d.peinte(x, y)) isolee = false;
-        }
-        if (isolee) continue;  // case peinte sans voisine peinte : comptée à part
-        ++comptes;
-        seules += c.size() == 1;
-    }
-    return comptes ? static_cast<double>(seules) / comptes : 0.0;
-}
-
 namespace {
 
 solveur_pkg::probleme probleme_de(int cote, const std::vector<route>& chemins) {

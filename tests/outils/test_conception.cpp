@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bilan.hpp"
 #include "chargement_fichier.hpp"
 #include "commande_generer.hpp"
 #include "commande_resoudre.hpp"
@@ -67,7 +68,7 @@ TEST(Conception, DesCheminsPlusLongsQueCeuxDeLEditeur) {
     for (int x = 1; x <= 12; ++x)
         for (int y = 1; y <= 12; ++y) d.cases[static_cast<std::size_t>((x - 1) * 12 + y - 1)] = (x - 6.5) * (x - 6.5) + (y - 6.5) * (y - 6.5) <= 30;
     aleatoire_pkg::source_suite source({0.3f, 0.6f, 0.9f});
-    const auto conception = conception::faire_bilan(conception::concevoir(d, 10, source));
+    const auto conception = bilan::faire_bilan(conception::concevoir(d, 10, source));
 
     editeur_pkg::editeur e;
     e.initialiser(12, "disque");
@@ -81,7 +82,7 @@ TEST(Conception, DesCheminsPlusLongsQueCeuxDeLEditeur) {
         for (int i = 1; i <= l->elem->longueur(); ++i) r.push_back(l->elem->nieme_coord(i));
         chemins_editeur.push_back(r);
     }
-    const auto editeur = conception::faire_bilan(chemins_editeur);
+    const auto editeur = bilan::faire_bilan(chemins_editeur);
     EXPECT_LT(conception.part_cases_seules, editeur.part_cases_seules);
     EXPECT_GT(conception.longueur_moyenne, editeur.longueur_moyenne);
 }
@@ -134,17 +135,8 @@ TEST(Conception, ResoudreCompteEtSArreteALaLimite) {
 
 // Part des chemins d'une case, sans compter les cases du dessin qui n'ont aucune voisine dessinée.
 double part_cases_seules(const grille_pkg::grille& g) {
-    std::vector<solveur_pkg::route> chemins;
-    dessin::dessin_peint d{g.taille(), std::vector<bool>(static_cast<std::size_t>(g.taille() * g.taille()))};
-    for (auto l = g.obtenir_solution(); l; l = l->suiv) {
-        solveur_pkg::route r;
-        for (int i = 1; i <= l->elem->longueur(); ++i) {
-            r.push_back(l->elem->nieme_coord(i));
-            d.cases[static_cast<std::size_t>((r.back().x - 1) * g.taille() + r.back().y - 1)] = true;
-        }
-        chemins.push_back(r);
-    }
-    return conception::part_cases_seules_evitables(chemins, d);
+    const auto chemins = bilan::routes(g);
+    return bilan::part_cases_seules_evitables(chemins, bilan::dessin_couvert(g.taille(), chemins));
 }
 
 // Le contenu livré : toutes les grilles de la campagne et du jeu libre.
