@@ -165,7 +165,7 @@ TEST(FichierGrille, FichierAbsent) {
 
 // Ce qui n'est pas un fichier ordinaire est refusé aussitôt : ni attente sur un tube nommé, ni lecture sans fin
 // de /dev/zero, ni fichier démesuré chargé en mémoire.
-TEST(FichierGrille, LesFichiersSpeciauxSontRefusesSansBloquer) {
+TEST(FichierGrille, LesTubesLiensEtRepertoiresSontRefusesSansBloquer) {
     repertoire_temporaire rep;
     ASSERT_EQ(mkfifo("tube.xml", 0600), 0);
     std::filesystem::create_symlink("/dev/zero", "zero.xml");

@@ -2,7 +2,7 @@
 # Bout en bout : un tube nommé à la place de la musique, un tube et un lien vers /dev/zero parmi les grilles.
 # Le jeu démarre sans attendre, refuse chaque grille spéciale avec un message et revient à l'accueil, toujours
 # à l'écoute ; Échap le quitte normalement.
-# usage : fichiers_speciaux.sh JEU REPERTOIRE_DONNEES
+# usage : fichiers_hostiles.sh JEU REPERTOIRE_DONNEES
 set -u
 jeu=$1 donnees=$(cd "$2" && pwd)
 . "$(dirname "$0")/outils_test.sh"
