@@ -8,11 +8,9 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
-#include <sstream>
+#include <regex>
 #include <vector>
 
 #include <fcntl.h>
@@ -124,6 +122,12 @@ bool tout_ecrire(int fd, const std::string& contenu) {
 namespace {
 lot_ecriture* lot_courant = nullptr;
 
+// « .<nom>.<processus>.<rang>.tmp », le nom des temporaires de ecrire_fichier ; le processus est le groupe 1.
+const std::regex& forme_temporaire() {
+    static const std::regex forme(R"(\..+\.([0-9]{1,9})\.[0-9]{1,10}\.tmp)");
+    return forme;
+}
+
 [[noreturn]] void refuser_ecriture(const std::string& quoi, const std::string& chemin, int numero_erreur) {
     throw ERREUR_ECRITURE_FICHIER("impossible " + quoi + " " + chemin + " (" + std::strerror(numero_erreur) + ")");
 }
@@ -164,32 +168,20 @@ void lot_ecriture::valider() {
         refuser_ecriture("d'écrire", en_attente_.front().second, numero);
     }
     ::close(fd);
-    while (!en_attente_.empty()) {
-        const auto [temporaire, cible] = en_attente_.front();
-        en_attente_.erase(en_attente_.begin());
-        remplacer(temporaire, cible);
-    }
-    synchroniser_repertoire(cible_derniere_);
+    // Sur un renommage refusé, le destructeur efface les temporaires qui restent (les autres sont déjà partis).
+    for (const auto& [temporaire, cible] : en_attente_) remplacer(temporaire, cible);
+    synchroniser_repertoire(en_attente_.back().second);
+    en_attente_.clear();
 }
 
 void nettoyer_temporaires(const std::string& repertoire) {
     std::error_code erreur;
     for (std::filesystem::directory_iterator e(repertoire, erreur), fin; !erreur && e != fin; e.increment(erreur)) {
-        // « .<nom>.<processus>.<rang>.tmp » : le nôtre, et seulement s'il reste d'un écrivain qui n'existe plus.
+        // Le nôtre, et seulement s'il reste d'un écrivain qui n'existe plus.
         const std::string nom = e->path().filename().string();
-        if (!nom.starts_with('.') || !nom.ends_with(".tmp")) continue;
-        const std::string sans_fin = nom.substr(0, nom.size() - 4);
-        const auto point_rang = sans_fin.rfind('.');
-        if (point_rang == std::string::npos || point_rang == 0) continue;
-        const auto point_processus = sans_fin.rfind('.', point_rang - 1);
-        if (point_processus == std::string::npos || point_processus == 0) continue;
-        const std::string processus = sans_fin.substr(point_processus + 1, point_rang - point_processus - 1);
-        const std::string rang = sans_fin.substr(point_rang + 1);
-        const auto chiffres = [](const std::string& t) {
-            return !t.empty() && t.size() < 10 && t.find_first_not_of("0123456789") == std::string::npos;
-        };
-        if (!chiffres(processus) || !chiffres(rang)) continue;
-        const pid_t ecrivain = static_cast<pid_t>(std::stol(processus));
+        std::smatch morceaux;
+        if (!std::regex_match(nom, morceaux, forme_temporaire())) continue;
+        const pid_t ecrivain = static_cast<pid_t>(std::stol(morceaux[1].str()));
         if (ecrivain == ::getpid() || ::kill(ecrivain, 0) == 0 || errno != ESRCH) continue;
         std::error_code inutile;
         std::filesystem::remove(e->path(), inutile);
@@ -201,10 +193,10 @@ void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
     // deux écrivains de la même cible ne se partagent jamais leur temporaire, et le renommage reste atomique.
     static std::atomic<unsigned> rang{0};
     const std::filesystem::path cible(chemin);
-    const std::string temporaire = (cible.parent_path() / ("." + cible.filename().string() + "." +
-                                                           std::to_string(::getpid()) + "." +
-                                                           std::to_string(rang++) + ".tmp"))
-                                       .string();
+    const std::string temporaire =
+        (cible.parent_path() / ("." + cible.filename().string() + "." + std::to_string(::getpid()) + "." +
+                                std::to_string(rang++) + ".tmp"))
+            .string();
     const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) refuser_ecriture("d'écrire", chemin, errno);
     // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier vide.
@@ -218,7 +210,6 @@ void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
     ::close(fd);
     if (lot_courant != nullptr) {
         lot_courant->en_attente_.emplace_back(temporaire, chemin);
-        lot_courant->cible_derniere_ = chemin;
         return;
     }
     remplacer(temporaire, chemin);

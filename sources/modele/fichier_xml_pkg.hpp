@@ -54,7 +54,6 @@ private:
     friend void ecrire_fichier(const std::string& chemin, const std::string& contenu);
     lot_ecriture* precedent_;
     std::vector<std::pair<std::string, std::string>> en_attente_;  // temporaire, cible
-    std::string cible_derniere_;
 };
 
 // Efface du répertoire les temporaires d'écriture laissés par un écrivain arrêté avant son renommage.
