@@ -135,10 +135,9 @@ const std::regex& forme_temporaire() {
 // Le répertoire sur le disque après un renommage : sinon, après une coupure, le nouveau nom peut s'y perdre.
 void synchroniser_repertoire(const std::string& chemin) {
     const std::filesystem::path parent = std::filesystem::path(chemin).parent_path();
-    const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    const lecture_fichier_pkg::descripteur repertoire(
+        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (repertoire.fd() >= 0) ::fsync(repertoire.fd());
 }
 
 void remplacer(const std::string& temporaire, const std::string& chemin) {
@@ -161,13 +160,8 @@ lot_ecriture::~lot_ecriture() {
 void lot_ecriture::valider() {
     if (en_attente_.empty()) return;
     // Un seul passage sur le disque pour tout le lot : soixante fsync coûteraient des centaines de ms.
-    const int fd = ::open(en_attente_.front().first.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || ::syncfs(fd) != 0) {
-        const int numero = errno;
-        if (fd >= 0) ::close(fd);
-        refuser_ecriture("d'écrire", en_attente_.front().second, numero);
-    }
-    ::close(fd);
+    const lecture_fichier_pkg::descripteur premier(::open(en_attente_.front().first.c_str(), O_RDONLY | O_CLOEXEC));
+    if (premier.fd() < 0 || ::syncfs(premier.fd()) != 0) refuser_ecriture("d'écrire", en_attente_.front().second, errno);
     // Sur un renommage refusé, le destructeur efface les temporaires qui restent (les autres sont déjà partis).
     for (const auto& [temporaire, cible] : en_attente_) remplacer(temporaire, cible);
     synchroniser_repertoire(en_attente_.back().second);
@@ -197,17 +191,18 @@ void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
         (cible.parent_path() / ("." + cible.filename().string() + "." + std::to_string(::getpid()) + "." +
                                 std::to_string(rang++) + ".tmp"))
             .string();
-    const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) refuser_ecriture("d'écrire", chemin, errno);
-    // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier vide.
-    // Dans un lot, le lot s'en charge d'un coup.
-    if (!tout_ecrire(fd, contenu) || (lot_courant == nullptr && ::fdatasync(fd) != 0)) {
-        const int numero = errno;
-        ::close(fd);
-        ::unlink(temporaire.c_str());
-        refuser_ecriture("d'écrire", chemin, numero);
+    {
+        const lecture_fichier_pkg::descripteur fichier(
+            ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+        if (fichier.fd() < 0) refuser_ecriture("d'écrire", chemin, errno);
+        // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier
+        // vide. Dans un lot, le lot s'en charge d'un coup.
+        if (!tout_ecrire(fichier.fd(), contenu) || (lot_courant == nullptr && ::fdatasync(fichier.fd()) != 0)) {
+            const int numero = errno;
+            ::unlink(temporaire.c_str());
+            refuser_ecriture("d'écrire", chemin, numero);
+        }
     }
-    ::close(fd);
     if (lot_courant != nullptr) {
         lot_courant->en_attente_.emplace_back(temporaire, chemin);
         return;

@@ -10,20 +10,6 @@
 namespace lecture_fichier_pkg {
 
 namespace {
-class descripteur {
-public:
-    explicit descripteur(int fd) : fd_(fd) {}
-    ~descripteur() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    descripteur(const descripteur&) = delete;
-    descripteur& operator=(const descripteur&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 [[noreturn]] void refuser(const std::string& chemin, const std::string& cause) {
     throw ERREUR_LECTURE_REFUSEE(chemin + " : " + cause);
 }
@@ -67,6 +53,10 @@ std::optional<dimensions> dimensions_png(std::string_view contenu) {
         return n;
     };
     return dimensions{entier(16), entier(20)};
+}
+
+descripteur::~descripteur() {
+    if (fd_ >= 0) ::close(fd_);
 }
 
 }  // namespace lecture_fichier_pkg

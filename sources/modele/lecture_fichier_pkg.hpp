@@ -15,6 +15,19 @@ namespace lecture_fichier_pkg {
 // Fichier absent, illisible, qui n'est pas un fichier ordinaire, ou plus grand que permis.
 DECLARER_ERREUR(ERREUR_LECTURE_REFUSEE, "LECTURE_FICHIER_PKG.ERREUR_LECTURE_REFUSEE");
 
+// Descripteur de fichier du système, fermé par son propriétaire quoi qu'il arrive.
+class descripteur {
+public:
+    explicit descripteur(int fd) : fd_(fd) {}
+    ~descripteur();
+    descripteur(const descripteur&) = delete;
+    descripteur& operator=(const descripteur&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 // Tailles permises selon l'usage : largement au-dessus de ce que le jeu écrit ou livre.
 constexpr std::size_t TAILLE_MAX_XML = 8u << 20;
 constexpr std::size_t TAILLE_MAX_IMAGE = 32u << 20;
