@@ -9,6 +9,7 @@
 #include <SDL_image.h>
 
 #include "fichier_xml_pkg.hpp"
+#include "entetes_media_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
 
 namespace dessin {
@@ -69,7 +70,7 @@ using surface = std::unique_ptr<SDL_Surface, liberer_surface>;
 dessin_peint lire_png(const std::string& contenu, const std::string& fichier) {
     // La règle du côté s'applique à l'en-tête, avant de décoder : une image qui annonce 65535 × 65535 pixels
     // demanderait 17 Go.
-    const auto taille = lecture_fichier_pkg::dimensions_png(contenu);
+    const auto taille = entetes_media_pkg::dimensions_png(contenu);
     if (!taille) throw dessin_invalide(fichier + " : en-tête PNG illisible");
     if (std::max(taille->largeur, taille->hauteur) > static_cast<std::uint32_t>(COTE_MAXIMUM)) {
         throw dessin_invalide(fichier + " : image de " + std::to_string(taille->largeur) + " × " +

@@ -1,6 +1,7 @@
 // Musique et bruitages : un son manquant ou une machine sans carte son rendent le jeu muet, sans l'arrêter.
 #include "musique_pkg.hpp"
 
+#include "entetes_media_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
 #include "os_fichiers.hpp"
 
@@ -124,15 +125,17 @@ son initialiser(const std::string& nom) {
 son load_sound(const std::string& fichier) {
     son echantillon;
     std::string cause;
-    // Lu d'abord par la lecture sûre : un tube nommé à la place d'un son bloquerait le démarrage.
+    // Lu d'abord par la lecture sûre : un tube nommé à la place d'un son bloquerait le démarrage. L'en-tête est
+    // vérifié avant le mélangeur, qui convertirait un son à 2 Hz en gigaoctets.
     std::string contenu;
     SDL_RWops* flux = nullptr;
     try {
         contenu = lecture_fichier_pkg::lire_fichier(fichier, lecture_fichier_pkg::TAILLE_MAX_SON);
+        entetes_media_pkg::verifier_wav(contenu);
         flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
         if (flux == nullptr) cause = SDL_GetError();
-    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
-        cause = e.detail();
+    } catch (const erreur_pkg::erreur& e) {
+        cause = e.what();
     }
     if (flux) {
         // Fermé ici plutôt que par le chargeur, qui l'oublie quand le fichier n'est pas un son.

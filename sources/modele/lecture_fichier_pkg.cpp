@@ -42,19 +42,6 @@ std::string lire_fichier(const std::string& chemin, std::size_t taille_max) {
     return contenu;
 }
 
-std::optional<dimensions> dimensions_png(std::string_view contenu) {
-    // Signature, longueur du premier bloc, « IHDR », puis largeur et hauteur en gros-boutiste.
-    if (contenu.size() < 24 || contenu.substr(0, 8) != "\x89PNG\r\n\x1a\n" || contenu.substr(12, 4) != "IHDR") {
-        return std::nullopt;
-    }
-    const auto entier = [&](std::size_t debut) {
-        std::uint32_t n = 0;
-        for (std::size_t i = 0; i < 4; ++i) n = (n << 8) | static_cast<unsigned char>(contenu[debut + i]);
-        return n;
-    };
-    return dimensions{entier(16), entier(20)};
-}
-
 descripteur::~descripteur() {
     if (fd_ >= 0) ::close(fd_);
 }

@@ -38,12 +38,4 @@ constexpr std::size_t TAILLE_MAX_TEXTE = 1u << 20;
 // Tout le contenu du fichier ; ERREUR_LECTURE_REFUSEE, avec la cause, sinon.
 std::string lire_fichier(const std::string& chemin, std::size_t taille_max);
 
-// Largeur et hauteur annoncées par l'en-tête d'une image PNG, lues avant tout décodage (une image qui annonce
-// 65535 × 65535 pixels demanderait 17 Go) ; nullopt si le contenu n'est pas un PNG.
-struct dimensions {
-    std::uint32_t largeur;
-    std::uint32_t hauteur;
-};
-std::optional<dimensions> dimensions_png(std::string_view contenu);
-
 }  // namespace lecture_fichier_pkg

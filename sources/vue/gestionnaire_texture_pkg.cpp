@@ -1,6 +1,7 @@
 // Table des textures : images PNG décodées par SDL_image, envoyées à OpenGL avec leurs mipmaps.
 #include "gestionnaire_texture_pkg.hpp"
 
+#include "entetes_media_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
 #include "os_fichiers.hpp"
 #include "surface_sdl_pkg.hpp"
@@ -94,7 +95,7 @@ surface_sdl_pkg::surface decoder(const std::string& chemin) {
         std::cout << e.what() << std::endl;
         return surface_sdl_pkg::surface(nullptr);
     }
-    const auto taille = lecture_fichier_pkg::dimensions_png(contenu);
+    const auto taille = entetes_media_pkg::dimensions_png(contenu);
     if (!taille || taille->largeur > COTE_MAX_TEXTURE || taille->hauteur > COTE_MAX_TEXTURE) {
         std::cout << chemin << " : pas une image PNG de " << COTE_MAX_TEXTURE << " × " << COTE_MAX_TEXTURE
                   << " pixels au plus" << std::endl;

@@ -2,10 +2,12 @@
 #include "musique_pkg.hpp"
 
 #include "fichier_wav.hpp"
+#include "sons_forges.hpp"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -152,15 +154,18 @@ TEST_F(Musique, InitialiserSonJeuChargeDAvanceLesTroisBruitages) {
     EXPECT_EQ(Mix_Playing(-1), 3);
 }
 
-// Un son absent ou illisible : un message, une fois, puis le jeu continue en silence pour ce son-là.
+// Un son absent, illisible, tube nommé (qui bloquerait l'ouverture) ou qui annonce une durée démesurée : un
+// message, une fois, puis le jeu continue en silence pour ce son-là.
+enum class defaut { absent, illisible, tube, bombe };
+
 struct cas_son_defectueux {
     const char* fichier;
     void (*jouer)();
-    bool illisible;  // présent mais pas un WAV, sinon absent
+    defaut le_defaut;
 };
 
 void PrintTo(const cas_son_defectueux& cas, std::ostream* sortie) {
-    *sortie << cas.fichier << (cas.illisible ? " illisible" : " absent");
+    *sortie << cas.fichier << " défaut " << static_cast<int>(cas.le_defaut);
 }
 
 class SonDefectueux : public Musique, public testing::WithParamInterface<cas_son_defectueux> {};
@@ -169,8 +174,12 @@ TEST_P(SonDefectueux, EstSignaleUneSeuleFoisSansArreterLeJeu) {
     const auto& cas = GetParam();
     const fs::path chemin = fs::path("sons") / cas.fichier;
     fs::remove(chemin);
-    if (cas.illisible) {
-        std::ofstream(chemin) << "pas un son";
+    switch (cas.le_defaut) {
+    case defaut::absent: break;
+    case defaut::illisible: std::ofstream(chemin) << "pas un son"; break;
+    case defaut::tube: ASSERT_EQ(mkfifo(chemin.c_str(), 0600), 0); break;
+    // 4 Mo à 1 000 Hz : plus d'une heure, que le mélangeur convertirait en 350 Mo (730 Mo au plus fort).
+    case defaut::bombe: std::ofstream(chemin, std::ios::binary) << sons_forges::wav(1000, 1, 8, 4'000'000); break;
     }
     const std::string sortie = sortie_de([&] {
         for (int image = 0; image < 5; ++image) {
@@ -193,10 +202,10 @@ TEST_P(SonDefectueux, EstSignaleUneSeuleFoisSansArreterLeJeu) {
 
 INSTANTIATE_TEST_SUITE_P(
     QuatreSons, SonDefectueux,
-    testing::Values(cas_son_defectueux{"menu.wav", musique_pkg::musique_menu, false},
-                    cas_son_defectueux{"deplacement.wav", musique_pkg::bruitage_deplacement, false},
-                    cas_son_defectueux{"erreur.wav", musique_pkg::bruitage_erreur, true},
-                    cas_son_defectueux{"valider.wav", musique_pkg::bruitage_valider, false}),
+    testing::Values(cas_son_defectueux{"menu.wav", musique_pkg::musique_menu, defaut::tube},
+                    cas_son_defectueux{"deplacement.wav", musique_pkg::bruitage_deplacement, defaut::absent},
+                    cas_son_defectueux{"erreur.wav", musique_pkg::bruitage_erreur, defaut::illisible},
+                    cas_son_defectueux{"valider.wav", musique_pkg::bruitage_valider, defaut::bombe}),
     [](const testing::TestParamInfo<cas_son_defectueux>& info) {
         return fs::path(info.param.fichier).stem().string();
     });
