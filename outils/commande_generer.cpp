@@ -24,13 +24,17 @@ namespace {
 
 const char* const USAGE =
     "usage : generer IMAGE COMPLEXITE [--aleas FICHIER] [--nom NOM] [--sortie FICHIER]\n"
-    "                [--unique [--essais K] | --conception]";
+    "                [--unique [--essais K] | --conception [--contenu]]";
+
+// Bornes de la complexité : celles de l'éditeur, et celles du contenu livré (--contenu), dont les
+// grandes images admettent des chemins plus longs.
+constexpr int COMPLEXITE_MIN = 4, COMPLEXITE_MAX = 14, COMPLEXITE_MAX_CONTENU = 30;
 
 struct options {
     std::string image;
     int complexite = 0;
     std::optional<std::string> aleas, nom, sortie, essais;
-    bool unique = false, conception = false;
+    bool unique = false, conception = false, contenu = false;
 };
 
 struct refus : std::runtime_error {
@@ -51,6 +55,8 @@ options lire_options(const std::vector<std::string>& arguments) {
             o.unique = true;
         } else if (a == "--conception") {
             o.conception = true;
+        } else if (a == "--contenu") {
+            o.contenu = true;
         } else if (cible) {
             if (i + 1 >= arguments.size()) throw refus(a + " attend une valeur\n" + USAGE);
             *cible = arguments[++i];
@@ -60,12 +66,16 @@ options lire_options(const std::vector<std::string>& arguments) {
             positionnels.push_back(a);
         }
     }
-    if (positionnels.size() != 2 || (o.unique && o.conception) || (o.essais && !o.unique)) throw refus(USAGE);
+    if (positionnels.size() != 2 || (o.unique && o.conception) || (o.essais && !o.unique) || (o.contenu && !o.conception)) {
+        throw refus(USAGE);
+    }
     o.image = positionnels[0];
     const std::string& c = positionnels[1];
     const auto [fin, code] = std::from_chars(c.data(), c.data() + c.size(), o.complexite);
-    if (code != std::errc() || fin != c.data() + c.size() || o.complexite < 4 || o.complexite > 14) {
-        throw refus("complexité \"" + c + "\" : un entier de 4 à 14 est attendu");
+    const int maximum = o.contenu ? COMPLEXITE_MAX_CONTENU : COMPLEXITE_MAX;
+    if (code != std::errc() || fin != c.data() + c.size() || o.complexite < COMPLEXITE_MIN || o.complexite > maximum) {
+        throw refus("complexité \"" + c + "\" : un entier de " + std::to_string(COMPLEXITE_MIN) + " à " + std::to_string(maximum) +
+                    " est attendu");
     }
     return o;
 }
