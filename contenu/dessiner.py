@@ -107,29 +107,30 @@ def image(n, forme):
 
 # --- Niveaux 1 à 4 : dessinés à la main ----------------------------------------------------------------
 A_LA_MAIN = {
-    # Pluton, la lointaine et glacée (5 × 5).
-    'niv1_flocon': ['#.#.#', '.###.', '##.##', '.###.', '#.#.#'],
+    # Pluton, la lointaine et glacée, la planète X qui a perdu son titre (5 × 5).
+    'niv1_bonhomme_de_neige': ['.###.', '.###.', '..#..', '#####', '#####'],
     'niv1_etoile': ['..#..', '..#..', '#####', '.###.', '.#.#.'],
     'niv1_question': ['.###.', '#...#', '..##.', '.....', '..#..'],  # Pluton, la planète X
     'niv1_lettre_p': ['####.', '##.##', '####.', '##...', '##...'],
     'niv1_igloo': ['.....', '.###.', '#####', '##.##', '##.##'],
-    'niv1_os': ['.....', '#...#', '#####', '#...#', '.....'],  # l'os du chien qui porte son nom
+    'niv1_os': ['##.##', '.###.', '.###.', '.###.', '##.##'],  # l'os du chien qui porte son nom
     # Neptune, le dieu des mers (7 × 7).
-    'niv2_trident': ['#..#..#', '#..#..#', '#######', '...#...', '...#...', '..###..', '...#...'],
+    'niv2_trident': ['##.#.##', '##.#.##', '#######', '.#####.', '..###..', '..###..', '..###..'],
     'niv2_ancre': ['..###..', '..#.#..', '..###..', '...#...', '#..#..#', '##.#.##', '.#####.'],
-    'niv2_poisson': ['.......', '..###.#', '.#.####', '#######', '.######', '..###.#', '.......'],
+    'niv2_poisson': ['..###..', '.####.#', '##.####', '#######', '.######', '..###.#', '.......'],
     'niv2_goutte': ['...#...', '..###..', '.#####.', '##.####', '##.####', '.#####.', '..###..'],
-    'niv2_bateau': ['...#...', '...##..', '...###.', '...####', '...#...', '#######', '.#####.'],
+    'niv2_bateau': ['...##..', '...###.', '...####', '..#####', '...#...', '#######', '.#####.'],
     'niv2_tourbillon': ['#######', '......#', '.####.#', '.#..#.#', '.#.##.#', '.#....#', '.######'],
-    # Uranus, couchée sur le côté, découverte au télescope par Herschel, musicien (9 × 9).
+    # Uranus, dieu du ciel, découverte au télescope par Herschel, musicien ; ses lunes ont des noms de
+    # personnages de Shakespeare (9 × 9).
     'niv3_diamant': ['.........', '..#####..', '.#######.', '#########', '.#######.', '..#####..', '...###...',
                      '....#....', '.........'],
     'niv3_couronne': ['.........', '#...#...#', '##.###.##', '#########', '#########', '#########', '.........',
                       '#########', '#########'],
-    'niv3_telescope': ['.......##', '.....####', '...#####.', '.#####...', '##.#.....', '...#.....', '..###....',
-                       '.#.#.#...', '#..#..#..'],
-    'niv3_toupie': ['....#....', '....#....', '.#######.', '#########', '#########', '.#######.', '..#####..',
-                    '...###...', '....#....'],
+    'niv3_telescope': ['......###', '#########', '#########', '......###', '....#....', '....#....', '...###...',
+                       '..#.#.#..', '.#..#..#.'],
+    'niv3_montgolfiere': ['..#####..', '.#######.', '#########', '#########', '.#######.', '..#####..', '...#.#...',
+                          '...###...', '...###...'],
     'niv3_note': ['....#####', '....#####', '....##..#', '....#...#', '....#...#', '.####..##', '#####.###',
                   '#####.###', '.###.....'],
     'niv3_masque': ['.#######.', '#########', '#..###..#', '#########', '####.####', '#########', '##.....##',
@@ -166,7 +167,7 @@ def cadeau():
             '.####.####.', '.####.####.', '.####.####.', '.####.####.', '.#########.']
 
 
-# Jupiter, roi des dieux : la géante à bandes, la foudre, le chêne, l'aigle, la Grande Tache, les tempêtes.
+# Jupiter, roi des dieux : la géante à bandes, la foudre, le chêne, le taureau, Io, les tempêtes.
 def jupiter_bandes():
     return sauf(disque(.5, .5, .47), rect(0, .6, 1, .69), rect(0, .31, 1, .4), ellipse(.64, .5, .13, .07))
 
@@ -186,9 +187,9 @@ def taureau():
                       ellipse(.42, .22, .04, .05), ellipse(.58, .22, .04, .05)), cornes)
 
 
-def oeil():
-    amande = polygone([(.02, .5), (.25, .74), (.5, .8), (.75, .74), (.98, .5), (.75, .26), (.5, .2), (.25, .26)])
-    return sauf(amande, anneau(.5, .5, .22, .3), disque(.5, .5, .09))
+def io():  # la lune de Jupiter qu'on surnomme la pizza
+    return ['.............', '#############', '#############', '.............', '.###########.', '..##..#####..',
+            '..##..#####..', '...#######...', '....##..#....', '....##..#....', '.....###.....', '......#......', '.............']
 
 
 def tornade():
@@ -197,8 +198,8 @@ def tornade():
 
 # Mars, dieu de la guerre : le rover, Olympus Mons, Phobos et Deimos, le bouclier, son symbole, le drapeau.
 def rover():
-    return union(rect(.04, .4, .96, .62), *[sauf(disque(x, .2, .15), disque(x, .2, .035)) for x in (.18, .5, .82)],
-                 rect(.66, .62, .76, .8), rect(.54, .78, .9, .96), trait(.12, .62, .3, .86, .04))
+    return union(rect(.04, .38, .96, .64), *[sauf(disque(x, .18, .16), disque(x, .18, .035)) for x in (.18, .5, .82)],
+                 rect(.64, .64, .78, .8), rect(.52, .78, .92, .97), trait(.12, .64, .3, .86, .05))
 
 
 def volcan():
@@ -211,24 +212,24 @@ def deux_lunes():
 
 
 def bouclier():
-    contour = polygone([(.1, .96), (.9, .96), (.9, .5), (.5, .02), (.1, .5)])
-    interieur = polygone([(.24, .83), (.76, .83), (.76, .52), (.5, .2), (.24, .52)])
-    return union(sauf(contour, interieur), rect(.43, .2, .57, .83), rect(.24, .55, .76, .67))
+    contour = polygone([(.06, .97), (.94, .97), (.94, .5), (.5, .02), (.06, .5)])
+    interieur = polygone([(.24, .8), (.76, .8), (.76, .52), (.5, .24), (.24, .52)])
+    return union(sauf(contour, interieur), rect(.42, .24, .58, .8), rect(.24, .54, .76, .68))
 
 
 def symbole_mars():
-    return union(anneau(.38, .38, .18, .33), trait(.6, .6, .9, .9, .075), polygone([(.98, .98), (.6, .98), (.98, .6)]))
+    return union(anneau(.38, .38, .15, .35), trait(.6, .6, .86, .86, .09), polygone([(.99, .99), (.56, .99), (.99, .56)]))
 
 
 def drapeau():
     return union(rect(.12, .02, .24, .98), sauf(rect(.24, .5, .94, .96), disque(.59, .73, .1)))
 
 
-# La Terre : le globe, le sapin, le papillon, la pomme, le chat, le champignon.
-def globe():
-    ameriques = polygone([(.2, .74), (.42, .8), (.5, .68), (.4, .56), (.46, .44), (.48, .3), (.38, .14), (.34, .34), (.26, .5), (.16, .6)])
-    afrique = polygone([(.6, .8), (.8, .76), (.86, .58), (.76, .36), (.66, .2), (.6, .4), (.56, .6)])
-    return union(anneau(.5, .5, .4, .49), ameriques, afrique)
+# La Terre et ses vivants : la tortue, le sapin, le papillon, la pomme, le chat, le champignon.
+def tortue():
+    pattes = [ellipse(.5 + sx * .3, .44 + sy * .25, .13, .08, sx * sy * .6) for sx in (-1, 1) for sy in (-1, 1)]
+    return union(ellipse(.5, .44, .26, .33), disque(.5, .88, .1), rect(.45, .76, .55, .84), *pattes,
+                 polygone([(.45, .1), (.55, .1), (.5, .02)]))
 
 
 def sapin():
@@ -272,9 +273,8 @@ def nuages():
 
 
 def fleur():
-    angles = [k * 2 * math.pi / 6 + math.pi / 2 for k in range(6)]
-    petales = [ellipse(.5 + .26 * math.cos(a), .64 + .26 * math.sin(a), .14, .09, a) for a in angles]
-    return union(*petales, disque(.5, .64, .1), rect(.45, .02, .55, .4), ellipse(.68, .18, .16, .07, .5), ellipse(.32, .24, .16, .07, -.5))
+    petales = [ellipse(.5 + .27 * math.cos(a), .64 + .27 * math.sin(a), .16, .11, a) for a in [k * 2 * math.pi / 6 + math.pi / 2 for k in range(6)]]
+    return union(*petales, disque(.5, .64, .11), rect(.44, .02, .56, .4), ellipse(.68, .18, .17, .08, .5), ellipse(.32, .24, .17, .08, -.5))
 
 
 def coquillage():
@@ -309,7 +309,7 @@ def casque_aile():
 
 
 def orbite():
-    return union(sauf(ellipse(.5, .5, .48, .3, .35), ellipse(.5, .5, .39, .21, .35)), disque(.5, .5, .14), disque(.86, .72, .09))
+    return union(sauf(ellipse(.5, .5, .49, .34, .35), ellipse(.5, .5, .34, .19, .35)), disque(.5, .5, .15), disque(.84, .74, .1))
 
 
 def aimant():
@@ -323,12 +323,13 @@ def fer_a_repasser():
     return union(sauf(semelle, rect(0, .24, .9, .27)), poignee)
 
 
-# Le Soleil : l'éclipse, et l'été qu'il donne : le cornet de glace, le panneau solaire, les lunettes, le
-# palmier, le parasol.
-def eclipse():
-    couronne = union(*[trait(.5, .5, .5 + r * math.cos(math.radians(a)), .5 + r * math.sin(math.radians(a)), .03)
-                       for a, r in zip(range(0, 360, 30), (.49, .4, .46, .42, .49, .38, .47, .41, .49, .39, .45, .42))])
-    return union(sauf(union(couronne, disque(.5, .5, .34)), disque(.48, .52, .27)), disque(.72, .7, .06))
+# Le Soleil et l'été qu'il donne : le château de sable, le cornet de glace, le panneau solaire, les
+# lunettes, le palmier, le parasol.
+def chateau_de_sable():
+    murs = union(rect(.04, .04, .96, .3), rect(.32, .3, .68, .62), *[rect(x, .62, x + .09, .72) for x in (.32, .455, .59)],
+                 rect(.06, .3, .3, .5), rect(.7, .3, .94, .5), *[rect(x, .5, x + .08, .6) for x in (.06, .22, .7, .86)])
+    porte = union(rect(.43, .04, .57, .16), disque(.5, .16, .07))
+    return union(sauf(murs, porte), rect(.485, .72, .525, .94), polygone([(.525, .94), (.7, .88), (.525, .82)]))
 
 
 def cornet():
@@ -338,8 +339,8 @@ def cornet():
 
 
 def panneau_solaire():
-    cellules = union(*[rect(x, 0, x + .03, 1) for x in (.26, .49, .72)], *[rect(0, y, 1, y + .03) for y in (.57, .75)])
-    return union(sauf(rect(.04, .4, .96, .94), cellules), rect(.44, .1, .56, .4), rect(.26, .02, .74, .1))
+    cellules = union(*[rect(x, 0, x + .035, 1) for x in (.34, .63)], rect(0, .66, 1, .695))
+    return union(sauf(rect(.04, .4, .96, .94), cellules), rect(.43, .1, .57, .4), rect(.24, .02, .76, .1))
 
 
 def lunettes():
@@ -348,10 +349,10 @@ def lunettes():
 
 
 def palmier():
-    tronc = ligne([(.36, .04), (.42, .26), (.5, .48), (.56, .68)], .045)
-    palmes = union(*[ellipse(.56 + .2 * math.cos(math.radians(a)), .7 + .2 * math.sin(math.radians(a)), .23, .06, math.radians(a))
+    tronc = ligne([(.36, .04), (.42, .26), (.5, .48), (.56, .68)], .06)
+    palmes = union(*[ellipse(.56 + .2 * math.cos(math.radians(a)), .7 + .2 * math.sin(math.radians(a)), .24, .085, math.radians(a))
                      for a in (15, 60, 120, 165, 210, 330)])
-    return union(tronc, palmes, disque(.5, .6, .05), disque(.62, .6, .05), rect(.06, .02, .94, .07))
+    return union(tronc, palmes, disque(.5, .6, .06), disque(.63, .6, .06), rect(.06, .02, .94, .08))
 
 
 def parasol():
@@ -363,12 +364,12 @@ COMPLEXITE = {1: 5, 2: 7, 3: 9, 4: 11, 5: 13, 6: 15, 7: 17, 8: 19, 9: 21, 10: 24
 
 CAMPAGNE = {  # niveau : (côté, sujets)
     4: (11, [hexagone, horloge, bougie, mimas, cadeau]),
-    5: (13, [jupiter_bandes, eclair, gland, taureau, oeil, tornade]),
+    5: (13, [jupiter_bandes, eclair, gland, taureau, io, tornade]),
     6: (15, [rover, volcan, deux_lunes, bouclier, symbole_mars, drapeau]),
-    7: (18, [globe, sapin, papillon, pomme, chat, champignon]),
+    7: (18, [tortue, sapin, papillon, pomme, chat, champignon]),
     8: (21, [symbole_venus, nuages, fleur, coquillage, levres, thermometre]),
     9: (25, [crateres, enveloppe, casque_aile, orbite, aimant, fer_a_repasser]),
-    10: (30, [eclipse, cornet, panneau_solaire, lunettes, palmier, parasol]),
+    10: (30, [chateau_de_sable, cornet, panneau_solaire, lunettes, palmier, parasol]),
 }
 
 
@@ -434,8 +435,8 @@ def station_orbitale():
 LIBRES = [  # nom, côté, complexité, dessin (liste de lignes ou forme)
     ('maison', 5, 5, ['..#..', '.###.', '#####', '#.#.#', '###.#']),
     ('coeur', 7, 7, ['.##.##.', '#######', '#######', '#######', '.#####.', '..###..', '...#...']),
-    ('fusee', 9, 8, fusee), ('planete_anneaux', 10, 9, ['..........', '...####...', '..######..', '.########.', '##########',
-                                                         '#........#', '.########.', '..######..', '...####...', '..........']), ('comete', 12, 10, comete),
+    ('fusee', 9, 8, fusee), ('planete_anneaux', 10, 9, ['..........', '...####...', '..######..', '..######..', '##########',
+                                                         '##########', '..######..', '..######..', '...####...', '..........']), ('comete', 12, 10, comete),
     ('satellite', 14, 12, satellite), ('astronaute', 16, 14, astronaute), ('soleil', 20, 16, soleil),
     ('lune', 24, 18, lune), ('saturne', 30, 20, saturne), ('galaxie', 36, 22, galaxie),
     ('station_orbitale', 42, 24, station_orbitale),

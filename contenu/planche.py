@@ -17,7 +17,7 @@ ICI = os.path.dirname(os.path.abspath(__file__))
 RACINE = os.path.dirname(ICI)
 
 VIGNETTE = 168          # côté d'une image, en pixels
-MARGE, LEGENDE = 14, 26
+MARGE, LEGENDE = 14, 42
 FOND = (12, 14, 20)
 COUVERTE = ((70, 130, 142), (150, 240, 250))   # cadre, centre : la tuile lumineuse des cases finies
 VIDE = ((64, 72, 86), (38, 44, 55))            # cadre, centre : la tuile d'acier
@@ -112,7 +112,7 @@ def vignettes_grilles():
         for face in range(1, 7):
             nom = f'niv{niveau}_{face}'
             sujet = sujets.get(nom, '')
-            legende = f'{nom} {sujet[sujet.index("_") + 1:-4]}' if sujet else nom
+            legende = f'{nom}\n{sujet[sujet.index("_") + 1:-4]}' if sujet else nom
             rangees[-1].append((legende, cases_couvertes(os.path.join(RACINE, 'donnees', 'campagne', 'grilles', nom + '.xml'))))
     libres = sorted(os.listdir(os.path.join(RACINE, 'donnees', 'grilles')),
                     key=lambda n: cases_couvertes(os.path.join(RACINE, 'donnees', 'grilles', n))[0])
@@ -142,7 +142,8 @@ def main():
         for c, (legende, (cote, couvertes)) in enumerate(rangee):
             x, y = MARGE + c * (VIGNETTE + MARGE), MARGE + r * (VIGNETTE + LEGENDE + MARGE)
             dessiner_image(t, x, y, cote, couvertes)
-            t.texte(x, y + VIGNETTE + 6, legende[:VIGNETTE // 12])
+            for k, ligne in enumerate(legende.split('\n')):
+                t.texte(x, y + VIGNETTE + 6 + 17 * k, ligne[:VIGNETTE // 12])
     sortie = os.path.join(RACINE, 'build', 'planche_contenu.png' if '--dessins' not in sys.argv else 'planche_dessins.png')
     os.makedirs(os.path.dirname(sortie), exist_ok=True)
     t.png(sortie)
