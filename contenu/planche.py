@@ -96,23 +96,27 @@ def dessiner_image(t, x0, y0, cote, couvertes):
                 t.rectangle(px + joint, py + joint, pas - 2 * joint, pas - 2 * joint, centre)
 
 
-def faces():
-    """Dessin de chaque face de la campagne, tel que la génération l'a rangé."""
-    chemin = os.path.join(ICI, 'dessins', 'faces.txt')
+def sujets():
+    """Sujet de chaque grille de la campagne, d'après contenu/dessins/grilles.txt (fichier, dessin, ...)."""
+    chemin = os.path.join(ICI, 'dessins', 'grilles.txt')
     if not os.path.exists(chemin):
         return {}
-    return dict(l.split()[::-1] for l in open(chemin) if l.strip())
+    sujets = {}
+    for ligne in open(chemin):
+        fichier, dessin = ligne.split()[:2]
+        nom = os.path.basename(dessin)[:-4]
+        sujets[os.path.basename(fichier)[:-4]] = nom[nom.index('_') + 1:] if fichier.startswith('campagne/') else nom
+    return sujets
 
 
 def vignettes_grilles():
-    sujets = faces()
+    noms = sujets()
     rangees = []
     for niveau in range(1, 11):
         rangees.append([])
         for face in range(1, 7):
             nom = f'niv{niveau}_{face}'
-            sujet = sujets.get(nom, '')
-            legende = f'{nom}\n{sujet[sujet.index("_") + 1:-4]}' if sujet else nom
+            legende = f'{nom}\n{noms.get(nom, "")}'
             rangees[-1].append((legende, cases_couvertes(os.path.join(RACINE, 'donnees', 'campagne', 'grilles', nom + '.xml'))))
     libres = sorted(os.listdir(os.path.join(RACINE, 'donnees', 'grilles')),
                     key=lambda n: cases_couvertes(os.path.join(RACINE, 'donnees', 'grilles', n))[0])
