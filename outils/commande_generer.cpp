@@ -1,10 +1,11 @@
 // Sous-commande generer : lecture du dessin et des nombres aléatoires, génération, écriture.
 #include "commande_generer.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <memory>
 #include <optional>
 
@@ -15,6 +16,7 @@
 #include "editeur_pkg.hpp"
 #include "erreur_pkg.hpp"
 #include "fichier_xml_pkg.hpp"
+#include "lecture_fichier_pkg.hpp"
 #include "solveur_pkg.hpp"
 #include "unicite.hpp"
 
@@ -115,8 +117,12 @@ void ecrire_bilan(const grille_pkg::grille& g, const dessin::dessin_peint& d, st
 
 // Un nombre décimal par ligne, lu en simple précision, entre 0 et 1 ; les lignes vides sont sautées.
 std::vector<float> lire_aleas(const std::string& fichier) {
-    std::ifstream flux(fichier);
-    if (!flux) throw refus(fichier + " : impossible d'ouvrir le fichier des nombres aléatoires");
+    std::istringstream flux;
+    try {
+        flux.str(lecture_fichier_pkg::lire_fichier(fichier, lecture_fichier_pkg::TAILLE_MAX_TEXTE));
+    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+        throw refus(e.detail() + " (fichier des nombres aléatoires)");
+    }
     std::vector<float> valeurs;
     std::string ligne;
     for (int numero = 1; std::getline(flux, ligne); ++numero) {
@@ -126,10 +132,10 @@ std::vector<float> lire_aleas(const std::string& fichier) {
         float u = 0.0f;
         const auto [fin, code] = std::from_chars(ligne.data() + debut, ligne.data() + fin_utile, u);
         if (code != std::errc() || fin != ligne.data() + fin_utile) {
-            throw refus(fichier + " ligne " + std::to_string(numero) + " : \"" + ligne + "\" n'est pas un nombre");
+            throw refus(fichier + " ligne " + std::to_string(numero) + " : \"" + fichier_xml_pkg::extrait(ligne) + "\" n'est pas un nombre");
         }
         if (!(u >= 0.0f && u <= 1.0f)) {
-            throw refus(fichier + " ligne " + std::to_string(numero) + " : " + ligne + " n'est pas entre 0 et 1");
+            throw refus(fichier + " ligne " + std::to_string(numero) + " : " + fichier_xml_pkg::extrait(ligne) + " n'est pas entre 0 et 1");
         }
         valeurs.push_back(u);
     }
@@ -143,6 +149,10 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
     try {
         const options o = lire_options(arguments);
         const dessin::dessin_peint d = dessin::lire(o.image);
+        // Sans case peinte, la grille écrite n'aurait aucun chemin et ne se chargerait pas.
+        if (std::find(d.cases.begin(), d.cases.end(), true) == d.cases.end()) {
+            throw refus(o.image + " : aucune case peinte, rien à générer");
+        }
         std::unique_ptr<aleatoire_pkg::source_uniforme> source;
         if (o.aleas) source = std::make_unique<aleatoire_pkg::source_suite>(lire_aleas(*o.aleas));
         else source = std::make_unique<aleatoire_pkg::source_horloge>();

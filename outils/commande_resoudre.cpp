@@ -56,8 +56,16 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie) {
         for (const auto& c : chemin) sortie << " (" << c.x << "," << c.y << ")";
         sortie << '\n';
     }
-    if (r.abandon) sortie << "abandon après " << limite << " s de recherche\n";
-    return r.abandon ? 3 : 0;
+    switch (r.cause) {
+    case solveur_pkg::arret::aucun: return 0;
+    case solveur_pkg::arret::temps: sortie << "abandon après " << limite << " s de recherche\n"; break;
+    case solveur_pkg::arret::memoire:
+        sortie << "abandon : limite de mémoire atteinte (" << solveur_pkg::CASES_EN_ATTENTE_MAX
+               << " cases de marches en attente)\n";
+        break;
+    case solveur_pkg::arret::noeuds: sortie << "abandon : limite de nœuds atteinte\n"; break;
+    }
+    return 3;
 }
 
 }  // namespace commande_resoudre

@@ -7,7 +7,8 @@
 
 namespace commande_resoudre {
 
-// Rend 0 recherche finie, 3 abandon à la limite de temps, 1 fichier refusé, 2 mauvais usage.
+// Rend 0 recherche finie, 3 abandon à une limite (temps ou mémoire, dite sur la sortie), 1 fichier refusé,
+// 2 mauvais usage.
 int executer(const std::vector<std::string>& arguments, std::ostream& sortie);
 
 }  // namespace commande_resoudre

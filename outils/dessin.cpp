@@ -1,11 +1,15 @@
 // Lecture des dessins : image texte ou PNG (pixel peint s'il est opaque et plus sombre que le gris moyen).
 #include "dessin.hpp"
 
-#include <fstream>
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <sstream>
 
 #include <SDL_image.h>
+
+#include "fichier_xml_pkg.hpp"
+#include "lecture_fichier_pkg.hpp"
 
 namespace dessin {
 
@@ -29,7 +33,8 @@ dessin_peint lire_texte(std::istream& flux, const std::string& fichier) {
         cote = std::stoi(ligne, &lu);
         if (ligne.find_first_not_of(" \t\r", lu) != std::string::npos) throw dessin_invalide("");
     } catch (const std::exception&) {
-        throw dessin_invalide(fichier + " : la première ligne doit être le côté, pas \"" + ligne + "\"");
+        throw dessin_invalide(fichier + " : la première ligne doit être le côté, pas \"" + fichier_xml_pkg::extrait(ligne) +
+                              "\"");
     }
     verifier_cote(cote, fichier);
     dessin_peint d{cote, std::vector<bool>(static_cast<std::size_t>(cote * cote), false)};
@@ -61,8 +66,18 @@ struct liberer_surface {
 };
 using surface = std::unique_ptr<SDL_Surface, liberer_surface>;
 
-dessin_peint lire_png(const std::string& fichier) {
-    const surface brute(IMG_Load(fichier.c_str()));
+dessin_peint lire_png(const std::string& contenu, const std::string& fichier) {
+    // La règle du côté s'applique à l'en-tête, avant de décoder : une image qui annonce 65535 × 65535 pixels
+    // demanderait 17 Go.
+    const auto taille = lecture_fichier_pkg::dimensions_png(contenu);
+    if (!taille) throw dessin_invalide(fichier + " : en-tête PNG illisible");
+    if (std::max(taille->largeur, taille->hauteur) > static_cast<std::uint32_t>(COTE_MAXIMUM)) {
+        throw dessin_invalide(fichier + " : image de " + std::to_string(taille->largeur) + " × " +
+                              std::to_string(taille->hauteur) + " pixels, côté hors de 2 à 42");
+    }
+    SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
+    const surface brute(flux != nullptr ? IMG_LoadPNG_RW(flux) : nullptr);
+    if (flux != nullptr) SDL_RWclose(flux);
     if (!brute) throw dessin_invalide(fichier + " : image illisible (" + IMG_GetError() + ")");
     const surface rgba(SDL_ConvertSurfaceFormat(brute.get(), SDL_PIXELFORMAT_RGBA32, 0));
     if (!rgba) throw dessin_invalide(fichier + " : conversion impossible (" + SDL_GetError() + ")");
@@ -84,13 +99,14 @@ dessin_peint lire_png(const std::string& fichier) {
 }  // namespace
 
 dessin_peint lire(const std::string& fichier) {
-    std::ifstream flux(fichier, std::ios::binary);
-    if (!flux) throw dessin_invalide(fichier + " : impossible d'ouvrir le fichier");
-    char signature[8] = {};
-    flux.read(signature, 8);
-    if (flux.gcount() == 8 && std::string(signature, 8) == "\x89PNG\r\n\x1a\n") return lire_png(fichier);
-    flux.clear();
-    flux.seekg(0);
+    std::string contenu;
+    try {
+        contenu = lecture_fichier_pkg::lire_fichier(fichier, lecture_fichier_pkg::TAILLE_MAX_IMAGE);
+    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+        throw dessin_invalide(e.detail());
+    }
+    if (contenu.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0) return lire_png(contenu, fichier);
+    std::istringstream flux(contenu);
     return lire_texte(flux, fichier);
 }
 

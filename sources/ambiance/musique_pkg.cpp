@@ -1,6 +1,7 @@
 // Musique et bruitages : un son manquant ou une machine sans carte son rendent le jeu muet, sans l'arrêter.
 #include "musique_pkg.hpp"
 
+#include "lecture_fichier_pkg.hpp"
 #include "os_fichiers.hpp"
 
 #include <SDL.h>
@@ -121,16 +122,23 @@ son initialiser(const std::string& nom) {
 }
 
 son load_sound(const std::string& fichier) {
-    SDL_RWops* flux = SDL_RWFromFile(fichier.c_str(), "rb");
     son echantillon;
     std::string cause;
+    // Lu d'abord par la lecture sûre : un tube nommé à la place d'un son bloquerait le démarrage.
+    std::string contenu;
+    SDL_RWops* flux = nullptr;
+    try {
+        contenu = lecture_fichier_pkg::lire_fichier(fichier, lecture_fichier_pkg::TAILLE_MAX_SON);
+        flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
+        if (flux == nullptr) cause = SDL_GetError();
+    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+        cause = e.detail();
+    }
     if (flux) {
         // Fermé ici plutôt que par le chargeur, qui l'oublie quand le fichier n'est pas un son.
         echantillon.reset(Mix_LoadWAV_RW(flux, 0));
         cause = Mix_GetError();
         SDL_RWclose(flux);
-    } else {
-        cause = SDL_GetError();
     }
     if (!echantillon) {
         std::cout << "Couldn't load " << fichier << ": " << cause << std::endl;

@@ -150,9 +150,14 @@ void controleur_libre::faire_action(const std::string& n) {
 }
 
 void controleur_libre::supprimer_grille_perso(const std::string& n) {
-    // Un fichier déjà parti n'est pas une faute : la liste relue ne le montrera plus.
-    std::error_code ignoree;
-    std::filesystem::remove(os::fichiers::repertoire_grilles_personnelles() + n, ignoree);
+    // Un fichier déjà parti n'est pas une faute : la liste relue ne le montrera plus. Un effacement refusé
+    // (dossier en lecture seule) est dit, et la liste relue montre le fichier toujours là.
+    const std::string chemin = os::fichiers::repertoire_grilles_personnelles() + n;
+    std::error_code erreur;
+    std::filesystem::remove(chemin, erreur);
+    if (erreur && erreur != std::errc::no_such_file_or_directory) {
+        std::cout << "Impossible de supprimer " << chemin << " : " << erreur.message() << std::endl;
+    }
     if (l_accueil_) l_accueil_->mettre_a_jour_liste_perso();
     changer_etat_accueil(etat_accueil::CHOIX);
 }

@@ -35,9 +35,11 @@ void campagne::sauvegarder_campagne() const {
     const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
     std::error_code erreur;
     std::filesystem::create_directories(repertoire, erreur);  // un échec se dira à l'écriture du premier fichier
+    fichier_xml_pkg::lot_ecriture lot;
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
         niveau_numero(i)->sauvegarder_les_six_parties_composant_le_niveau(repertoire);
     }
+    lot.valider();
 }
 
 bool campagne::sauvegarde_existe() const {
@@ -53,6 +55,7 @@ bool campagne::sauvegarde_existe() const {
 
 void campagne::charger_campagne() {
     const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
+    fichier_xml_pkg::nettoyer_temporaires(repertoire);
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
         niveau_numero(i)->charger_les_six_parties_composant_le_niveau(repertoire);
     }

@@ -12,12 +12,15 @@ class erreur : public std::runtime_error {
 public:
     explicit erreur(const std::string& nom_complet, const std::string& detail = "")
         : std::runtime_error(detail.empty() ? nom_complet : nom_complet + " : " + detail),
-          nom_(nom_complet) {}
+          nom_(nom_complet), detail_(detail) {}
 
     const std::string& nom_complet() const noexcept { return nom_; }
+    // Le détail seul, pour le reprendre dans une erreur d'un autre paquet sans répéter le nom.
+    const std::string& detail() const noexcept { return detail_; }
 
 private:
     std::string nom_;
+    std::string detail_;
 };
 
 } // namespace erreur_pkg

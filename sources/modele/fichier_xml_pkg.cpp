@@ -1,17 +1,21 @@
 // Impression, lecture et écriture atomique des documents XML du jeu.
 #include "fichier_xml_pkg.hpp"
 
+#include "lecture_fichier_pkg.hpp"
+
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <regex>
 #include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
 
 namespace fichier_xml_pkg {
 
@@ -60,7 +64,7 @@ void imprimer_noeud(std::string& sortie, const pugi::xml_node& noeud) {
 }
 
 std::string description(const pugi::xml_node& noeud, const char* nom) {
-    return std::string("attribut \"") + nom + "\" de l'élément \"" + noeud.name() + "\"";
+    return std::string("attribut \"") + nom + "\" de l'élément \"" + extrait(noeud.name()) + "\"";
 }
 
 // Valeur de l'attribut sans ses blancs de tête et de queue ; nullopt s'il est absent ou vide.
@@ -78,6 +82,16 @@ std::optional<std::string> valeur_nettoyee(const pugi::xml_node& noeud, const ch
 
 }  // namespace
 
+std::string extrait(std::string_view contenu) {
+    constexpr std::size_t longueur = 40;
+    std::string court;
+    for (const char c : contenu.substr(0, longueur)) {
+        // Ni caractère de contrôle ni octet nul dans un message.
+        court += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    }
+    return contenu.size() > longueur ? court + "..." : court;
+}
+
 std::string image_entier(std::int64_t n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
 void ecrire_entier(pugi::xml_node noeud, const char* nom, std::int64_t valeur) {
@@ -91,30 +105,110 @@ std::string imprimer(const pugi::xml_node& racine) {
     return sortie;
 }
 
-void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
-    // Temporaire caché dans le même répertoire : le renommage reste atomique, et une liste de
-    // fichiers ne montre pas un reste d'écriture interrompue.
-    const std::filesystem::path cible(chemin);
-    const std::string temporaire = (cible.parent_path() / ("." + cible.filename().string() + ".tmp")).string();
-    {
-        std::ofstream flux(temporaire, std::ios::binary | std::ios::trunc);
-        if (flux) {
-            flux.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-            flux.flush();
-        }
-        if (!flux) {
-            const std::string cause = std::strerror(errno);
-            flux.close();
-            std::remove(temporaire.c_str());
-            throw ERREUR_ECRITURE_FICHIER("impossible d'écrire " + chemin + " (" + cause + ")");
-        }
+namespace {
+// Écrit tout le contenu sur fd ; faux en cas d'échec (errno dit pourquoi).
+bool tout_ecrire(int fd, const std::string& contenu) {
+    std::size_t ecrits = 0;
+    while (ecrits < contenu.size()) {
+        const ssize_t n = ::write(fd, contenu.data() + ecrits, contenu.size() - ecrits);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        ecrits += static_cast<std::size_t>(n);
     }
+    return true;
+}
+}  // namespace
+
+namespace {
+lot_ecriture* lot_courant = nullptr;
+
+// « .<nom>.<processus>.<rang>.tmp », le nom des temporaires de ecrire_fichier ; le processus est le groupe 1.
+const std::regex& forme_temporaire() {
+    static const std::regex forme(R"(\..+\.([0-9]{1,9})\.[0-9]{1,10}\.tmp)");
+    return forme;
+}
+
+[[noreturn]] void refuser_ecriture(const std::string& quoi, const std::string& chemin, int numero_erreur) {
+    throw ERREUR_ECRITURE_FICHIER("impossible " + quoi + " " + chemin + " (" + std::strerror(numero_erreur) + ")");
+}
+
+// Le répertoire sur le disque après un renommage : sinon, après une coupure, le nouveau nom peut s'y perdre.
+void synchroniser_repertoire(const std::string& chemin) {
+    const std::filesystem::path parent = std::filesystem::path(chemin).parent_path();
+    const lecture_fichier_pkg::descripteur repertoire(
+        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (repertoire.fd() >= 0) ::fsync(repertoire.fd());
+}
+
+void remplacer(const std::string& temporaire, const std::string& chemin) {
+    // Un écrivain dont le temporaire a disparu (effacé par un autre) le voit ici et le dit.
+    if (::rename(temporaire.c_str(), chemin.c_str()) != 0) {
+        const int numero = errno;
+        ::unlink(temporaire.c_str());
+        refuser_ecriture("de remplacer", chemin, numero);
+    }
+}
+}  // namespace
+
+lot_ecriture::lot_ecriture() : precedent_(lot_courant) { lot_courant = this; }
+
+lot_ecriture::~lot_ecriture() {
+    lot_courant = precedent_;
+    for (const auto& [temporaire, cible] : en_attente_) ::unlink(temporaire.c_str());
+}
+
+void lot_ecriture::valider() {
+    if (en_attente_.empty()) return;
+    // Un seul passage sur le disque pour tout le lot : soixante fsync coûteraient des centaines de ms.
+    const lecture_fichier_pkg::descripteur premier(::open(en_attente_.front().first.c_str(), O_RDONLY | O_CLOEXEC));
+    if (premier.fd() < 0 || ::syncfs(premier.fd()) != 0) refuser_ecriture("d'écrire", en_attente_.front().second, errno);
+    // Sur un renommage refusé, le destructeur efface les temporaires qui restent (les autres sont déjà partis).
+    for (const auto& [temporaire, cible] : en_attente_) remplacer(temporaire, cible);
+    synchroniser_repertoire(en_attente_.back().second);
+    en_attente_.clear();
+}
+
+void nettoyer_temporaires(const std::string& repertoire) {
     std::error_code erreur;
-    std::filesystem::rename(temporaire, chemin, erreur);
-    if (erreur) {
-        std::remove(temporaire.c_str());
-        throw ERREUR_ECRITURE_FICHIER("impossible de remplacer " + chemin + " (" + erreur.message() + ")");
+    for (std::filesystem::directory_iterator e(repertoire, erreur), fin; !erreur && e != fin; e.increment(erreur)) {
+        // Le nôtre, et seulement s'il reste d'un écrivain qui n'existe plus.
+        const std::string nom = e->path().filename().string();
+        std::smatch morceaux;
+        if (!std::regex_match(nom, morceaux, forme_temporaire())) continue;
+        const pid_t ecrivain = static_cast<pid_t>(std::stol(morceaux[1].str()));
+        if (ecrivain == ::getpid() || ::kill(ecrivain, 0) == 0 || errno != ESRCH) continue;
+        std::error_code inutile;
+        std::filesystem::remove(e->path(), inutile);
     }
+}
+
+void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
+    // Temporaire caché dans le même répertoire, propre à cet écrivain (processus et rang) et créé en exclusivité :
+    // deux écrivains de la même cible ne se partagent jamais leur temporaire, et le renommage reste atomique.
+    static std::atomic<unsigned> rang{0};
+    const std::filesystem::path cible(chemin);
+    const std::string temporaire =
+        (cible.parent_path() / ("." + cible.filename().string() + "." + std::to_string(::getpid()) + "." +
+                                std::to_string(rang++) + ".tmp"))
+            .string();
+    {
+        const lecture_fichier_pkg::descripteur fichier(
+            ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+        if (fichier.fd() < 0) refuser_ecriture("d'écrire", chemin, errno);
+        // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier
+        // vide. Dans un lot, le lot s'en charge d'un coup.
+        if (!tout_ecrire(fichier.fd(), contenu) || (lot_courant == nullptr && ::fdatasync(fichier.fd()) != 0)) {
+            const int numero = errno;
+            ::unlink(temporaire.c_str());
+            refuser_ecriture("d'écrire", chemin, numero);
+        }
+    }
+    if (lot_courant != nullptr) {
+        lot_courant->en_attente_.emplace_back(temporaire, chemin);
+        return;
+    }
+    remplacer(temporaire, chemin);
+    synchroniser_repertoire(chemin);
 }
 
 void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {
@@ -122,14 +216,19 @@ void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {
 }
 
 pugi::xml_document analyser(const std::string& chemin) {
-    std::error_code inutile;
-    if (std::filesystem::is_directory(chemin, inutile)) throw ERREUR_FICHIER_ILLISIBLE(chemin + " est un répertoire");
-    std::ifstream flux(chemin, std::ios::binary);
-    if (!flux) throw ERREUR_FICHIER_ILLISIBLE("impossible d'ouvrir " + chemin);
-    std::ostringstream tampon;
-    tampon << flux.rdbuf();
-    if (flux.bad()) throw ERREUR_FICHIER_ILLISIBLE("lecture interrompue de " + chemin);
-    const std::string contenu = tampon.str();
+    std::string contenu;
+    try {
+        contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_XML);
+    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+        throw ERREUR_FICHIER_ILLISIBLE(e.detail());
+    }
+    // Un fichier vide ou blanc est un document sans élément ; tout autre contenu qui ne commence pas par une
+    // balise (texte, octet nul) n'est pas du XML.
+    const auto premier = contenu.find_first_not_of(" \t\r\n");
+    if (premier != std::string::npos && contenu[premier] != '<' && contenu.compare(0, 3, "\xEF\xBB\xBF") != 0) {
+        throw ERREUR_FICHIER_ILLISIBLE(chemin + " n'est pas un document XML (commence par \"" +
+                                       extrait(contenu.substr(premier)) + "\")");
+    }
 
     pugi::xml_document document;
     const pugi::xml_parse_result resultat =
@@ -150,7 +249,7 @@ std::optional<std::int64_t> lire_entier_facultatif(const pugi::xml_node& noeud, 
     const char* fin = valeur->data() + valeur->size();
     const auto [arret, code] = std::from_chars(valeur->data() + (valeur->front() == '+'), fin, resultat);
     if (code != std::errc() || arret != fin) {
-        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + *valeur + "\" n'est pas un entier");
+        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + extrait(*valeur) + "\" n'est pas un entier");
     }
     if (resultat < minimum || resultat > maximum) {
         throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " :" + image_entier(resultat) +
@@ -175,10 +274,10 @@ std::optional<double> lire_reel_facultatif(const pugi::xml_node& noeud, const ch
     const char* fin = valeur->data() + valeur->size();
     const auto [arret, code] = std::from_chars(valeur->data() + (valeur->front() == '+'), fin, resultat);
     if (code != std::errc() || arret != fin || !std::isfinite(resultat)) {
-        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + *valeur + "\" n'est pas un nombre");
+        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + extrait(*valeur) + "\" n'est pas un nombre");
     }
     if (resultat < minimum || resultat > maximum) {
-        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + *valeur + "\" hors limites");
+        throw ERREUR_VALEUR_INVALIDE(description(noeud, nom) + " : \"" + extrait(*valeur) + "\" hors limites");
     }
     return resultat;
 }

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -18,6 +21,9 @@ DECLARER_ERREUR(ERREUR_VALEUR_INVALIDE, "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"
 // Écriture impossible (disque plein, droits) : l'ancien fichier est resté intact.
 DECLARER_ERREUR(ERREUR_ECRITURE_FICHIER, "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
 
+// Les premiers caractères d'un contenu fautif, pour un message : jamais plus d'une ligne courte.
+std::string extrait(std::string_view contenu);
+
 // Image décimale d'un entier : un blanc devant tout nombre positif ou nul.
 std::string image_entier(std::int64_t n);
 
@@ -31,6 +37,27 @@ std::string imprimer(const pugi::xml_node& racine);
 // Écrit le contenu dans un fichier temporaire du même répertoire puis le renomme : une écriture
 // interrompue laisse l'ancien fichier tel quel.
 void ecrire_fichier(const std::string& chemin, const std::string& contenu);
+
+// Lot d'écritures : tant qu'il existe, ecrire_fichier prépare ses temporaires sans les renommer ; valider les met
+// tous sur le disque d'un seul coup puis les renomme. Détruit sans validation, il efface ses temporaires et les
+// anciens fichiers restent.
+class lot_ecriture {
+public:
+    lot_ecriture();
+    ~lot_ecriture();
+    lot_ecriture(const lot_ecriture&) = delete;
+    lot_ecriture& operator=(const lot_ecriture&) = delete;
+    // ERREUR_ECRITURE_FICHIER si le disque refuse ; les fichiers déjà renommés sont entiers.
+    void valider();
+
+private:
+    friend void ecrire_fichier(const std::string& chemin, const std::string& contenu);
+    lot_ecriture* precedent_;
+    std::vector<std::pair<std::string, std::string>> en_attente_;  // temporaire, cible
+};
+
+// Efface du répertoire les temporaires d'écriture laissés par un écrivain arrêté avant son renommage.
+void nettoyer_temporaires(const std::string& repertoire);
 
 // Imprime l'élément racine et l'écrit atomiquement.
 void sauvegarder(const pugi::xml_node& racine, const std::string& chemin);

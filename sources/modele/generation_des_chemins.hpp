@@ -22,6 +22,10 @@ using marche = std::vector<coordonnees>;
 
 class generation_des_chemins {
 public:
+    // Bien au-delà de ce que donne le dessin le plus ouvert (24 155 candidats au plus pour un 42 × 42 tout
+    // peint en complexité 14), assez bas pour que la liste tienne en quelques dizaines de mégaoctets.
+    static constexpr std::size_t CANDIDATS_MAX = 200'000;
+
     generation_des_chemins(int longueur_maximale_chemins, grille_pkg::grille& grille_traitee,
                            aleatoire_pkg::source_uniforme& pourcentage_aleatoire);
 
@@ -34,7 +38,8 @@ public:
     // Plus grande longueur, de 1 à longueur_chemin, qu'un joueur ne peut confondre avec une autre.
     int chemin_sans_conflit(int longueur_chemin, int x_depart, int y_depart);
     // Candidats de longueur_chemin cases, raccourcis à leur début sans ambiguïté puis réduits aux
-    // plus longs : le contenu final de liste_chemins, dans son ordre. Un seul parcours fait ici
+    // plus longs : le contenu final de liste_chemins, dans son ordre. Au plus CANDIDATS_MAX : passé ce
+    // nombre, le parcours s'arrête et la liste garde les premiers trouvés. Un seul parcours fait ici
     // elaguer_a_longueur, generer_liste_chemins, garder_chemins_uniques et
     // conserver_chemins_uniques_de_plus_grande_taille_possible.
     std::vector<marche> candidats(int longueur_chemin, int x_depart, int y_depart);
@@ -64,9 +69,12 @@ private:
     bool qualifie_candidat(int x, int y) const;
     void entrer(int x, int y);
     void sortir();
-    void parcourir_plus_longue(int restant, int& plus_longue);
+    int parcourir_plus_longue(int taille_maximum);
     void parcourir_solveur(int n, std::vector<bool>& resultats, int& non_effaces);
-    void parcourir_candidats(int restant, int premier_conflit);
+    void parcourir_candidats();
+    void retenir(int premier_conflit);
+    // Retire le cadre du dessus et sa case (sauf la case de départ, que l'appelant retire).
+    void quitter_cadre();
 
     int longueur_maximale_chemins;
     grille_pkg::grille& grille_traitee;
@@ -84,6 +92,13 @@ private:
     std::vector<int> numero_terminale;
 
     marche marche_courante;
+    // Pile des parcours : pour chaque case de marche_courante, la prochaine direction à essayer et, pour les
+    // candidats, le rang du premier conflit de la marche jusqu'à elle.
+    struct cadre {
+        int direction = 0;
+        int premier_conflit = 0;
+    };
+    std::vector<cadre> pile;
     // Candidats retenus pendant le parcours : ceux de la longueur visée, sinon les plus longs.
     int longueur_visee = 0;
     int longueur_retenue = 0;

@@ -44,8 +44,9 @@ DECLARER_ERREUR(ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE,
                 "GRILLE_PKG.ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE");
 DECLARER_ERREUR(ERREUR_NOM_NON_INITIALISE, "GRILLE_PKG.ERREUR_NOM_NON_INITIALISE");
 
-// Côté maximal accepté d'un fichier : au-delà, la grille ne se montre ni ne se joue.
-constexpr int TAILLE_MAXIMALE = 200;
+// Côté maximal accepté d'un fichier : celui de l'éditeur, le plus grand que les vues montrent et que le solveur
+// traite sans peine.
+constexpr int TAILLE_MAXIMALE = 42;
 
 class grille;
 class chemin;

@@ -51,7 +51,7 @@ void grille::sauvegarder(const std::string& nom_grille, const std::string& en_re
 
 coordonnees charger_coordonnees(const pugi::xml_node& noeud_case) {
     if (std::string(noeud_case.name()) != "coordonnees") {
-        throw ERREUR_CHARGEMENT_COORDONNEES(std::string("élément \"") + noeud_case.name() +
+        throw ERREUR_CHARGEMENT_COORDONNEES(std::string("élément \"") + fichier_xml_pkg::extrait(noeud_case.name()) +
                                            "\" au lieu de \"coordonnees\"");
     }
     return {static_cast<std::int32_t>(fichier_xml_pkg::lire_entier(noeud_case, "x", 1, ENTIER_MAX)),
@@ -104,7 +104,7 @@ void charger(grille& dans_grille, const std::string& nom_grille, const pugi::xml
 
     pugi::xml_node noeud = noeud_grille.first_child();
     for (; noeud && std::string(noeud.name()) != "solution"; noeud = noeud.next_sibling()) {
-        const auto chiffre = static_cast<int>(fichier_xml_pkg::lire_entier(noeud, "chiffre", 1, ENTIER_MAX));
+        const auto chiffre = static_cast<int>(fichier_xml_pkg::lire_entier(noeud, "chiffre", 1, static_cast<std::int64_t>(dans_grille.taille()) * dans_grille.taille()));
         const coordonnees c = charger_coordonnees(noeud.first_child(), dans_grille);
         dans_grille.definir_case(std::make_shared<case_terminale_pkg::case_terminale>(chiffre), c);
     }
@@ -126,7 +126,7 @@ void charger(grille_ptr& dans_grille, const std::string& nom_grille, const std::
     const pugi::xml_node racine = document.document_element();
     if (!racine) throw ERREUR_FICHIER_VIDE(de_repertoire + nom_grille + " : aucun élément XML");
     if (std::string(racine.name()) != "grille") {
-        throw ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE(std::string("racine \"") + racine.name() + "\"");
+        throw ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE(std::string("racine \"") + fichier_xml_pkg::extrait(racine.name()) + "\"");
     }
     auto nouvelle = std::make_shared<grille>(lire_taille(racine));
     charger(*nouvelle, nom_grille, racine);

@@ -1,5 +1,8 @@
 // Recherche des candidats d'une case de départ : arbre des marches possibles, longueur sans conflit,
 // coupe à la longueur, raccourcissement aux débuts sans ambiguïté, conservation des plus longs.
+//
+// Les trois parcours en profondeur tiennent leur pile dans un tableau (pour chaque case de la marche, la
+// prochaine direction à essayer) : la profondeur suit la complexité demandée, pas la pile d'appels.
 #include <algorithm>
 
 #include "editeur_pkg.hpp"
@@ -44,16 +47,30 @@ void generation_des_chemins::sortir() {
 }
 
 // Profondeur atteinte par l'arbre des candidats ; on s'arrête dès qu'une marche a la taille maximale.
-void generation_des_chemins::parcourir_plus_longue(int restant, int& plus_longue) {
-    plus_longue = std::max(plus_longue, static_cast<int>(marche_courante.size()));
-    if (restant <= 1) return;
-    const coordonnees c = marche_courante.back();
-    for (int k = 0; k < 4 && plus_longue < static_cast<int>(marche_courante.size()) + restant - 1; ++k) {
+int generation_des_chemins::parcourir_plus_longue(int taille_maximum) {
+    int plus_longue = static_cast<int>(marche_courante.size());
+    pile.assign(1, {});
+    while (!pile.empty()) {
+        const int restant = taille_maximum - static_cast<int>(marche_courante.size()) + 1;
+        cadre& f = pile.back();
+        if (restant <= 1 || f.direction >= 4 || plus_longue >= taille_maximum) {
+            quitter_cadre();
+            continue;
+        }
+        const int k = f.direction++;
+        const coordonnees c = marche_courante.back();
         if (!qualifie_candidat(c.x + DX[k], c.y + DY[k])) continue;
         entrer(c.x + DX[k], c.y + DY[k]);
-        parcourir_plus_longue(restant - 1, plus_longue);
-        sortir();
+        plus_longue = std::max(plus_longue, static_cast<int>(marche_courante.size()));
+        pile.push_back({});
     }
+    return plus_longue;
+}
+
+void generation_des_chemins::quitter_cadre() {
+    pile.pop_back();
+    // La case de départ est retirée par l'appelant.
+    if (!pile.empty()) sortir();
 }
 
 int generation_des_chemins::generer_possibilites_sans_passer_par_marques(int taille_maximum, int x_depart,
@@ -62,8 +79,7 @@ int generation_des_chemins::generer_possibilites_sans_passer_par_marques(int tai
     // La case de départ n'est soumise ni aux marques ni au test des virages.
     marche_courante.assign(1, {x_depart, y_depart});
     sur_marche[indice(x_depart, y_depart)] = 1;
-    int plus_longue = 0;
-    parcourir_plus_longue(taille_maximum, plus_longue);
+    const int plus_longue = parcourir_plus_longue(taille_maximum);
     sortir();
     return plus_longue;
 }
@@ -73,16 +89,25 @@ int generation_des_chemins::generer_possibilites_sans_passer_par_marques(int tai
 // de numéro k au bout d'une marche de k cases efface l'entrée k ; une terminale de numéro n en
 // troisième case efface l'entrée n.
 void generation_des_chemins::parcourir_solveur(int n, std::vector<bool>& resultats, int& plus_grand_non_efface) {
-    const coordonnees c = marche_courante.back();
-    const int profondeur = static_cast<int>(marche_courante.size()) + 1;
     const auto effacer = [&](int k) {
         resultats[static_cast<std::size_t>(k)] = false;
         while (plus_grand_non_efface > 1 && !resultats[static_cast<std::size_t>(plus_grand_non_efface)]) --plus_grand_non_efface;
     };
-    for (int k = 0; k < 4; ++k) {
+    pile.assign(1, {});
+    while (!pile.empty()) {
+        const int profondeur = static_cast<int>(marche_courante.size()) + 1;
+        cadre& f = pile.back();
         // Rien sous ce fils ne peut effacer d'entrée au-delà de la plus grande encore debout.
-        if (plus_grand_non_efface < profondeur) return;
-        const int x = c.x + DX[k], y = c.y + DY[k];
+        if (f.direction >= 4 || plus_grand_non_efface < profondeur) {
+            pile.pop_back();
+            if (!pile.empty()) {
+                sur_marche[indice(marche_courante.back().x, marche_courante.back().y)] = 0;
+                marche_courante.pop_back();
+            }
+            continue;
+        }
+        const int k = f.direction++;
+        const int x = marche_courante.back().x + DX[k], y = marche_courante.back().y + DY[k];
         if (!dans_grille(x, y)) continue;
         const std::size_t i = indice(x, y);
         if (cases_marquees[i] || sur_marche[i]) continue;
@@ -94,9 +119,7 @@ void generation_des_chemins::parcourir_solveur(int n, std::vector<bool>& resulta
         if (profondeur < n) {
             marche_courante.push_back({x, y});
             sur_marche[i] = 1;
-            parcourir_solveur(n, resultats, plus_grand_non_efface);
-            sur_marche[i] = 0;
-            marche_courante.pop_back();
+            pile.push_back({});
         }
     }
 }
@@ -121,34 +144,47 @@ int generation_des_chemins::chemin_sans_conflit(int longueur_chemin, int x_depar
     return plus_grand_non_efface;
 }
 
-// premier_conflit : rang de la première case voisine d'une case non consécutive de la marche, 0 sinon ;
-// le début sans ambiguïté d'une marche s'arrête juste avant elle.
-void generation_des_chemins::parcourir_candidats(int restant, int premier_conflit) {
-    const coordonnees c = marche_courante.back();
-    const int rang = static_cast<int>(marche_courante.size());
-    if (restant <= 1) {
-        const int longueur = premier_conflit ? premier_conflit - 1 : longueur_visee;
-        // Ceux de la longueur visée l'emportent ; à défaut, les plus longs.
-        const bool vise_atteinte = longueur_retenue == longueur_visee;
-        if (longueur == longueur_visee || (!vise_atteinte && longueur > longueur_retenue)) {
-            if (longueur != longueur_retenue) retenus.clear();
-            longueur_retenue = longueur;
+// premier_conflit (de chaque cadre) : rang de la première case voisine d'une case non consécutive de la
+// marche, 0 sinon ; le début sans ambiguïté d'une marche s'arrête juste avant elle.
+void generation_des_chemins::parcourir_candidats() {
+    pile.assign(1, {});
+    while (!pile.empty()) {
+        cadre& f = pile.back();
+        const int rang = static_cast<int>(marche_courante.size());
+        if (longueur_visee - rang + 1 <= 1) {
+            retenir(f.premier_conflit);
+            quitter_cadre();
+            continue;
         }
-        if (longueur == longueur_retenue) retenus.emplace_back(marche_courante.begin(), marche_courante.begin() + longueur);
-        return;
-    }
-    for (int k = 0; k < 4; ++k) {
+        if (f.direction >= 4 || retenus.size() >= CANDIDATS_MAX) {
+            quitter_cadre();
+            continue;
+        }
+        const int k = f.direction++;
+        const coordonnees c = marche_courante.back();
         const int x = c.x + DX[k], y = c.y + DY[k];
         if (!qualifie_candidat(x, y)) continue;
-        int conflit = premier_conflit;
+        int conflit = f.premier_conflit;
         for (int v = 0; v < 4 && !conflit; ++v) {
             const int vx = x + DX[v], vy = y + DY[v];
             if (dans_grille(vx, vy) && sur_marche[indice(vx, vy)] && !(vx == c.x && vy == c.y)) conflit = rang + 1;
         }
         entrer(x, y);
-        parcourir_candidats(restant - 1, conflit);
-        sortir();
+        pile.push_back({0, conflit});
     }
+}
+
+// Une feuille : la marche, coupée à son début sans ambiguïté. Ceux de la longueur visée l'emportent ; à défaut,
+// les plus longs.
+void generation_des_chemins::retenir(int premier_conflit) {
+    if (retenus.size() >= CANDIDATS_MAX) return;
+    const int longueur = premier_conflit ? premier_conflit - 1 : longueur_visee;
+    const bool vise_atteinte = longueur_retenue == longueur_visee;
+    if (longueur == longueur_visee || (!vise_atteinte && longueur > longueur_retenue)) {
+        if (longueur != longueur_retenue) retenus.clear();
+        longueur_retenue = longueur;
+    }
+    if (longueur == longueur_retenue) retenus.emplace_back(marche_courante.begin(), marche_courante.begin() + longueur);
 }
 
 std::vector<marche> generation_des_chemins::candidats(int longueur_chemin, int x_depart, int y_depart) {
@@ -157,7 +193,7 @@ std::vector<marche> generation_des_chemins::candidats(int longueur_chemin, int x
     retenus.clear();
     marche_courante.assign(1, {x_depart, y_depart});
     sur_marche[indice(x_depart, y_depart)] = 1;
-    parcourir_candidats(longueur_chemin, 0);
+    parcourir_candidats();
     sur_marche[indice(x_depart, y_depart)] = 0;
     marche_courante.clear();
     // La liste reçoit chaque feuille en tête : elle va à rebours du parcours.

@@ -13,12 +13,17 @@
 //   puis le plus petit numéro) et on essaie chacune de ses marches, avec retour arrière.
 // L'énumération coupe toute marche qui ne peut plus finir sur un partenaire : il faut qu'un partenaire
 // reste à une distance de Manhattan au plus égale aux pas restants, et de même parité.
-// On s'arrête dès que le nombre de solutions voulu est atteint, ou à la limite de temps.
+// On s'arrête dès que le nombre de solutions voulu est atteint, ou à une limite : temps, nœuds, ou mémoire
+// (cases des marches gardées en attente d'essai).
+//
+// Ni l'énumération ni le retour arrière ne sont récursifs : leurs piles sont des tableaux, dont la hauteur
+// suit le numéro des terminales et leur nombre, si bien qu'une grande grille ne déborde jamais la pile.
 #include "solveur_pkg.hpp"
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <unordered_map>
 
 #include "case_terminale_pkg.hpp"
@@ -44,12 +49,14 @@ namespace {
 constexpr int DX[4] = {0, 0, -1, 1};
 constexpr int DY[4] = {1, -1, 0, 0};
 
-struct abandon_recherche {};
+struct abandon_recherche {
+    arret cause;
+};
 
 class recherche {
 public:
-    recherche(const probleme& p, int maximum, std::chrono::steady_clock::duration limite, long long noeuds_max)
-        : pb(p), t(p.taille), maximum(maximum), echeance(std::chrono::steady_clock::now() + limite), noeuds_max(noeuds_max) {
+    recherche(const probleme& p, const limites& l)
+        : pb(p), t(p.taille), lim(l), echeance(std::chrono::steady_clock::now() + l.temps) {
         libre.assign(static_cast<std::size_t>(t * t), 1);
         terminale_en.assign(static_cast<std::size_t>(t * t), -1);
         reliee.assign(p.terminales.size(), 0);
@@ -73,8 +80,9 @@ public:
                 }
             }
             chercher();
-        } catch (const abandon_recherche&) {
+        } catch (const abandon_recherche& a) {
             r.abandon = true;
+            r.cause = a.cause;
         }
         r.nombre_solutions = solutions;
         r.premiere_solution = premiere;
@@ -83,15 +91,25 @@ public:
     }
 
 private:
+    // Un niveau du retour arrière : les marches forcées qu'il a posées, les essais de sa terminale choisie.
+    struct niveau {
+        int posees_ici = 0;
+        std::vector<route> essais;
+        std::size_t suivant = 0;
+        bool essai_pose = false;
+        long long cases = 0;  // cases des essais, comptées dans cases_en_attente
+    };
+
     std::size_t indice(int x, int y) const { return static_cast<std::size_t>((x - 1) * t + (y - 1)); }
     bool dedans(int x, int y) const { return x >= 1 && x <= t && y >= 1 && y <= t; }
 
     void surveiller() {
-        if (++noeuds > noeuds_max) throw abandon_recherche{};
-        if ((noeuds & 1023) == 0 && std::chrono::steady_clock::now() > echeance) throw abandon_recherche{};
+        if (++noeuds > lim.noeuds) throw abandon_recherche{arret::noeuds};
+        if ((noeuds & 1023) == 0 && std::chrono::steady_clock::now() > echeance) throw abandon_recherche{arret::temps};
     }
 
     // Marches possibles de la terminale s, jusqu'à plafond ; chaque marche trouvée va à recevoir.
+    // Parcours en profondeur sur une pile : pour chaque case de la marche, la prochaine direction à essayer.
     int enumerer(int s, int plafond, const std::function<void(const route&)>& recevoir) {
         const terminale& depart = pb.terminales[static_cast<std::size_t>(s)];
         const int pas = depart.numero - 1;
@@ -105,24 +123,21 @@ private:
         if (partenaires.empty()) return 0;
         trouvees = 0;
         marche.assign(1, depart.position);
-        prolonger(s, pas, plafond, recevoir);
-        return trouvees;
-    }
-
-    bool partenaire_atteignable(int x, int y, int restant) const {
-        for (const int i : partenaires) {
-            const auto& c = pb.terminales[static_cast<std::size_t>(i)].position;
-            const int d = std::abs(c.x - x) + std::abs(c.y - y);
-            if (d <= restant && (restant - d) % 2 == 0) return true;
-        }
-        return false;
-    }
-
-    void prolonger(int s, int restant, int plafond, const std::function<void(const route&)>& recevoir) {
+        directions.assign(1, 0);
         surveiller();
-        const coordonnees c = marche.back();
-        for (int k = 0; k < 4 && trouvees < plafond; ++k) {
-            const int x = c.x + DX[k], y = c.y + DY[k];
+        while (!directions.empty()) {
+            const int k = directions.back();
+            if (k >= 4 || trouvees >= plafond) {
+                directions.pop_back();
+                if (marche.size() > 1) {
+                    sur_marche[indice(marche.back().x, marche.back().y)] = 0;
+                    marche.pop_back();
+                }
+                continue;
+            }
+            ++directions.back();
+            const int restant = pas - static_cast<int>(marche.size() - 1);
+            const int x = marche.back().x + DX[k], y = marche.back().y + DY[k];
             if (!dedans(x, y)) continue;
             const std::size_t i = indice(x, y);
             if (const int autre = terminale_en[i]; autre >= 0) {
@@ -139,10 +154,19 @@ private:
             if (restant == 1 || !libre[i] || sur_marche[i] || !partenaire_atteignable(x, y, restant - 1)) continue;
             sur_marche[i] = 1;
             marche.push_back({x, y});
-            prolonger(s, restant - 1, plafond, recevoir);
-            marche.pop_back();
-            sur_marche[i] = 0;
+            directions.push_back(0);
+            surveiller();
         }
+        return trouvees;
+    }
+
+    bool partenaire_atteignable(int x, int y, int restant) const {
+        for (const int i : partenaires) {
+            const auto& c = pb.terminales[static_cast<std::size_t>(i)].position;
+            const int d = std::abs(c.x - x) + std::abs(c.y - y);
+            if (d <= restant && (restant - d) % 2 == 0) return true;
+        }
+        return false;
     }
 
     void poser(const route& r) {
@@ -179,39 +203,57 @@ private:
         return true;
     }
 
+    // Propagation puis choix de la terminale la plus contrainte, dont les marches deviennent les essais du niveau.
+    niveau ouvrir_niveau() {
+        niveau n;
+        if (!propager(n.posees_ici)) return n;
+        int choisie = -1, moins = 0;
+        for (std::size_t s = 0; s < pb.terminales.size(); ++s) {
+            if (reliee[s]) continue;
+            const int nombre = enumerer(static_cast<int>(s), 8, [](const route&) {});
+            const bool meilleure = choisie < 0 || nombre < moins ||
+                                   (nombre == moins && pb.terminales[s].numero < pb.terminales[static_cast<std::size_t>(choisie)].numero);
+            if (meilleure) choisie = static_cast<int>(s), moins = nombre;
+        }
+        if (choisie < 0) {
+            if (++solutions == 1) premiere = posees;
+            return n;
+        }
+        // Les essais d'un niveau attendent sur la pile : leur mémoire est bornée, tous niveaux confondus.
+        enumerer(choisie, std::numeric_limits<int>::max(), [&](const route& r) {
+            n.cases += static_cast<long long>(r.size());
+            if (cases_en_attente + n.cases > lim.cases_en_attente) throw abandon_recherche{arret::memoire};
+            n.essais.push_back(r);
+        });
+        cases_en_attente += n.cases;
+        return n;
+    }
+
     void chercher() {
-        int posees_ici = 0;
-        if (propager(posees_ici)) {
-            // La terminale la plus contrainte.
-            int choisie = -1, moins = 0;
-            for (std::size_t s = 0; s < pb.terminales.size(); ++s) {
-                if (reliee[s]) continue;
-                const int n = enumerer(static_cast<int>(s), 8, [](const route&) {});
-                const bool meilleure = choisie < 0 || n < moins ||
-                                       (n == moins && pb.terminales[s].numero < pb.terminales[static_cast<std::size_t>(choisie)].numero);
-                if (meilleure) choisie = static_cast<int>(s), moins = n;
+        std::vector<niveau> pile;
+        pile.push_back(ouvrir_niveau());
+        while (!pile.empty()) {
+            niveau& n = pile.back();
+            if (n.essai_pose) {
+                retirer();
+                n.essai_pose = false;
             }
-            if (choisie < 0) {
-                if (++solutions == 1) premiere = posees;
+            if (n.suivant < n.essais.size() && solutions < lim.maximum) {
+                poser(n.essais[n.suivant++]);
+                n.essai_pose = true;
+                pile.push_back(ouvrir_niveau());
             } else {
-                std::vector<route> essais;
-                enumerer(choisie, 1 << 30, [&](const route& r) { essais.push_back(r); });
-                for (const route& r : essais) {
-                    if (solutions >= maximum) break;
-                    poser(r);
-                    chercher();
-                    retirer();
-                }
+                for (; n.posees_ici > 0; --n.posees_ici) retirer();
+                cases_en_attente -= n.cases;
+                pile.pop_back();
             }
         }
-        for (; posees_ici > 0; --posees_ici) retirer();
     }
 
     const probleme& pb;
     int t;
-    int maximum;
+    limites lim;
     std::chrono::steady_clock::time_point echeance;
-    long long noeuds_max;
     std::vector<std::uint8_t> libre, sur_marche;
     std::vector<int> terminale_en;
     std::unordered_map<int, std::vector<int>> meme_numero;  // terminales par numéro
@@ -219,16 +261,20 @@ private:
     std::vector<route> posees;
     std::vector<int> partenaires;
     route marche;
+    std::vector<int> directions;  // pour chaque case de la marche, la prochaine direction à essayer
     int trouvees = 0;
     int solutions = 0;
     std::vector<route> premiere;
     long long noeuds = 0;
+    long long cases_en_attente = 0;
 };
 
 }  // namespace
 
 resultat resoudre(const probleme& p, int maximum, std::chrono::steady_clock::duration limite, long long noeuds_max) {
-    return recherche(p, maximum, limite, noeuds_max).executer();
+    return resoudre(p, limites{maximum, limite, noeuds_max});
 }
+
+resultat resoudre(const probleme& p, const limites& l) { return recherche(p, l).executer(); }
 
 }  // namespace solveur_pkg

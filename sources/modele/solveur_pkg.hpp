@@ -26,15 +26,32 @@ struct probleme {
 
 probleme depuis_grille(const grille_pkg::grille& g);
 
+// Ce qui a arrêté la recherche avant la fin.
+enum class arret { aucun, temps, noeuds, memoire };
+
 struct resultat {
     int nombre_solutions = 0;  // compté jusqu'au maximum demandé
-    bool abandon = false;      // limite de temps atteinte avant la fin de la recherche
+    bool abandon = false;      // une limite atteinte avant la fin de la recherche
+    arret cause = arret::aucun;
     std::vector<route> premiere_solution;
     long long noeuds = 0;  // nœuds de recherche visités
 };
 
-// Compte les solutions jusqu'à maximum, en abandonnant passé la limite de temps ou le nombre de nœuds
-// donné (une limite en nœuds rend l'abandon indépendant de la vitesse de la machine).
+// Borne de mémoire par défaut : cases des marches gardées en attente d'essai, tous niveaux du retour arrière
+// confondus (quatre millions de cases, quelques dizaines de mégaoctets).
+inline constexpr long long CASES_EN_ATTENTE_MAX = 1LL << 22;
+
+struct limites {
+    int maximum = 2;  // solutions à compter
+    std::chrono::steady_clock::duration temps = std::chrono::seconds(60);
+    // Une limite en nœuds rend l'abandon indépendant de la vitesse de la machine.
+    long long noeuds = std::numeric_limits<long long>::max();
+    long long cases_en_attente = CASES_EN_ATTENTE_MAX;
+};
+
+// Compte les solutions jusqu'au maximum ; passé une limite, s'arrête et le dit (abandon, cause).
+resultat resoudre(const probleme& p, const limites& l);
+
 resultat resoudre(const probleme& p, int maximum = 2,
                   std::chrono::steady_clock::duration limite = std::chrono::seconds(60),
                   long long noeuds_max = std::numeric_limits<long long>::max());

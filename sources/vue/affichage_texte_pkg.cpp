@@ -1,6 +1,7 @@
 // Rendu des glyphes par SDL_ttf en images blanches à canal alpha, rangées dans l'atlas et gardées en cache.
 #include "affichage_texte_pkg.hpp"
 
+#include "lecture_fichier_pkg.hpp"
 #include "os_fichiers.hpp"
 #include "texte_utf8_pkg.hpp"
 
@@ -115,12 +116,32 @@ void changer_style(int style) {
     }
 }
 
+namespace {
+// Le fichier de la police, lu une fois par la lecture sûre (un tube nommé à sa place bloquerait), puis gardé : chaque
+// glyphe ouvre la police dans ce contenu, qui doit vivre autant qu'elle.
+const std::string& contenu_police(const std::string& chemin) {
+    static std::string lu_de;
+    static std::string contenu;
+    if (lu_de != chemin) {
+        try {
+            contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_POLICE);
+        } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+            throw ERREUR_CHARGEMENT_FICHIER_POLICE(e.detail());
+        }
+        lu_de = chemin;
+    }
+    return contenu;
+}
+} // namespace
+
 image creer_surface(const std::string& texte, int resolution) {
     if (TTF_WasInit() == 0 && TTF_Init() != 0) {
         throw ERREUR_CHARGEMENT_FICHIER_POLICE(std::string("SDL_ttf : ") + TTF_GetError());
     }
     const std::string chemin = os::fichiers::obtenir_chemin_police(nom_police);
-    const police la_police(TTF_OpenFont(chemin.c_str(), resolution));
+    const std::string& contenu = contenu_police(chemin);
+    SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
+    const police la_police(flux != nullptr ? TTF_OpenFontRW(flux, 1, resolution) : nullptr);
     if (!la_police) {
         throw ERREUR_CHARGEMENT_FICHIER_POLICE(chemin);
     }

@@ -1,6 +1,7 @@
 // Table des textures : images PNG décodées par SDL_image, envoyées à OpenGL avec leurs mipmaps.
 #include "gestionnaire_texture_pkg.hpp"
 
+#include "lecture_fichier_pkg.hpp"
 #include "os_fichiers.hpp"
 #include "surface_sdl_pkg.hpp"
 
@@ -9,6 +10,7 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
 #include <vector>
 
@@ -80,9 +82,34 @@ std::vector<unsigned char> pixels_serres(const SDL_Surface& image, int octets_pa
     return pixels;
 }
 
+// Côté maximal d'une texture : au-delà, le décodage seul coûterait des centaines de Mo.
+constexpr std::uint32_t COTE_MAX_TEXTURE = 4096;
+
+// L'image lue par la lecture sûre, sa taille vérifiée dans l'en-tête avant de la décoder ; nulle si refusée.
+surface_sdl_pkg::surface decoder(const std::string& chemin) {
+    std::string contenu;
+    try {
+        contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_IMAGE);
+    } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+        std::cout << e.what() << std::endl;
+        return surface_sdl_pkg::surface(nullptr);
+    }
+    const auto taille = lecture_fichier_pkg::dimensions_png(contenu);
+    if (!taille || taille->largeur > COTE_MAX_TEXTURE || taille->hauteur > COTE_MAX_TEXTURE) {
+        std::cout << chemin << " : pas une image PNG de " << COTE_MAX_TEXTURE << " × " << COTE_MAX_TEXTURE
+                  << " pixels au plus" << std::endl;
+        return surface_sdl_pkg::surface(nullptr);
+    }
+    SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
+    if (flux == nullptr) return surface_sdl_pkg::surface(nullptr);
+    surface_sdl_pkg::surface image(IMG_LoadPNG_RW(flux));
+    SDL_RWclose(flux);
+    return image;
+}
+
 void charger(textures& t, const std::string& texfile, int numt, bool alpha) {
     const std::string chemin = os::fichiers::obtenir_chemin_texture(texfile);
-    const surface_sdl_pkg::surface decodee(IMG_Load(chemin.c_str()));
+    const surface_sdl_pkg::surface decodee = decoder(chemin);
     const surface_sdl_pkg::surface image(decodee ? SDL_ConvertSurfaceFormat(decodee.get(), alpha ? SDL_PIXELFORMAT_RGBA32
                                                                                    : SDL_PIXELFORMAT_RGB24, 0)
                                 : nullptr);

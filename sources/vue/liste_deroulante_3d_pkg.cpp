@@ -1,6 +1,8 @@
 // Liste déroulante.
 #include "liste_deroulante_3d_pkg.hpp"
 
+#include "fichier_xml_pkg.hpp"
+
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -46,6 +48,7 @@ void signaler_illisible(const std::string& nomdoss, const std::error_code& erreu
 
 liste_comptes::liste lire_repertoire(const std::string& nomdoss) {
     liste_comptes::liste noms = liste_comptes::liste_vide();
+    fichier_xml_pkg::nettoyer_temporaires(nomdoss);
     std::error_code erreur;
     fs::directory_iterator entree(nomdoss, erreur);
     if (erreur) {

@@ -6,12 +6,7 @@ set -u
 jeu=$1 donnees=$2
 . "$(dirname "$0")/outils_test.sh"
 
-# Un numéro d'écran libre, loin de ceux que prend xvfb-run -a.
-numero=""
-for n in $(seq 150 250); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then numero=$n; break; fi
-done
-[ -n "$numero" ] || echec "aucun numéro d'écran libre"
+numero=$(numero_ecran_libre 150 250) || exit 1
 export DISPLAY=":$numero"
 
 sortie=$(mktemp)

@@ -56,6 +56,17 @@ racine_jetable() {
     echo "$racine"
 }
 
+# Premier numéro d'écran X libre entre $1 et $2 (ni verrou ni prise), écrit sur la sortie ; code 1 s'il n'y en a pas.
+# Chaque test qui lance son propre serveur prend sa plage, loin de celles de xvfb-run -a.
+numero_ecran_libre() {
+    local n
+    for n in $(seq "$1" "$2"); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then echo "$n"; return 0; fi
+    done
+    echo "ÉCHEC : aucun numéro d'écran libre entre $1 et $2" >&2
+    return 1
+}
+
 # Identifiant de la fenêtre du processus $1, attendue au plus 20 s.
 attendre_fenetre() {
     local pid=$1 id=""

@@ -345,6 +345,23 @@ TEST_F(Accueil, SupprimerUneGrillePersonnelleRafraichitLaListeMemeSiElleADejaDis
     EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
 }
 
+// Un effacement refusé par le système (ici un répertoire non vide à la place du fichier, que même
+// l'administrateur ne peut effacer ainsi) est dit sur la sortie standard, et la liste montre toujours l'entrée.
+TEST_F(Accueil, UneSuppressionRefuseeEstDiteEtLaListeLaGarde) {
+    racine.ecrire("grilles_personnelles/bloquee.xml/dedans", "x");
+    libre::ouvrir_accueil();
+    const auto accueil = libre::obtenir_accueil();
+    ASSERT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 1);
+
+    testing::internal::CaptureStdout();
+    envoyer(nomme("supprimer"));
+    envoyer(nomme("valider_choix_liste", std::string("bloquee.xml")));
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_NE(sortie.find("Impossible de supprimer grilles_personnelles/bloquee.xml"), std::string::npos) << sortie;
+    EXPECT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 1);
+    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+}
+
 // Les noms de fichiers sont en UTF-8, la police reçoit du latin-1 : la conversion se fait une fois, au dessin.
 TEST_F(Accueil, UneGrillePersonnelleAuNomAccentueSeMontreSeChargeEtSeSupprime) {
     racine.ecrire("grilles_personnelles/Fusée.xml", outils_modele::grille_essai_4x4);

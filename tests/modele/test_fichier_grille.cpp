@@ -2,6 +2,12 @@
 // fichiers malformés.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "fichier_xml_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "outils_modele.hpp"
@@ -119,7 +125,8 @@ TEST_P(fichier_refuse, LeveLErreurDeclaree) {
 const cas_fichier fichiers_refuses[] = {
     {"fichier_vide", "", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
     {"que_des_blancs", "  \n", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
-    {"pas_du_xml", "bonjour", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
+    {"pas_du_xml", "bonjour", "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
+    {"octet_nul_en_tete", std::string("\0<grille taille=\"2\"></grille>", 27), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
     {"xml_tronque", grille_2x2("<solution><chemin longueur=\"2\">" + C11).substr(0, 60), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"},
     {"pas_une_grille", "<partie></partie>", "GRILLE_PKG.ERREUR_FICHIER_XML_NE_CONTIENT_PAS_UNE_GRILLE"},
     {"grille_vide", "<grille taille=\"2\"></grille>", "GRILLE_PKG.ERREUR_GRILLE_VIDE"},
@@ -135,13 +142,15 @@ const cas_fichier fichiers_refuses[] = {
     {"taille_absente", "<grille><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"taille_non_numerique", grille_2x2("<solution></solution>", "deux"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"taille_nulle", grille_2x2("<solution></solution>", " 0"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
-    {"taille_trop_grande", grille_2x2("<solution></solution>", "201"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    {"taille_trop_grande", grille_2x2("<solution></solution>", "43"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"taille_enorme", grille_2x2("<solution></solution>", "99999999999999999999"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"chiffre_nul", "<grille taille=\"2\"><case_terminale chiffre=\"0\">" + C11 + "</case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
+    // Un 5 ne tient pas dans les quatre cases d'un 2 × 2 : le solveur le chercherait sans fin.
+    {"chiffre_plus_grand_que_la_grille", "<grille taille=\"2\"><case_terminale chiffre=\"5\">" + C11 + "</case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"terminale_hors_grille", "<grille taille=\"2\"><case_terminale chiffre=\"1\"><coordonnees x=\"3\" y=\"1\"></coordonnees></case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"coordonnee_negative", "<grille taille=\"2\"><case_terminale chiffre=\"1\"><coordonnees x=\"-1\" y=\"1\"></coordonnees></case_terminale><solution></solution></grille>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
     {"chemin_hors_grille", grille_2x2("<solution><chemin longueur=\"2\"><coordonnees x=\"1\" y=\"7\"></coordonnees></chemin></solution>"), "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
-    {"chemin_qui_sort", "<grille taille=\"1\"><case_terminale chiffre=\"2\">" + C11 + "</case_terminale><solution><chemin longueur=\"2\">" + C11 + C21 + "</chemin></solution></grille>", "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE"},
+    {"chemin_qui_sort", "<grille taille=\"2\"><case_terminale chiffre=\"2\">" + C21 + "</case_terminale><solution><chemin longueur=\"2\">" + C21 + "<coordonnees x=\"3\" y=\"1\"></coordonnees></chemin></solution></grille>", "GRILLE_PKG.ERREUR_CASE_HORS_LIMITE"},
 };
 
 INSTANTIATE_TEST_SUITE_P(FichierGrille, fichier_refuse, ::testing::ValuesIn(fichiers_refuses),
@@ -152,6 +161,79 @@ TEST(FichierGrille, FichierAbsent) {
     grille_pkg::grille_ptr g;
     EXPECT_EQ(erreur_levee([&] { grille_pkg::charger(g, "absent.xml", ""); }),
               "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE");
+}
+
+// Ce qui n'est pas un fichier ordinaire est refusé aussitôt : ni attente sur un tube nommé, ni lecture sans fin
+// de /dev/zero, ni fichier démesuré chargé en mémoire.
+TEST(FichierGrille, LesTubesLiensEtRepertoiresSontRefusesSansBloquer) {
+    repertoire_temporaire rep;
+    ASSERT_EQ(mkfifo("tube.xml", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.xml");
+    std::filesystem::create_directory("dossier.xml");
+    std::filesystem::resize_file((repertoire_temporaire::ecrire("enorme.xml", "<grille"), "enorme.xml"), 64u << 20);
+    for (const char* nom : {"tube.xml", "zero.xml", "dossier.xml", "enorme.xml"}) {
+        grille_pkg::grille_ptr g;
+        EXPECT_EQ(erreur_levee([&] { grille_pkg::charger(g, nom, ""); }), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE")
+            << nom;
+    }
+}
+
+// Un contenu fautif n'est cité que par ses premiers caractères.
+TEST(FichierGrille, UnMessageNeCiteQuUnExtraitCourt) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("g.xml", grille_2x2("<solution></solution>", std::string(1'000'000, '7')));
+    grille_pkg::grille_ptr g;
+    try {
+        grille_pkg::charger(g, "g.xml", "");
+        FAIL() << "fichier accepté";
+    } catch (const std::exception& e) {
+        EXPECT_LT(std::string(e.what()).size(), 200u) << e.what();
+    }
+}
+
+// Deux processus qui remplacent la même cible en même temps : chacun son temporaire, chaque écriture réussie,
+// et la cible est toujours l'une des deux versions entières, jamais un mélange.
+TEST(FichierGrille, DeuxEcrivainsDeLaMemeCibleNeSeMelentPas) {
+    repertoire_temporaire rep;
+    const std::string version_a(100'000, 'a'), version_b(150'000, 'b');
+    const pid_t enfant = fork();
+    ASSERT_GE(enfant, 0);
+    const std::string& mienne = enfant == 0 ? version_a : version_b;
+    int echecs = 0;
+    for (int i = 0; i < 200; ++i) {
+        try {
+            fichier_xml_pkg::ecrire_fichier("cible.xml", mienne);
+        } catch (const std::exception&) {
+            ++echecs;
+        }
+        const std::string lue = repertoire_temporaire::lire("cible.xml");
+        if (lue != version_a && lue != version_b) ++echecs;
+    }
+    if (enfant == 0) _exit(echecs == 0 ? 0 : 1);
+    int etat = 0;
+    waitpid(enfant, &etat, 0);
+    EXPECT_EQ(echecs, 0);
+    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+    // Aucun temporaire laissé derrière.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+}
+
+// Un temporaire laissé par un écrivain arrêté disparaît à la lecture suivante du répertoire ; celui d'un écrivain
+// vivant et les fichiers du joueur restent.
+TEST(FichierGrille, LesTemporairesAbandonnesSontEffaces) {
+    repertoire_temporaire rep;
+    const pid_t mort = fork();
+    if (mort == 0) _exit(0);
+    waitpid(mort, nullptr, 0);
+    const std::string abandonne = ".g.xml." + std::to_string(mort) + ".3.tmp";
+    const std::string vivant = ".g.xml." + std::to_string(getppid()) + ".0.tmp";
+    for (const std::string& nom : {abandonne, vivant, std::string(".cache.tmp"), std::string("g.xml")}) {
+        repertoire_temporaire::ecrire(nom, "x");
+    }
+    fichier_xml_pkg::nettoyer_temporaires(".");
+    EXPECT_FALSE(std::filesystem::exists(abandonne));
+    for (const char* reste : {"g.xml", ".cache.tmp"}) EXPECT_TRUE(std::filesystem::exists(reste)) << reste;
+    EXPECT_TRUE(std::filesystem::exists(vivant));
 }
 
 TEST(FichierGrille, LesBlancsAutourDesNombresSontAcceptes) {

@@ -145,4 +145,32 @@ TEST(Solveur, AbandonALaLimite) {
     EXPECT_TRUE(r.abandon);
 }
 
+// Deux « 30 » dans un 42 × 42 vide : des milliards de marches. La recherche s'arrête à sa borne de mémoire
+// (les marches en attente d'essai) et le dit, au lieu de réserver des gigaoctets puis d'abandonner.
+TEST(Solveur, TropDeMarchesEnAttenteArreteALaLimiteDeMemoire) {
+    probleme p{42, {{{10, 10}, 30}, {{13, 10}, 30}}};
+    const auto r = solveur_pkg::resoudre(p);
+    EXPECT_TRUE(r.abandon);
+    EXPECT_EQ(r.cause, solveur_pkg::arret::memoire);
+    EXPECT_EQ(r.nombre_solutions, 0);
+}
+
+// Une marche de 39 999 cases : énumération et retour arrière tiennent leur pile dans des tableaux, la pile
+// d'appels ne déborde pas ; la recherche s'arrête à sa limite de nœuds.
+TEST(Solveur, UneMarcheTresLongueNeDebordePasLaPile) {
+    const probleme p{200, {{{1, 1}, 39999}, {{2, 2}, 39999}}};
+    solveur_pkg::limites l;
+    l.noeuds = 300'000;
+    const auto r = solveur_pkg::resoudre(p, l);
+    EXPECT_TRUE(r.abandon);
+    EXPECT_EQ(r.cause, solveur_pkg::arret::noeuds);
+}
+
+TEST(Solveur, UneRechercheQuiFinitNeSignaleAucunArret) {
+    const auto r = solveur_pkg::resoudre({2, {{{1, 1}, 3}, {{2, 2}, 3}}});
+    EXPECT_FALSE(r.abandon);
+    EXPECT_EQ(r.cause, solveur_pkg::arret::aucun);
+    EXPECT_EQ(r.nombre_solutions, 2);
+}
+
 }  // namespace

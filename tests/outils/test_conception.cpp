@@ -159,6 +159,16 @@ TEST(Conception, ResoudreCompteEtSArreteALaLimite) {
                                                      "<chemin longueur=\"1\">" + coord(1, 1) + "</chemin></solution></grille>");
     std::ostringstream longue;
     EXPECT_EQ(commande_resoudre::executer({"ouverte.xml", "--max", "1000000000", "--limite", "1"}, longue), 3) << longue.str();
+    // Deux "30" voisins sur un 42 × 42 (la solution longe les deux rangées du bas) : des millions de marches ;
+    // la recherche s'arrête à sa borne de mémoire, le dit et sort avec 3.
+    std::string trente;
+    for (int x = 1; x <= 15; ++x) trente += coord(x, 1);
+    for (int x = 15; x >= 1; --x) trente += coord(x, 2);
+    repertoire_temporaire::ecrire("trente.xml", "<grille taille=\"42\">" + terminale(1, 1, 30) + terminale(1, 2, 30) +
+                                                    "<solution><chemin longueur=\"30\">" + trente + "</chemin></solution></grille>");
+    std::ostringstream memoire;
+    EXPECT_EQ(commande_resoudre::executer({"trente.xml"}, memoire), 3);
+    EXPECT_NE(memoire.str().find("abandon : limite de mémoire atteinte"), std::string::npos) << memoire.str();
     std::ostringstream mauvais;
     EXPECT_EQ(commande_resoudre::executer({"deux.xml", "--max", "0"}, mauvais), 2);
     EXPECT_EQ(commande_resoudre::executer({"absent.xml"}, mauvais), 1);

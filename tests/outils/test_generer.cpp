@@ -1,5 +1,8 @@
 // Sous-commande generer : dessin texte ou PNG, suite de nombres rejouée, entrées refusées.
 #include <cstring>
+#include <sys/stat.h>
+#include <filesystem>
+#include <random>
 #include <sstream>
 
 #include <SDL.h>
@@ -7,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "commande_generer.hpp"
+#include "commande_verifier.hpp"
 #include "outils_modele.hpp"
 
 using outils_modele::repertoire_temporaire;
@@ -92,6 +96,10 @@ TEST(Generer, EntreesRefusees) {
     repertoire_temporaire::ecrire("aleas_grand.txt", "0.2\n1.5\n");
     repertoire_temporaire::ecrire("aleas_mot.txt", "0.2\nun\n");
     repertoire_temporaire::ecrire("faux.png", "\x89PNG\r\n\x1a\nrien");
+    repertoire_temporaire::ecrire("blanc.txt", "2\n..\n..\n");
+    // En-tête seul d'une image qui annonce 65535 × 65535 pixels : refusée avant tout décodage.
+    repertoire_temporaire::ecrire("bombe.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\xff\xff\0\0\xff\xff\x08\x06\0\0\0", 29));
+    ASSERT_EQ(mkfifo("tube.txt", 0600), 0);
     struct cas { std::vector<std::string> arguments; std::string debut_message; };
     for (const cas& c : std::vector<cas>{
              {{"absent.txt", "4"}, "absent.txt : impossible d'ouvrir"},
@@ -101,7 +109,10 @@ TEST(Generer, EntreesRefusees) {
              {{"inegal.txt", "4"}, "inegal.txt : la ligne 3 a 2 caractères"},
              {{"court.txt", "4"}, "court.txt : il manque des lignes"},
              {{"lettre.txt", "4"}, "lettre.txt : caractère 'x'"},
-             {{"faux.png", "4"}, "faux.png : image illisible"},
+             {{"faux.png", "4"}, "faux.png : en-tête PNG illisible"},
+             {{"bombe.png", "4"}, "bombe.png : image de 65535 × 65535 pixels"},
+             {{"tube.txt", "4"}, "tube.txt : n'est pas un fichier ordinaire"},
+             {{"blanc.txt", "4"}, "blanc.txt : aucune case peinte"},
              {{"bon.txt", "3"}, "complexité \"3\""},
              {{"bon.txt", "15"}, "complexité \"15\""},
              {{"bon.txt", "15", "--conception"}, "complexité \"15\" : un entier de 4 à 14"},
@@ -119,6 +130,38 @@ TEST(Generer, EntreesRefusees) {
         EXPECT_EQ(r.code, 2) << c.debut_message;
         EXPECT_EQ(r.erreurs.substr(0, c.debut_message.size()), c.debut_message);
         EXPECT_EQ(r.sortie, "");
+    }
+}
+
+// Ce que generer écrit, verifier l'accepte : dessins tirés au hasard (graine fixe), de tous côtés et toutes
+// densités, trous et cases isolées compris ; un dessin sans case peinte est refusé sans rien écrire.
+TEST(Generer, CeQuiEstEcritEstToujoursUneGrilleValide) {
+    repertoire_temporaire rep;
+    std::mt19937 tirage(20261211);
+    repertoire_temporaire::ecrire("aleas.txt", "0.37\n0.81\n0.05\n0.66\n");
+    for (int essai = 0; essai < 150; ++essai) {
+        const int cote = std::uniform_int_distribution(2, 18)(tirage);
+        const double densite = std::uniform_real_distribution(0.0, 1.0)(tirage);
+        std::string dessin = std::to_string(cote) + "\n";
+        bool peint = false;
+        for (int i = 0; i < cote * cote; ++i) {
+            const bool p = std::bernoulli_distribution(densite)(tirage);
+            peint = peint || p;
+            dessin += p ? '#' : '.';
+            if (i % cote == cote - 1) dessin += '\n';
+        }
+        repertoire_temporaire::ecrire("d.txt", dessin);
+        std::filesystem::remove("g.xml");
+        const std::string complexite = std::to_string(std::uniform_int_distribution(4, 14)(tirage));
+        const resultat r = generer({"d.txt", complexite, "--aleas", "aleas.txt", "--sortie", "g.xml"});
+        if (!peint) {
+            EXPECT_EQ(r.code, 2) << dessin;
+            EXPECT_FALSE(std::filesystem::exists("g.xml"));
+            continue;
+        }
+        ASSERT_EQ(r.code, 0) << dessin << r.erreurs;
+        std::ostringstream sortie;
+        EXPECT_EQ(commande_verifier::executer({"g.xml"}, sortie), 0) << dessin << sortie.str();
     }
 }
 

@@ -63,7 +63,7 @@ TEST(Verifier, FichierAbsentEtSansArgument) {
     repertoire_temporaire rep;
     std::ostringstream sortie;
     EXPECT_EQ(commande_verifier::executer({"absent.xml"}, sortie), 1);
-    EXPECT_EQ(sortie.str(), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE : impossible d'ouvrir absent.xml\n");
+    EXPECT_EQ(sortie.str(), "FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE : absent.xml : impossible d'ouvrir (No such file or directory)\n");
     EXPECT_EQ(commande_verifier::executer({}, sortie), 2);
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <thread>
 
+#include <unistd.h>
+
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
@@ -43,9 +45,20 @@ int ignorer_reveil_perdu(Display* affichage, XErrorEvent* erreur) {
     return gestionnaire_x_precedent != nullptr ? gestionnaire_x_precedent(affichage, erreur) : 0;
 }
 
+// Le serveur X perdu (arrêté, session fermée), Xlib appelle exit : les destructeurs statiques rendraient alors
+// leurs noms OpenGL à un affichage mort, et Mesa peut y tourner sans fin, parfois au milieu d'un dessin. Rien ne
+// reste à sauver à ce moment (les fichiers s'écrivent d'un coup) : on sort sans rien détruire, avec un message.
+int arreter_sur_ecran_perdu(Display*) {
+    static constexpr char message[] = "ERREUR : écran perdu (connexion au serveur X coupée), le jeu s'arrête\n";
+    std::cout.flush();
+    (void)!write(STDOUT_FILENO, message, sizeof message - 1);
+    std::_Exit(1);
+}
+
 void poser_gestionnaire_x() {
     static const bool pose = [] {
         gestionnaire_x_precedent = XSetErrorHandler(ignorer_reveil_perdu);
+        XSetIOErrorHandler(arreter_sur_ecran_perdu);
         return true;
     }();
     (void)pose;
