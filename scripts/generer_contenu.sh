@@ -9,7 +9,8 @@
 # de 1 quand la règle 1 suffit à 4 et plus quand il faut des essais) doit approcher POIDS_VISE du niveau.
 # Dans chaque niveau, les six grilles sont rangées par note croissante (la face d'ouverture est la plus
 # facile), et la note moyenne de chaque niveau doit dépasser celle du précédent.
-# contenu/dessins/faces.txt dit quel dessin porte chaque face.
+# contenu/dessins/grilles.txt dit d'où vient chaque grille livrée (fichier, dessin, complexité, première ligne
+# des nombres aléatoires employée) : de quoi en régénérer une seule, à l'identique.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 cmake --build "$racine/build" --target atelier_tessaline > /dev/null
@@ -41,6 +42,8 @@ merite() {  # longueur, fichier de la grille, niveau (vide pour le jeu libre)
         'BEGIN { e = note / (log(1 + cases) / log(2)) - vise; print l - 2 * (e < 0 ? -e : e) }'
 }
 
+index="$racine/contenu/dessins/grilles.txt"
+: > "$temporaire/index.txt"
 echecs=0
 declare -A essai_de niveau_de
 while read -r dessin complexite destination; do
@@ -67,13 +70,13 @@ while read -r dessin complexite destination; do
     if [[ $destination == grilles/* ]]; then
         nom=$(basename "$destination" .xml)
         echo "$destination ($dessin, essai $meilleur) : $(generer "$dessin" "$complexite" "$meilleur" "$nom" "$racine/donnees/$destination")"
+        echo "$destination $dessin $complexite $((meilleur * PAS_ALEAS + 1))" >> "$temporaire/index.txt"
     fi
 done < "$racine/contenu/dessins/manifeste.txt"
 [ "$echecs" -eq 0 ] || { echo "$echecs dessins à revoir" >&2; exit 1; }
 
 # Campagne : les faces de chaque niveau par note croissante, des niveaux de plus en plus difficiles.
 mkdir -p "$racine/donnees/campagne/grilles"
-: > "$racine/contenu/dessins/faces.txt"
 moyenne_precedente=0
 for niveau in 1 2 3 4 5 6 7 8 9 10; do
     notes=()
@@ -90,7 +93,7 @@ for niveau in 1 2 3 4 5 6 7 8 9 10; do
         read -r essai complexite <<< "${essai_de[$dessin]}"
         echo "campagne/grilles/niv${niveau}_$face.xml ($dessin, note $valeur, essai $essai) : $(generer "$dessin" "$complexite" \
             "$essai" "niv${niveau}_$face" "$racine/donnees/campagne/grilles/niv${niveau}_$face.xml")"
-        echo "$dessin niv${niveau}_$face" >> "$racine/contenu/dessins/faces.txt"
+        echo "campagne/grilles/niv${niveau}_$face.xml $dessin $complexite $((essai * PAS_ALEAS + 1))" >> "$temporaire/index.txt"
         somme=$(awk -v s="$somme" -v v="$valeur" 'BEGIN { print s + v }')
     done < <(printf '%s\n' "${notes[@]}" | sort -k1,1g -k2,2)
     moyenne=$(awk -v s="$somme" 'BEGIN { printf "%.2f", s / 6 }')
@@ -102,3 +105,4 @@ for niveau in 1 2 3 4 5 6 7 8 9 10; do
     moyenne_precedente=$moyenne
 done
 [ "$echecs" -eq 0 ] || exit 1
+sort "$temporaire/index.txt" > "$index"

@@ -1,5 +1,6 @@
 // Contenu livré : chaque grille se charge avec les chargeurs du jeu, n'a qu'une solution et peu de
 // chemins d'une case ; la campagne monte en difficulté ; les grilles se régénèrent à l'octet près.
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -66,15 +67,19 @@ TEST(ContenuLivre, LaCampagneMonteEnDifficulte) {
             const auto solution = bilan::routes(*g);
             const auto m = difficulte::mesurer(solveur_pkg::depuis_grille(*g), solution);
             EXPECT_FALSE(m.contradiction);
-            EXPECT_GE(m.score, note_precedente) << "niveau " << niveau << ", face " << face;
-            note_precedente = m.score;
+            // Les faces sont rangées par la note que l'atelier écrit, à un dixième près.
+            const double note = std::round(m.score * 10) / 10;
+            EXPECT_GE(note, note_precedente) << "niveau " << niveau << ", face " << face;
+            note_precedente = note;
             somme += m.score;
             longueur += bilan::faire_bilan(solution).longueur_moyenne;
             grilles_a_essais += niveau >= 8 && m.profondeur > 0;
         }
         EXPECT_GT(somme / 6, moyenne_precedente) << "niveau " << niveau;
         moyenne_precedente = somme / 6;
-        if (niveau >= 7) EXPECT_GE(longueur / 6, 5.0) << "niveau " << niveau;
+        if (niveau >= 7) {
+            EXPECT_GE(longueur / 6, 5.0) << "niveau " << niveau;
+        }
     }
     EXPECT_GE(grilles_a_essais, 6);
 }
