@@ -12,12 +12,13 @@
 #include "aleatoire_pkg.hpp"
 #include "bilan.hpp"
 #include "conception.hpp"
-#include "solveur_pkg.hpp"
 #include "dessin.hpp"
 #include "editeur_pkg.hpp"
 #include "erreur_pkg.hpp"
 #include "fichier_xml_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
+#include "solveur_pkg.hpp"
+#include "unicite.hpp"
 
 namespace commande_generer {
 
@@ -25,13 +26,17 @@ namespace {
 
 const char* const USAGE =
     "usage : generer IMAGE COMPLEXITE [--aleas FICHIER] [--nom NOM] [--sortie FICHIER]\n"
-    "                [--unique [--essais K] | --conception]";
+    "                [--unique [--essais K] | --conception [--contenu]]";
+
+// Bornes de la complexité : celles de l'éditeur, et celles du contenu livré (--contenu), dont les
+// grandes images admettent des chemins plus longs.
+constexpr int COMPLEXITE_MIN = 4, COMPLEXITE_MAX = 14, COMPLEXITE_MAX_CONTENU = 30;
 
 struct options {
     std::string image;
     int complexite = 0;
     std::optional<std::string> aleas, nom, sortie, essais;
-    bool unique = false, conception = false;
+    bool unique = false, conception = false, contenu = false;
 };
 
 struct refus : std::runtime_error {
@@ -52,6 +57,8 @@ options lire_options(const std::vector<std::string>& arguments) {
             o.unique = true;
         } else if (a == "--conception") {
             o.conception = true;
+        } else if (a == "--contenu") {
+            o.contenu = true;
         } else if (cible) {
             if (i + 1 >= arguments.size()) throw refus(a + " attend une valeur\n" + USAGE);
             *cible = arguments[++i];
@@ -61,12 +68,16 @@ options lire_options(const std::vector<std::string>& arguments) {
             positionnels.push_back(a);
         }
     }
-    if (positionnels.size() != 2 || (o.unique && o.conception) || (o.essais && !o.unique)) throw refus(USAGE);
+    if (positionnels.size() != 2 || (o.unique && o.conception) || (o.essais && !o.unique) || (o.contenu && !o.conception)) {
+        throw refus(USAGE);
+    }
     o.image = positionnels[0];
     const std::string& c = positionnels[1];
     const auto [fin, code] = std::from_chars(c.data(), c.data() + c.size(), o.complexite);
-    if (code != std::errc() || fin != c.data() + c.size() || o.complexite < 4 || o.complexite > 14) {
-        throw refus("complexité \"" + c + "\" : un entier de 4 à 14 est attendu");
+    const int maximum = o.contenu ? COMPLEXITE_MAX_CONTENU : COMPLEXITE_MAX;
+    if (code != std::errc() || fin != c.data() + c.size() || o.complexite < COMPLEXITE_MIN || o.complexite > maximum) {
+        throw refus("complexité \"" + c + "\" : un entier de " + std::to_string(COMPLEXITE_MIN) + " à " + std::to_string(maximum) +
+                    " est attendu");
     }
     return o;
 }
@@ -93,19 +104,15 @@ editeur_pkg::editeur editeur_dessine(const dessin::dessin_peint& d, const std::s
     return e;
 }
 
-std::string verdict(const solveur_pkg::resultat& r) {
-    if (r.abandon) return "abandon";
-    if (r.nombre_solutions == 0) return "aucune solution";
-    return r.nombre_solutions == 1 ? "solution unique" : "plusieurs solutions";
-}
-
-void ecrire_bilan(const grille_pkg::grille& g, const dessin::dessin_peint& d, const solveur_pkg::resultat& r,
-                  std::ostream& erreurs) {
+// Le verdict vient de la preuve par groupes du générateur : le solveur seul, qui explore le produit
+// des hésitations de toutes les régions, n'en viendrait pas à bout sur les grandes grilles difficiles.
+void ecrire_bilan(const grille_pkg::grille& g, const dessin::dessin_peint& d, std::ostream& erreurs) {
+    const bool unique = unicite::prouver_unique(solveur_pkg::depuis_grille(g), unicite::NOEUDS_PAR_GROUPE);
     const auto chemins = bilan::routes(g);
     const auto b = bilan::faire_bilan(chemins);
     erreurs << "chemins : " << b.chemins << ", cases seules : " << std::lround(100 * b.part_cases_seules)
             << " % (hors cases isolées : " << std::lround(100 * bilan::part_cases_seules_evitables(chemins, d))
-            << " %), longueur moyenne : " << std::round(b.longueur_moyenne * 100) / 100 << ", solveur : " << verdict(r) << '\n';
+            << " %), longueur moyenne : " << std::round(b.longueur_moyenne * 100) / 100 << ", solveur : " << (unique ? "solution unique" : "unicité non prouvée") << '\n';
 }
 
 // Un nombre décimal par ligne, lu en simple précision, entre 0 et 1 ; les lignes vides sont sautées.
@@ -156,7 +163,7 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
         editeur_pkg::editeur e = editeur_dessine(d, nom);
         if (o.conception) {
             conception::poser_chemins(*e.obtenir_grille(), conception::concevoir(d, o.complexite, *source));
-            ecrire_bilan(*e.obtenir_grille(), d, solveur_pkg::resoudre(solveur_pkg::depuis_grille(*e.obtenir_grille())), erreurs);
+            ecrire_bilan(*e.obtenir_grille(), d, erreurs);
         } else if (o.unique) {
             // Nouvelle génération avec les nombres suivants, jusqu'à une grille à solution unique ; la
             // meilleure tentative (le moins de solutions) est écrite si aucune n'y parvient.

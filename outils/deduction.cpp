@@ -210,7 +210,8 @@ void moteur::examiner(int t, regles r) {
     if (e.posee[u(t)] || (n > 1 && r == regles::unique_marche)) return;
     const std::vector<int> vivantes = marches_vivantes(t);
     if (n == 1) {
-        e.posee[u(t)] = 1;
+        // Les deux bouts sont reliés, même un partenaire resté ouvert.
+        for (const int b : res.bouts(vivantes.front())) e.posee[u(b)] = 1;
         for (const int c : res.cases(vivantes.front())) posseder(c, t);
         return;
     }

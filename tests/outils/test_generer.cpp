@@ -73,6 +73,16 @@ TEST(Generer, DessinPngPoseDepuisLeCoinHautGauche) {
     EXPECT_NE(png.sortie.find("taille=\" 3\""), std::string::npos);
 }
 
+// Le contenu livré dépasse la complexité de l'éditeur, avec le générateur de conception seulement.
+TEST(Generer, ContenuAuDelaDeLaComplexiteDeLEditeur) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("bande.txt", "6\n######\n######\n......\n......\n......\n......\n");
+    repertoire_temporaire::ecrire("aleas.txt", "0.5\n");
+    const resultat r = generer({"bande.txt", "30", "--conception", "--contenu", "--aleas", "aleas.txt"});
+    EXPECT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_NE(r.erreurs.find("solveur : solution unique"), std::string::npos) << r.erreurs;
+}
+
 TEST(Generer, EntreesRefusees) {
     repertoire_temporaire rep;
     repertoire_temporaire::ecrire("bon.txt", "2\n##\n#.\n");
@@ -105,6 +115,9 @@ TEST(Generer, EntreesRefusees) {
              {{"blanc.txt", "4"}, "blanc.txt : aucune case peinte"},
              {{"bon.txt", "3"}, "complexité \"3\""},
              {{"bon.txt", "15"}, "complexité \"15\""},
+             {{"bon.txt", "15", "--conception"}, "complexité \"15\" : un entier de 4 à 14"},
+             {{"bon.txt", "31", "--conception", "--contenu"}, "complexité \"31\" : un entier de 4 à 30"},
+             {{"bon.txt", "20", "--contenu"}, "usage : generer"},
              {{"bon.txt", "dix"}, "complexité \"dix\""},
              {{"bon.txt", "4", "--aleas", "aleas_vide.txt"}, "aleas_vide.txt : aucun nombre"},
              {{"bon.txt", "4", "--aleas", "aleas_grand.txt"}, "aleas_grand.txt ligne 2 : 1.5 n'est pas entre 0 et 1"},
