@@ -23,7 +23,10 @@ echo "== Tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake -S "$racine" -B "$racine/build-sanitiseurs" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTESSALINE_SANITISEURS=ON -DTESSALINE_UNITAIRES_SEULS=ON > /dev/null
 cmake --build "$racine/build-sanitiseurs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# Avec une borne de mémoire : une réservation démesurée (fichier hostile, recherche sans borne) fait échouer le
+# test au lieu de passer inaperçue sur une machine qui a de la mémoire.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:max_allocation_size_mb=1024:hard_rss_limit_mb=1536 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$racine/build-sanitiseurs" --output-on-failure -j 2 -L unitaire
 
 echo "== Fuzzing des chargeurs de fichiers (60 s) =="
