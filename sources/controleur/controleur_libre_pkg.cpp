@@ -4,6 +4,7 @@
 #include "bruitages_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "os_fichiers.hpp"
+#include "parties_libres_pkg.hpp"
 #include "scene_pkg.hpp"
 
 #include <filesystem>
@@ -45,7 +46,40 @@ void controleur_libre::choisir(const std::string& n, const std::string& repertoi
 
 void controleur_libre::jouer(const coeur_jeu_pkg::compte_rendu& r) {
     bruitages_pkg::annoncer(r);
+    if (r.valide > 0 || r.supprime > 0 || r.revelees > 0) enregistrer_progression();
     if (affich_) affich_->doit_etre_modifie();
+}
+
+bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) const {
+    const std::string chemin = parties_libres_pkg::chemin_progression(lieu_, nom_grille_);
+    std::error_code absent;
+    if (!std::filesystem::exists(chemin, absent)) return false;
+    try {
+        partie.reprendre_progression(chemin);
+        return true;
+    } catch (const erreur_pkg::erreur& e) {
+        std::cout << "Progression illisible, la grille recommence : " << e.what() << std::endl;
+        return false;
+    }
+}
+
+void controleur_libre::enregistrer_progression() {
+    std::error_code erreur;
+    std::filesystem::create_directories(os::fichiers::repertoire_parties_libres(), erreur);
+    try {
+        la_partie_->sauvegarder_progression(parties_libres_pkg::chemin_progression(lieu_, nom_grille_));
+    } catch (const erreur_pkg::erreur& e) {
+        std::cout << "Progression non enregistrée : " << e.what() << std::endl;
+    }
+}
+
+void controleur_libre::recommencer() {
+    std::error_code erreur;
+    std::filesystem::remove(parties_libres_pkg::chemin_progression(lieu_, nom_grille_), erreur);
+    if (erreur) std::cout << "Impossible d'effacer la progression : " << erreur.message() << std::endl;
+    desactiver();
+    est_initialise_ = false;
+    activer();
 }
 
 void controleur_libre::libre() {
@@ -61,7 +95,7 @@ void controleur_libre::libre() {
         return;
     }
     activer();
-    affich_->mettre_a_jour(obtenir_nom_grille(), obtenir_etat());
+    affich_->mettre_a_jour(obtenir_nom_grille(), obtenir_etat(), reprise_);
     scene_pkg::afficher_scene(affich_);
 }
 
@@ -101,6 +135,7 @@ void controleur_libre::resetlibre() {
 void controleur_libre::initialiser() {
     auto partie = std::make_shared<grille_libre_pkg::grille_libre>();
     partie->initialiser(lieu_, nom_grille_);
+    reprise_ = reprendre(*partie);
     coeur_.reset();
     la_partie_ = partie;
     coeur_.emplace(*la_partie_, *la_partie_);
@@ -218,6 +253,7 @@ void modifier_points_aide(int add) { controleur().modifier_points_aide(add); }
 void changer_vue() { controleur().changer_vue(); }
 void aide_libre() { controleur().aide_libre(); }
 void affiche_dock() { controleur().affiche_dock(); }
+void recommencer() { controleur().recommencer(); }
 grille_libre_pkg::grille_libre_ptr obtenir_partie() { return controleur().obtenir_partie(); }
 std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage() {
     return controleur().obtenir_affichage();

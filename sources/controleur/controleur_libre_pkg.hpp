@@ -69,6 +69,10 @@ public:
     void changer_vue();
     void aide_libre();
     void affiche_dock();
+    // Efface la progression de la grille et la reprend de zéro.
+    void recommencer();
+    // Vrai quand la partie en cours a repris une progression enregistrée.
+    bool est_reprise() const { return reprise_; }
 
     grille_libre_pkg::grille_libre_ptr obtenir_partie() const { return la_partie_; }
     std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage() const { return affich_; }
@@ -84,6 +88,11 @@ private:
     void choisir(const std::string& n, const std::string& repertoire);
     // Les bruitages du coup, et le curseur de l'écran recopié de la partie.
     void jouer(const coeur_jeu_pkg::compte_rendu& r);
+    // La progression enregistrée de la grille choisie, si elle se lit ; sinon la grille commence.
+    bool reprendre(grille_libre_pkg::grille_libre& partie) const;
+    // Après un coup qui change les chemins validés ou le crédit d'aide : la grille se reprend où on l'a laissée,
+    // quelle que soit la façon de partir (menu, autre grille, fin du jeu, arrêt brutal).
+    void enregistrer_progression();
 
     grille_libre_pkg::grille_libre_ptr la_partie_;
     std::optional<coeur_jeu_pkg::coeur> coeur_;
@@ -94,6 +103,7 @@ private:
     bool est_initialise_ = false;
     bool accueil_choisi_ = false;
     bool accueil_initialise_ = false;
+    bool reprise_ = false;
 
     recepteur_libre_pkg::recepteur_libre recepteur_accueil_;
     recepteur_clavier_libre_pkg::recepteur_clavier_libre recepteur_clavier_accueil_;

@@ -68,4 +68,32 @@ void grille_libre::sauvegarder_grille_libre(const std::string& nom_grille) const
                                                                  nom_fichier_grille_personnelle(nom_grille));
 }
 
+void grille_libre::sauvegarder_progression(const std::string& chemin) const {
+    pugi::xml_document document;
+    pugi::xml_node racine = document.append_child("partie");
+    fichier_xml_pkg::ecrire_entier(racine, "aide", points_aide_partie);
+    fichier_xml_pkg::ecrire_entier(racine, "score", 0);
+    if (terminee()) racine.append_attribute("resolue").set_value("1");
+    grille_courante->grille_xml(racine);
+    chemins_joues_xml(racine);
+    fichier_xml_pkg::sauvegarder(racine, chemin);
+}
+
+void grille_libre::reprendre_progression(const std::string& chemin) {
+    const pugi::xml_document document = fichier_xml_pkg::analyser(chemin);
+    const pugi::xml_node racine = racine_partie(document, chemin);
+    const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", -1'000'000'000, 1'000'000'000);
+    const grille_pkg::grille_ptr nouvelle = grille_de_partie(racine, grille_courante->obtenir_nom_grille(), chemin);
+    nouvelle->liberer_cases();
+    listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
+    const pugi::xml_node noeud_chemins_joues = racine.first_child().next_sibling();
+    if (noeud_chemins_joues && noeud_chemins_joues.first_child()) chemins = lire_chemins_joues(noeud_chemins_joues, *nouvelle);
+
+    grille_courante = nouvelle;
+    les_chemins = chemins;
+    chemin_courant = std::make_shared<grille_pkg::chemin>();
+    points_aide_partie = static_cast<int>(aide_lue.value_or(points_aide_partie));
+    compteur_aide = 0;
+}
+
 }  // namespace grille_libre_pkg

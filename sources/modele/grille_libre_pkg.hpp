@@ -32,6 +32,7 @@ struct erreurs {
     using chemin_courant_demarre = ERREUR_CHEMIN_COURANT_DEMARRE;
     using chemin_courant_non_initialise = ERREUR_CHEMIN_COURANT_NON_INITIALISE;
     using fichier_n_est_pas_une_partie = ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
+    using noeud_chemins_joues_vide = ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
 };
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
@@ -72,6 +73,13 @@ public:
     pugi::xml_node grille_libre_xml(pugi::xml_node parent) const;
     // Grille personnelle : nom sans blancs, suivi de ".xml", dans le répertoire des grilles personnelles.
     void sauvegarder_grille_libre(const std::string& nom_grille) const;
+
+    // Où en est la partie : la grille, les chemins validés, le crédit d'aide et, une fois la grille finie,
+    // "resolue". Écrite en entier ou pas du tout ; ERREUR_ECRITURE_FICHIER si le disque refuse.
+    void sauvegarder_progression(const std::string& chemin) const;
+    // Reprend une progression écrite par sauvegarder_progression ; tout est lu avant de remplacer quoi que ce
+    // soit : un fichier refusé laisse la partie intacte.
+    void reprendre_progression(const std::string& chemin);
 
 private:
     grille_pkg::chemin_ptr chemin_aide = std::make_shared<grille_pkg::chemin>();

@@ -81,4 +81,12 @@ int jeu_sur_grille::retirer_chemin_passant_par(const classe_case& case_du_chemin
     return 0;
 }
 
+pugi::xml_node jeu_sur_grille::chemins_joues_xml(pugi::xml_node parent) const {
+    pugi::xml_node element = parent.append_child("chemins_joues");
+    for (auto l = les_chemins; !listes_chemin_pkg::est_vide(l); l = listes_chemin_pkg::get_suiv(l)) {
+        listes_chemin_pkg::get_elem(l)->chemin_xml(element);
+    }
+    return element;
+}
+
 }  // namespace jeu_sur_grille_pkg

@@ -36,6 +36,8 @@ public:
     void annuler_chemin_courant();
     // Vrai quand aucune case terminale de la grille n'est libre.
     bool terminee() const;
+    // Les chemins validés, sous un élément "chemins_joues" ajouté à parent.
+    pugi::xml_node chemins_joues_xml(pugi::xml_node parent) const;
     bool est_valide() const;
 
     void initialiser_curseur() { curseur = {1, 1}; }
@@ -66,7 +68,7 @@ protected:
 
 // erreurs fournit les types curseur_hors_limite, chemin_courant_non_valide,
 // chemin_courant_non_termine, chemin_courant_demarre, chemin_courant_non_initialise
-// et fichier_n_est_pas_une_partie du paquet qui instancie.
+// fichier_n_est_pas_une_partie et noeud_chemins_joues_vide du paquet qui instancie.
 template <typename erreurs>
 class jeu_avec_erreurs : public jeu_sur_grille {
 public:
@@ -108,6 +110,21 @@ protected:
             throw typename erreurs::fichier_n_est_pas_une_partie(std::string("racine \"") + racine.name() + "\"");
         }
         return racine;
+    }
+
+    // Chemins d'un élément "chemins_joues", posés, validés et occupant leurs cases sur sur_grille.
+    static listes_chemin_pkg::liste lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
+                                                        grille_pkg::grille& sur_grille) {
+        if (!noeud_chemins_joues.first_child()) {
+            throw typename erreurs::noeud_chemins_joues_vide("élément \"chemins_joues\" sans chemin");
+        }
+        listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
+        for (const pugi::xml_node& noeud : noeud_chemins_joues.children()) {
+            auto joue = std::make_shared<grille_pkg::chemin>();
+            joue->charger(noeud, sur_grille);
+            listes_chemin_pkg::ajout_debut(chemins, joue);
+        }
+        return chemins;
     }
 
     // La grille du premier enfant de la racine, quel que soit son nom, nommée nom_partie.

@@ -33,14 +33,6 @@ int partie::obtenir_score_avec_chrono() const {
     return static_cast<int>(std::max(0LL, static_cast<long long>(score) - 2 * secondes));
 }
 
-pugi::xml_node partie::chemins_joues_xml(pugi::xml_node parent) const {
-    pugi::xml_node element = parent.append_child("chemins_joues");
-    for (auto l = les_chemins; !listes_chemin_pkg::est_vide(l); l = listes_chemin_pkg::get_suiv(l)) {
-        listes_chemin_pkg::get_elem(l)->chemin_xml(element);
-    }
-    return element;
-}
-
 pugi::xml_node partie::partie_xml(pugi::xml_node parent) const {
     pugi::xml_node element = parent.append_child("partie");
     fichier_xml_pkg::ecrire_entier(element, "score", obtenir_score());
@@ -59,18 +51,6 @@ void partie::sauvegarder_partie_campagne(const std::string& repertoire_de_sauveg
     grille_courante->grille_xml(racine);
     chemins_joues_xml(racine);
     fichier_xml_pkg::sauvegarder(racine, repertoire_de_sauvegarde + nom_partie);
-}
-
-listes_chemin_pkg::liste partie::lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
-                                                     grille_pkg::grille& sur_grille) {
-    if (!noeud_chemins_joues.first_child()) throw ERREUR_NOEUD_CHEMINS_JOUES_VIDE("élément \"chemins_joues\" sans chemin");
-    listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
-    for (const pugi::xml_node& noeud : noeud_chemins_joues.children()) {
-        auto joue = std::make_shared<grille_pkg::chemin>();
-        joue->charger(noeud, sur_grille);  // pose, valide et occupe ses cases
-        listes_chemin_pkg::ajout_debut(chemins, joue);
-    }
-    return chemins;
 }
 
 void partie::charger_chemins_joues(const pugi::xml_node& noeud_chemins_joues) {

@@ -31,6 +31,7 @@ struct erreurs {
     using chemin_courant_demarre = ERREUR_CHEMIN_COURANT_DEMARRE;
     using chemin_courant_non_initialise = ERREUR_CHEMIN_COURANT_NON_INITIALISE;
     using fichier_n_est_pas_une_partie = ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
+    using noeud_chemins_joues_vide = ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
 };
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
@@ -56,7 +57,6 @@ public:
     void remplacer_points_aide_utilises(int nouvelle_valeur) { points_aide_utilises = nouvelle_valeur; }
     timer_pkg::temps_ptr obtenir_temps_ptr() const { return tps; }
 
-    pugi::xml_node chemins_joues_xml(pugi::xml_node parent) const;
     pugi::xml_node partie_xml(pugi::xml_node parent) const;
     void sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie) const;
     // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la partie intacte.
@@ -69,9 +69,6 @@ protected:
     void apres_retrait(int cases) override { score -= 10 * cases; }
 
 private:
-    static listes_chemin_pkg::liste lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
-                                                        grille_pkg::grille& sur_grille);
-
     timer_pkg::temps_ptr tps;
     int score = 0;
     int points_aide_utilises = 0;

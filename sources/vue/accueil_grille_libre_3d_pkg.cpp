@@ -3,6 +3,7 @@
 
 #include "gestion_evenements_pkg.hpp"
 #include "os_fichiers.hpp"
+#include "parties_libres_pkg.hpp"
 #include "piece_pkg.hpp"
 
 #include <array>
@@ -38,9 +39,16 @@ accueil_grille_libre_affichable::~accueil_grille_libre_affichable() {
 void accueil_grille_libre_affichable::initialiser() {
     if (est_initialise_) return;
     la_liste_pred_ = std::make_unique<liste_deroulante_3d_pkg::liste_affichable>();
-    la_liste_pred_->initialiser(os::fichiers::repertoire_grilles());
+    // Chaque grille dit si elle est en cours ou résolue.
+    const auto etiqueteur = [](const std::string& repertoire) {
+        return [repertoire](const std::string& nom) {
+            return parties_libres_pkg::etiquette(nom, parties_libres_pkg::avancement_de(repertoire, nom));
+        };
+    };
+    la_liste_pred_->initialiser(os::fichiers::repertoire_grilles(), etiqueteur(os::fichiers::repertoire_grilles()));
     la_liste_perso_ = std::make_unique<liste_deroulante_3d_pkg::liste_affichable>();
-    la_liste_perso_->initialiser(os::fichiers::repertoire_grilles_personnelles());
+    la_liste_perso_->initialiser(os::fichiers::repertoire_grilles_personnelles(),
+                                 etiqueteur(os::fichiers::repertoire_grilles_personnelles()));
     entrees_.construire(descriptions, 0.6f, -10.0f);
     // Chaque sous-objet ajouté passe en tête : le titre est le premier, les entrées suivent de haut en bas.
     for (const auto& entree : entrees_ | std::views::reverse) {

@@ -23,7 +23,7 @@ void grille_libre_affichable::initialiser(grille_libre_pkg::grille_libre_ptr par
     construire(modele_, {.aide = aide, .dock = boutons_dock, .panneau_droit = element_droite_});
 }
 
-void grille_libre_affichable::mettre_a_jour(const std::string& nom_grille, coeur_jeu_pkg::etat etat_jeu) {
+void grille_libre_affichable::mettre_a_jour(const std::string& nom_grille, coeur_jeu_pkg::etat etat_jeu, bool reprise) {
     grille_jouee().mettre_a_jour(modele_->obtenir_chemin_aide_courant());
     interface_libre_droite_pkg::valeurs_panneau valeurs{
         .nom_grille = nom_grille,
@@ -31,6 +31,7 @@ void grille_libre_affichable::mettre_a_jour(const std::string& nom_grille, coeur
         .points_choisis = modele_->obtenir_compteur_aide(),
         .zoom = obtenir_vue() == etat_vue::ZOOM,
         .cases_restantes = std::nullopt,
+        .reprise = reprise,
     };
     if (etat_jeu == coeur_jeu_pkg::etat::CONSTRUCTION) {
         valeurs.cases_restantes = modele_->obtenir_chemin_courant()->combien_reste();

@@ -22,8 +22,8 @@ public:
     // Le chemin d'aide est lu dans la partie à chaque mise à jour.
     virtual void initialiser(grille_libre_pkg::grille_libre_ptr partie_modele, grille_pkg::chemin_ptr chemin_aide);
     // Avant chaque image : la grille jouée d'après la partie, puis le panneau droit avec le nom donné et, pendant
-    // la construction d'un chemin, ce qu'il lui reste.
-    virtual void mettre_a_jour(const std::string& nom_grille, coeur_jeu_pkg::etat etat_jeu);
+    // la construction d'un chemin, ce qu'il lui reste ; reprise : la partie a repris une progression enregistrée.
+    virtual void mettre_a_jour(const std::string& nom_grille, coeur_jeu_pkg::etat etat_jeu, bool reprise = false);
     virtual grille_libre_pkg::grille_libre_ptr obtenir_la_partie() const { return modele_; }
     virtual bool voir_aide_initialise() const { return grille_jouee().aide_est_montree(); }
     // Retire les loupes du chemin d'aide montré ; la prochaine mise à jour pose celles du chemin d'alors.

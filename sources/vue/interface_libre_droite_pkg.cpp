@@ -22,6 +22,9 @@ void interface_libre_droite_affichable::initialiser() {
     txt_zoom_ = creer_etiquette("Zoom +/-", affichage_texte_pkg::rouge, 0.15f, {2.12f, -1.35f, 0.0f});
     bouton_zoom_ = points_aide_3d_pkg::creer_bouton("+", "bouton_zoom", {2.12f, -1.55f, 0.0f});
     taille_restante_ = creer_etiquette(" 0", affichage_texte_pkg::blanc, 0.3f, {2.07f, 0.75f, 0.0f});
+    // Le joueur voit qu'il reprend sa partie et comment repartir de zéro.
+    txt_reprise_ = creer_etiquette("Reprise (R : recommencer)", affichage_texte_pkg::vert, 0.1f,
+                                   {centre_cadre_nom, 1.5f, 0.0f}, largeur_nom);
     est_initialise_ = true;
 }
 
@@ -33,6 +36,7 @@ void interface_libre_droite_affichable::mettre_a_jour(const valeurs_panneau& val
     points_aide_->mettre_a_jour(valeurs.points_aide, valeurs.points_choisis);
     txt_nom_grille_->definir_texte(valeurs.nom_grille);
     mettre_a_jour_etat_zoom(valeurs.zoom);
+    reprise_ = valeurs.reprise;
     en_construction_ = valeurs.cases_restantes.has_value();
     if (en_construction_) taille_restante_->definir_texte(score_3d_pkg::image_entier(*valeurs.cases_restantes));
 }
@@ -47,6 +51,7 @@ void interface_libre_droite_affichable::afficher() {
     txt_zoom_->afficher();
     bouton_zoom_->afficher();
     if (en_construction_) taille_restante_->afficher();
+    if (reprise_) txt_reprise_->afficher();
     terminer_affichage();
 }
 

@@ -1,4 +1,4 @@
-// Panneau droit de la partie libre : nom de la grille, points d'aide et leurs boutons, zoom, cases restantes.
+// Panneau droit de la partie libre : nom de la grille, reprise, points d'aide et leurs boutons, zoom, cases restantes.
 #pragma once
 
 #include "erreur_pkg.hpp"
@@ -25,6 +25,7 @@ struct valeurs_panneau {
     int points_choisis = 0;  // points mis de côté pour la prochaine aide
     bool zoom = false;       // la vue est rapprochée
     std::optional<int> cases_restantes;  // pendant la construction d'un chemin seulement
+    bool reprise = false;  // la partie a repris une progression enregistrée
 };
 
 class interface_libre_droite_affichable : public objet_3d_pkg::objet_affichable {
@@ -48,7 +49,8 @@ private:
     std::shared_ptr<points_aide_3d_pkg::points_aide_affichable> points_aide_ =
         std::make_shared<points_aide_3d_pkg::points_aide_affichable>();
     bouton bouton_zoom_;
-    objet_texte_pkg::classe_texte_affichable txt_nom_, txt_nom_grille_, txt_aide_, taille_restante_, txt_zoom_;
+    bool reprise_ = false;
+    objet_texte_pkg::classe_texte_affichable txt_nom_, txt_nom_grille_, txt_aide_, taille_restante_, txt_zoom_, txt_reprise_;
 };
 
 } // namespace interface_libre_droite_pkg

@@ -70,11 +70,22 @@ liste_comptes::liste lire_repertoire(const std::string& nomdoss) {
 
 liste_affichable::liste_affichable() : le_recepteur_(*this), le_recepteur_clavier_(*this) {}
 
-void liste_affichable::initialiser(const std::string& nomdoss) {
+void liste_affichable::lire(const std::string& nomdoss) {
+    les_donnees_ = lire_repertoire(nomdoss);
+    etiquettes_.clear();
+    if (!etiqueter_) return;
+    for (auto l = les_donnees_; !liste_comptes::est_vide(l); l = liste_comptes::get_suiv(l)) {
+        const std::string& nom = liste_comptes::get_elem(l);
+        etiquettes_[nom] = etiqueter_(nom);
+    }
+}
+
+void liste_affichable::initialiser(const std::string& nomdoss, etiqueteur etiqueter) {
     if (est_initialise_) {
         return;
     }
-    les_donnees_ = lire_repertoire(nomdoss);
+    etiqueter_ = std::move(etiqueter);
+    lire(nomdoss);
     for (int k = 0; k < nombre_lignes; ++k) {
         const auto& p = places_lignes[static_cast<std::size_t>(k)];
         auto& ligne = lignes_[static_cast<std::size_t>(k)];
@@ -101,7 +112,7 @@ std::string liste_affichable::obtenir_nom_courant() const {
 }
 
 void liste_affichable::mettre_a_jour_liste(const std::string& nomdoss) {
-    les_donnees_ = lire_repertoire(nomdoss);
+    lire(nomdoss);
     if (!liste_comptes::est_vide(les_donnees_)) {
         afficheur_ = 1;
     }
@@ -123,6 +134,7 @@ void liste_affichable::mettre_a_jour() {
             texte = k == ligne_courante ? "Aucune donnee" : ligne_vide;
         } else if (pos >= 1 && pos <= n) {
             texte = liste_comptes::obtenir_elem(les_donnees_, pos);
+            if (const auto e = etiquettes_.find(texte); e != etiquettes_.end()) texte = e->second;
         }
         auto& ligne = lignes_[static_cast<std::size_t>(k - 1)];
         ligne->definir_texte(texte);

@@ -9,6 +9,8 @@
 #include "recepteurs_liste_deroulante_pkg.hpp"
 
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -33,8 +35,10 @@ public:
     liste_affichable(const liste_affichable&) = delete;
     liste_affichable& operator=(const liste_affichable&) = delete;
 
-    // Une seule fois : lit le répertoire, crée les lignes et les boutons.
-    void initialiser(const std::string& nomdoss);
+    // Une seule fois : lit le répertoire, crée les lignes et les boutons. etiqueter donne, pour un nom, le texte
+    // montré (par défaut le nom) ; il est appelé à chaque lecture du répertoire, pas à chaque image.
+    using etiqueteur = std::function<std::string(const std::string&)>;
+    void initialiser(const std::string& nomdoss, etiqueteur etiqueter = {});
 
     virtual void changer_cour(int pos) { afficheur_ = pos; }
     virtual int obtenir_cour() const { return afficheur_; }
@@ -64,7 +68,11 @@ public:
 
 private:
     bool est_initialise_ = false;
+    void lire(const std::string& nomdoss);
+
     liste_comptes::liste les_donnees_ = liste_comptes::liste_vide();
+    etiqueteur etiqueter_;
+    std::map<std::string, std::string> etiquettes_;
     int afficheur_ = 1;
     std::array<objet_texte_pkg::classe_texte_affichable, nombre_lignes> lignes_;
     // Dans l'ordre de dessin : haut, bas, valider, retour.

@@ -44,15 +44,19 @@ lancer_jeu() {
     echec "la fenêtre du jeu n'apparaît pas"
 }
 
-# Racine de données jetable : tout celle du jeu ($1) en liens, sauf l'entrée $2, remplacée par un répertoire vide
-# à elle. Écrit son chemin ; l'appelant l'efface.
+# Racine de données jetable : tout celle du jeu ($1) en liens, sauf l'entrée $2 et les progressions du jeu libre,
+# remplacées par des répertoires vides à elle (un test ne reprend jamais la partie d'un autre). Écrit son chemin ;
+# l'appelant l'efface.
 racine_jetable() {
     local racine entree
     racine=$(mktemp -d)
     for entree in "$1"/*; do
-        [ "$(basename "$entree")" = "$2" ] || ln -s "$entree" "$racine/"
+        case "$(basename "$entree")" in
+        "$2" | parties_libres) ;;
+        *) ln -s "$entree" "$racine/" ;;
+        esac
     done
-    mkdir "$racine/$2"
+    mkdir -p "$racine/$2" "$racine/parties_libres"
     echo "$racine"
 }
 

@@ -4,6 +4,8 @@
 #include "controleur_libre_pkg.hpp"
 #include "controleur_pkg.hpp"
 #include "gestion_evenements_pkg.hpp"
+#include "os_fichiers.hpp"
+#include "parties_libres_pkg.hpp"
 
 #include "../modele/outils_modele.hpp"
 
@@ -90,6 +92,9 @@ struct PartieLibre : RacineLibre {
     static bool occupee(coordonnees c) { return partie().obtenir_grille()->rend_case(c)->est_occupe(); }
     static int nombre_chemins() { return listes_pkg<grille_pkg::chemin_ptr>::taille_liste(partie().obtenir_chemins()); }
     static void aller(coordonnees c) { envoyer(nomme("deplacer_curseur", c)); }
+    static std::string pl_chemin() {
+        return parties_libres_pkg::chemin_progression(os::fichiers::repertoire_grilles(), "essai.xml");
+    }
 };
 
 TEST_F(PartieLibre, LesFlechesConstruisentUnCheminQuiSeValideEnArrivantSurSaJumelle) {
@@ -293,6 +298,61 @@ TEST_F(PartieLibre, RetourGardeLaPartieAbandonEtEchapLaQuittent) {
         EXPECT_FALSE(libre::est_actif());
     }
     controleur_pkg::modifier_etat(controleur_pkg::etat_principal::MENU);
+}
+
+// Une grille laissée en cours (autre grille, menu, fin du jeu : la progression est écrite à chaque chemin) se
+// reprend où on l'a laissée ; R la reprend de zéro ; une fois finie, elle est résolue.
+TEST_F(PartieLibre, UneGrilleLaisseeEnCoursSeRepriseEtRLaRecommence) {
+    namespace pl = parties_libres_pkg;
+    const auto avancement = [] { return pl::avancement_de(os::fichiers::repertoire_grilles(), "essai.xml"); };
+    EXPECT_FALSE(libre::controleur().est_reprise());
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    const int credit = partie().obtenir_points_aide_partie();
+    EXPECT_EQ(avancement(), pl::avancement::en_cours);
+
+    envoyer(touche('n'));
+    libre::lancer_jeu_pred("essai.xml");
+    libre::activer();
+    EXPECT_TRUE(libre::controleur().est_reprise());
+    EXPECT_EQ(nombre_chemins(), 1);
+    EXPECT_TRUE(occupee({2, 1}));
+    EXPECT_EQ(partie().obtenir_points_aide_partie(), credit);
+
+    envoyer(touche('r'));
+    EXPECT_FALSE(libre::controleur().est_reprise());
+    EXPECT_EQ(nombre_chemins(), 0);
+    EXPECT_FALSE(occupee({2, 1}));
+    EXPECT_EQ(avancement(), pl::avancement::aucun);
+
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    aller({1, 2});
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    aller({1, 3});
+    touches_({touches::ESPACE, touches::HAUT});
+    aller({4, 4});
+    envoyer(touche(touches::ESPACE));
+    ASSERT_TRUE(partie().est_valide());
+    EXPECT_EQ(avancement(), pl::avancement::resolue);
+}
+
+// Une progression illisible est signalée et la grille commence ; un dossier de progression impossible à créer
+// ne bloque pas le jeu.
+TEST_F(PartieLibre, UneProgressionIllisibleOuImpossibleAEcrireNArretePasLaPartie) {
+    racine.ecrire(pl_chemin(), "<partie><grille taille=\"x\"");
+    envoyer(touche('n'));
+    testing::internal::CaptureStdout();
+    libre::lancer_jeu_pred("essai.xml");
+    libre::activer();
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression illisible"), std::string::npos);
+    EXPECT_FALSE(libre::controleur().est_reprise());
+    EXPECT_EQ(nombre_chemins(), 0);
+
+    std::filesystem::remove_all(os::fichiers::repertoire_parties_libres());
+    racine.ecrire("parties_libres", "un fichier à la place du dossier");
+    testing::internal::CaptureStdout();
+    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression non enregistrée"), std::string::npos);
+    EXPECT_EQ(nombre_chemins(), 1);
 }
 
 TEST_F(Accueil, UnFichierDeGrilleIllisibleEstSignaleEtRameneAuChoixSansQuitter) {

@@ -5,6 +5,7 @@
 #include "os_fichiers.hpp"
 #include "outils_modele.hpp"
 #include "partie_pkg.hpp"
+#include "parties_libres_pkg.hpp"
 
 using grille_pkg::direction;
 using outils_modele::erreur_levee;
@@ -251,6 +252,58 @@ TEST(GrilleLibre, SauvegardePersonnelleEtChargementDUnePartieDeCampagne) {
     EXPECT_EQ(ecrit.find("chemins_joues"), std::string::npos);
     EXPECT_EQ(ecrit.find("timer"), std::string::npos);
     EXPECT_TRUE(ecrit.ends_with("</solution></grille></partie>\n"));
+}
+
+// Une partie laissée en cours se reprend telle quelle (chemins validés, cases occupées, crédit d'aide) ; un
+// fichier refusé laisse la partie intacte ; une grille finie est marquée résolue.
+TEST(GrilleLibre, ProgressionEnregistreePuisReprise) {
+    namespace pl = parties_libres_pkg;
+    repertoire_temporaire rep;
+    rep.ecrire("grilles/essai.xml", outils_modele::grille_essai_4x4);
+    std::filesystem::create_directory(os::fichiers::repertoire_parties_libres());
+    const std::string grilles = os::fichiers::repertoire_grilles();
+    const std::string chemin = pl::chemin_progression(grilles, "essai.xml");
+    EXPECT_NE(chemin, pl::chemin_progression(os::fichiers::repertoire_grilles_personnelles(), "essai.xml"));
+    EXPECT_EQ(pl::avancement_de(grilles, "essai.xml"), pl::avancement::aucun);
+
+    grille_libre_pkg::grille_libre libre;
+    libre.initialiser(grilles, "essai.xml");
+    poser(libre, {1, 1}, {direction::droite, direction::droite});
+    libre.mettre_a_jour_score_aide(-20);
+    libre.sauvegarder_progression(chemin);
+    EXPECT_EQ(pl::avancement_de(grilles, "essai.xml"), pl::avancement::en_cours);
+
+    grille_libre_pkg::grille_libre reprise;
+    reprise.initialiser(grilles, "essai.xml");
+    reprise.reprendre_progression(chemin);
+    const auto nombre_chemins = [&] { return listes_pkg<grille_pkg::chemin_ptr>::taille_liste(reprise.obtenir_chemins()); };
+    EXPECT_EQ(nombre_chemins(), 1);
+    EXPECT_TRUE(reprise.obtenir_grille()->rend_case({2, 1})->est_occupe());
+    EXPECT_EQ(reprise.obtenir_points_aide_partie(), libre.obtenir_points_aide_partie());
+
+    const std::string ecrit = repertoire_temporaire::lire(chemin);
+    const std::string saut = ecrit.substr(0, ecrit.find("<chemins_joues>")) +
+                             [&] {
+                                 std::string joues = ecrit.substr(ecrit.find("<chemins_joues>"));
+                                 joues.replace(joues.find("y=\" 1\"", joues.find("x=\" 2\"")), 6, "y=\" 3\"");
+                                 return joues;
+                             }();
+    for (const std::string& refuse : {std::string("<partie><grille taille=\"x\""), std::string("<carte></carte>"), saut}) {
+        rep.ecrire(chemin, refuse);
+        EXPECT_ANY_THROW(reprise.reprendre_progression(chemin)) << refuse;
+        EXPECT_EQ(nombre_chemins(), 1);
+        EXPECT_TRUE(reprise.obtenir_grille()->rend_case({2, 1})->est_occupe());
+    }
+
+    poser(reprise, {1, 2}, {direction::droite, direction::droite});
+    poser(reprise, {1, 3}, {direction::haut});
+    poser(reprise, {4, 4}, {});
+    ASSERT_TRUE(reprise.terminee());
+    reprise.sauvegarder_progression(chemin);
+    EXPECT_EQ(pl::avancement_de(grilles, "essai.xml"), pl::avancement::resolue);
+    EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::resolue), "essai.xml (résolue)");
+    EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::en_cours), "essai.xml (en cours)");
+    EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::aucun), "essai.xml");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Touches de la partie libre : flèches, chemins, points d'aide, zoom, dock, page d'aide, abandon.
+// Touches de la partie libre : flèches, chemins, points d'aide, zoom, dock, page d'aide, abandon, reprise de zéro.
 #include "recepteur_clavier_jeu_libre_pkg.hpp"
 
 #include "controleur_libre_pkg.hpp"
@@ -32,6 +32,7 @@ bool recepteur_clavier_jeu_libre::accepter(evenement_pkg::evenement& evenement) 
     case 'h': libre_.aide_libre(); break;
     case 'b': libre_.resetlibre(); vers_menu(); break;
     case 'n': libre_.resetlibre(); break;
+    case 'r': libre_.recommencer(); break;
     default: return false;
     }
     return true;

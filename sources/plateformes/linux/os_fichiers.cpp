@@ -10,6 +10,7 @@ std::string repertoire_grilles_personnelles() { return repertoire_ressources() +
 std::string repertoire_campagne() { return repertoire_ressources() + "campagne/"; }
 std::string repertoire_grilles_campagne() { return repertoire_campagne() + "grilles/"; }
 std::string repertoire_sessions() { return "sessions/"; }
+std::string repertoire_parties_libres() { return "parties_libres/"; }
 std::string obtenir_session_joueur(const std::string& nom) { return repertoire_sessions() + nom + "/"; }
 // Les noms de textures commencent déjà par "/" : le double séparateur est sans effet sous Linux.
 std::string obtenir_chemin_texture(const std::string& nom) { return "textures/" + nom; }

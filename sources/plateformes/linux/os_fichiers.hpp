@@ -13,6 +13,8 @@ std::string repertoire_grilles_personnelles();
 std::string repertoire_campagne();
 std::string repertoire_grilles_campagne();
 std::string repertoire_sessions();
+// Progression des grilles du jeu libre laissées en cours.
+std::string repertoire_parties_libres();
 std::string obtenir_session_joueur(const std::string& nom);
 std::string obtenir_chemin_texture(const std::string& nom);
 std::string obtenir_chemin_police(const std::string& nom);

@@ -1,0 +1,21 @@
+// Parties du jeu libre laissées en cours : un fichier de progression par grille, dans le dossier du joueur,
+// pour reprendre une grande grille sur plusieurs séances.
+#pragma once
+
+#include <string>
+
+namespace parties_libres_pkg {
+
+enum class avancement { aucun, en_cours, resolue };
+
+// Fichier de progression de la grille nom_fichier du répertoire repertoire_grille (grilles livrées ou
+// personnelles : deux grilles de même nom ne partagent pas leur progression).
+std::string chemin_progression(const std::string& repertoire_grille, const std::string& nom_fichier);
+
+// D'après le fichier de progression ; un fichier illisible compte pour aucun.
+avancement avancement_de(const std::string& repertoire_grille, const std::string& nom_fichier);
+
+// Le nom tel que la liste des grilles le montre : suivi de « (en cours) » ou « (résolue) ».
+std::string etiquette(const std::string& nom_fichier, avancement a);
+
+}  // namespace parties_libres_pkg
