@@ -92,6 +92,16 @@ struct PartieLibre : RacineLibre {
     static bool occupee(coordonnees c) { return partie().obtenir_grille()->rend_case(c)->est_occupe(); }
     static int nombre_chemins() { return listes_pkg<grille_pkg::chemin_ptr>::taille_liste(partie().obtenir_chemins()); }
     static void aller(coordonnees c) { envoyer(nomme("deplacer_curseur", c)); }
+    // Les quatre chemins de la grille d'essai, depuis le curseur en (1, 1).
+    static void resoudre() {
+        touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+        aller({1, 2});
+        touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
+        aller({1, 3});
+        touches_({touches::ESPACE, touches::HAUT});
+        aller({4, 4});
+        envoyer(touche(touches::ESPACE));
+    }
     static std::string pl_chemin() {
         return parties_libres_pkg::chemin_progression(os::fichiers::repertoire_grilles(), "essai.xml");
     }
@@ -249,13 +259,7 @@ TEST_F(PartieLibre, SupprimerUnCheminRendSesPointsEtRemetLesPointsChoisisAZero) 
 }
 
 TEST_F(PartieLibre, UneFoisLaGrilleResolueSourisEffacementEtAideNeFontPlusRien) {
-    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
-    aller({1, 2});
-    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
-    aller({1, 3});
-    touches_({touches::ESPACE, touches::HAUT});
-    aller({4, 4});
-    envoyer(touche(touches::ESPACE));
+    resoudre();
     ASSERT_TRUE(partie().est_valide());
 
     const auto affich = libre::obtenir_affichage();
@@ -324,13 +328,7 @@ TEST_F(PartieLibre, UneGrilleLaisseeEnCoursSeRepriseEtRLaRecommence) {
     EXPECT_FALSE(occupee({2, 1}));
     EXPECT_EQ(avancement(), pl::avancement::aucun);
 
-    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
-    aller({1, 2});
-    touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
-    aller({1, 3});
-    touches_({touches::ESPACE, touches::HAUT});
-    aller({4, 4});
-    envoyer(touche(touches::ESPACE));
+    resoudre();
     ASSERT_TRUE(partie().est_valide());
     EXPECT_EQ(avancement(), pl::avancement::resolue);
 }
