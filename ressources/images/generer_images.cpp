@@ -1,7 +1,9 @@
-// Génère toutes les textures du jeu dans le dossier donné en argument (appelé par la construction).
+// Génère toutes les textures du jeu dans le dossier donné en argument, et l'icône du bureau dans le fichier donné
+// en second (appelé par la construction).
 #include "cases.hpp"
 #include "dessin.hpp"
 #include "etoiles.hpp"
+#include "icone.hpp"
 #include "interface_boutons.hpp"
 #include "interface_cadre.hpp"
 #include "planetes.hpp"
@@ -68,8 +70,8 @@ const std::vector<texture>& textures() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cout << "usage : generer_images <dossier des textures>" << std::endl;
+    if (argc != 3) {
+        std::cout << "usage : generer_images <dossier des textures> <icône PNG>" << std::endl;
         return 2;
     }
     const std::filesystem::path dossier = argv[1];
@@ -87,6 +89,10 @@ int main(int argc, char** argv) {
             dessin::enregistrer_png(t.dessiner(), (dossier / t.fichier).string());
         }));
     }
+    const std::string fichier_icone = argv[2];
+    travaux.push_back(std::async(std::launch::async, [&fichier_icone] {
+        dessin::enregistrer_png(icone::icone(), fichier_icone);
+    }));
     int code = 0;
     for (auto& travail : travaux) {
         try {

@@ -169,15 +169,29 @@ TEST(cartes_des_planetes, se_raccordent_au_meridien_de_recollement) {
     }
 }
 
+// L'icône du bureau : carrée, coins transparents (le thème du bureau l'entoure), centre opaque.
+TEST(icone, carree_aux_coins_transparents) {
+    const surface s = charger(ICONE);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->w, 256);
+    EXPECT_EQ(s->h, 256);
+    ASSERT_EQ(s->format->BytesPerPixel, 4);
+    EXPECT_EQ(pixel(s.get(), 0, 0)[3], 0);
+    EXPECT_EQ(pixel(s.get(), 255, 255)[3], 0);
+    EXPECT_EQ(pixel(s.get(), 128, 128)[3], 255);
+}
+
 TEST(generateur_images, redonne_les_memes_octets_a_chaque_execution) {
     const std::filesystem::path dossier =
         std::filesystem::temp_directory_path() / ("textures_" + std::to_string(::getpid()));
-    const std::string commande = std::string("\"") + GENERATEUR_IMAGES + "\" \"" + dossier.string() + "\"";
+    const std::string commande = std::string("\"") + GENERATEUR_IMAGES + "\" \"" + dossier.string() + "\" \"" +
+                                 (dossier / "icone.png").string() + "\"";
     ASSERT_EQ(std::system(commande.c_str()), 0);
     for (const texture_attendue& t : table) {
         SCOPED_TRACE(t.fichier);
         EXPECT_EQ(octets(dossier / t.fichier), octets(chemin(t.fichier)));
     }
+    EXPECT_EQ(octets(dossier / "icone.png"), octets(ICONE));
     std::filesystem::remove_all(dossier);
 }
 
