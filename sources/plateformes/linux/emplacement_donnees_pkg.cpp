@@ -26,7 +26,9 @@ fs::path donnees_installees(const fs::path& executable) {
 }
 
 fs::path dossier_joueur(const char* xdg_data_home, const char* maison) {
-    if (xdg_data_home != nullptr && fs::path(xdg_data_home).is_absolute()) return fs::path(xdg_data_home) / nom_dossier;
+    if (xdg_data_home != nullptr && fs::path(xdg_data_home).is_absolute()) {
+        return fs::path(xdg_data_home) / nom_dossier;
+    }
     if (maison == nullptr || *maison == '\0') return {};
     return fs::path(maison) / ".local" / "share" / nom_dossier;
 }
@@ -70,8 +72,9 @@ void preparer_dossier_joueur(std::ostream& messages) {
 
 void choisir_racines(std::ostream& messages) {
     std::error_code erreur;
-    const fs::path installees = donnees_installees(fs::read_symlink("/proc/self/exe", erreur));
-    if (!erreur && !installees.empty()) {
+    const fs::path executable = fs::read_symlink("/proc/self/exe", erreur);
+    const fs::path installees = erreur ? fs::path() : donnees_installees(executable);
+    if (!installees.empty()) {
         const fs::path joueur = dossier_joueur(std::getenv("XDG_DATA_HOME"), maison());
         if (joueur.empty()) {
             messages << "Ni XDG_DATA_HOME ni dossier personnel : les fichiers du joueur iront dans le répertoire "
