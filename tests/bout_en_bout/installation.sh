@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Bout en bout : le jeu installé par « cmake --install » dans un préfixe jetable, lancé par la commande de son entrée
-# du bureau depuis un autre répertoire, avec une maison jetable et sous son propre écran virtuel. Il trouve ses
-# données livrées (le menu est dessiné avec sa police), crée au premier démarrage ~/.local/share/novelia-tessaline,
-# y range le compte créé au clavier et sa sauvegarde, et n'écrit rien dans le préfixe ni là d'où on l'a lancé.
+# Bout en bout : le jeu installé par « cmake --install » dans un préfixe jetable, lancé par la commande de son
+# entrée du bureau depuis un autre répertoire, avec une maison jetable et sous son propre écran virtuel. Il trouve
+# ses données livrées (le menu est dessiné avec sa police), crée au premier démarrage
+# ~/.local/share/novelia-tessaline, y range le compte créé au clavier et sa sauvegarde, et n'écrit rien dans le
+# préfixe ni là d'où on l'a lancé.
 # usage : installation.sh CMAKE REPERTOIRE_DE_CONSTRUCTION
 set -u
 cmake=$1 construction=$2
@@ -15,13 +16,14 @@ mkdir -p "$maison" "$ailleurs"
 "$cmake" --install "$construction" --prefix "$prefixe" > "$jetable/installation.txt" 2>&1 \
     || echec "cmake --install : $(tail -n 5 "$jetable/installation.txt")"
 
-# Ce qui est installé : l'entrée du bureau mène à l'exécutable et à l'icône, les données livrées sont en lecture seule.
+# Ce qui est installé : l'entrée du bureau mène à l'exécutable et à l'icône ; données livrées en lecture seule.
 bureau="$prefixe/share/applications/novelia-tessaline.desktop"
 [ -f "$bureau" ] || echec "pas d'entrée du bureau"
 commande=$(sed -n 's/^Exec=//p' "$bureau")
 [ -x "$prefixe/bin/$commande" ] || echec "Exec=$commande n'est pas dans $prefixe/bin"
 icone="$prefixe/share/icons/hicolor/256x256/apps/$(sed -n 's/^Icon=//p' "$bureau").png"
-[ "$(identify -format "%w %h" "$icone" 2>/dev/null)" = "256 256" ] || echec "icône absente ou pas en 256 × 256 : $icone"
+[ "$(identify -format "%w %h" "$icone" 2>/dev/null)" = "256 256" ] \
+    || echec "icône absente ou pas en 256 × 256 : $icone"
 if command -v desktop-file-validate > /dev/null; then
     desktop-file-validate "$bureau" || echec "entrée du bureau refusée par desktop-file-validate"
 fi
@@ -42,7 +44,8 @@ unset XDG_DATA_HOME
 lancer_jeu "$commande" "$ailleurs"
 trap 'rm -rf "$captures" "$jetable"; kill "$pid" 2>/dev/null; arreter_ecran' EXIT
 joueur="$maison/.local/share/novelia-tessaline"
-attendre_ecran "$fenetre" "$captures/menu.png" est_menu || echec "le menu n'est pas dessiné ($(cat "$captures/sortie.txt"))"
+attendre_ecran "$fenetre" "$captures/menu.png" est_menu \
+    || echec "le menu n'est pas dessiné ($(cat "$captures/sortie.txt"))"
 [ -d "$joueur/sessions" ] && [ -d "$joueur/grilles_personnelles" ] \
     || echec "le dossier du joueur n'est pas créé au démarrage ($(cat "$captures/sortie.txt"))"
 
