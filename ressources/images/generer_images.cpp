@@ -1,4 +1,4 @@
-// Génère toutes les textures du jeu dans le dossier donné en argument, et l'icône du bureau dans le fichier donné
+// Génère toutes les textures du jeu dans le dossier donné en argument, et l'icône du bureau dans le dossier donné
 // en second (appelé par la construction).
 #include "cases.hpp"
 #include "dessin.hpp"
@@ -71,7 +71,7 @@ const std::vector<texture>& textures() {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cout << "usage : generer_images <dossier des textures> <icône PNG>" << std::endl;
+        std::cout << "usage : generer_images <dossier des textures> <dossier des icônes>" << std::endl;
         return 2;
     }
     const std::filesystem::path dossier = argv[1];
@@ -89,10 +89,16 @@ int main(int argc, char** argv) {
             dessin::enregistrer_png(t.dessiner(), (dossier / t.fichier).string());
         }));
     }
-    const std::string fichier_icone = argv[2];
-    travaux.push_back(std::async(std::launch::async, [&fichier_icone] {
-        dessin::enregistrer_png(icone::icone(), fichier_icone);
-    }));
+    // Icône du bureau aux tailles du thème hicolor : <dossier>/<taille>x<taille>/novelia-tessaline.png.
+    const std::filesystem::path dossier_icones = argv[2];
+    for (const int cote : {48, 128, 256}) {
+        const std::string taille = std::to_string(cote) + "x" + std::to_string(cote);
+        std::filesystem::create_directories(dossier_icones / taille, erreur);
+        const std::filesystem::path fichier = dossier_icones / taille / "novelia-tessaline.png";
+        travaux.push_back(std::async(std::launch::async, [cote, fichier] {
+            dessin::enregistrer_png(icone::icone(cote), fichier.string());
+        }));
+    }
     int code = 0;
     for (auto& travail : travaux) {
         try {

@@ -19,8 +19,8 @@ point centre_case(int colonne, int ligne) {
 
 } // namespace
 
-image icone() {
-    image im(256, 256, true);
+image icone(int cote) {
+    image im(cote, cote, true);
     const repere r(im, -1.0f, -1.0f, 1.0f, 1.0f);
     const float px = r.pixel();
 

@@ -5,7 +5,7 @@
 
 namespace images::icone {
 
-// Image carrée de 256 pixels, coins transparents.
-dessin::image icone();
+// Image carrée de `cote` pixels, coins transparents ; les formes ne dépendent pas de la taille.
+dessin::image icone(int cote);
 
 } // namespace images::icone

@@ -21,9 +21,11 @@ bureau="$prefixe/share/applications/novelia-tessaline.desktop"
 [ -f "$bureau" ] || echec "pas d'entrée du bureau"
 commande=$(sed -n 's/^Exec=//p' "$bureau")
 [ -x "$prefixe/bin/$commande" ] || echec "Exec=$commande n'est pas dans $prefixe/bin"
-icone="$prefixe/share/icons/hicolor/256x256/apps/$(sed -n 's/^Icon=//p' "$bureau").png"
-[ "$(identify -format "%w %h" "$icone" 2>/dev/null)" = "256 256" ] \
-    || echec "icône absente ou pas en 256 × 256 : $icone"
+for cote in 48 128 256; do
+    icone="$prefixe/share/icons/hicolor/${cote}x$cote/apps/$(sed -n 's/^Icon=//p' "$bureau").png"
+    [ "$(identify -format "%w %h" "$icone" 2>/dev/null)" = "$cote $cote" ] \
+        || echec "icône absente ou pas en $cote × $cote : $icone"
+done
 if command -v desktop-file-validate > /dev/null; then
     desktop-file-validate "$bureau" || echec "entrée du bureau refusée par desktop-file-validate"
 fi
