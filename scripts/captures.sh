@@ -17,8 +17,7 @@ sortie="$racine_projet/docs/captures"
 mkdir -p "$sortie"
 
 # Racine de données jetable : comptes et grilles personnelles du script ne touchent pas donnees/.
-racine=$(racine_jetable "$racine_projet/donnees" sessions)
-rm "$racine/grilles_personnelles" && mkdir "$racine/grilles_personnelles"
+racine=$(racine_jetable "$racine_projet/donnees" sessions grilles_personnelles)
 lancer_jeu "$racine_projet/build/novelia_tessaline" "$racine"
 trap 'rm -rf "$captures" "$racine"; kill "$pid" 2>/dev/null' EXIT
 

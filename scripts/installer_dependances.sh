@@ -11,6 +11,7 @@ paquets=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick fontconfig
     fonts-play
+    dpkg-dev desktop-file-utils
 )
 
 manquants=()

@@ -1,7 +1,9 @@
-// Génère toutes les textures du jeu dans le dossier donné en argument (appelé par la construction).
+// Génère toutes les textures du jeu dans le dossier donné en argument, et l'icône du bureau dans le dossier donné
+// en second (appelé par la construction).
 #include "cases.hpp"
 #include "dessin.hpp"
 #include "etoiles.hpp"
+#include "icone.hpp"
 #include "interface_boutons.hpp"
 #include "interface_cadre.hpp"
 #include "planetes.hpp"
@@ -68,8 +70,8 @@ const std::vector<texture>& textures() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cout << "usage : generer_images <dossier des textures>" << std::endl;
+    if (argc != 3) {
+        std::cout << "usage : generer_images <dossier des textures> <dossier des icônes>" << std::endl;
         return 2;
     }
     const std::filesystem::path dossier = argv[1];
@@ -85,6 +87,16 @@ int main(int argc, char** argv) {
     for (const texture& t : textures()) {
         travaux.push_back(std::async(std::launch::async, [&t, &dossier] {
             dessin::enregistrer_png(t.dessiner(), (dossier / t.fichier).string());
+        }));
+    }
+    // Icône du bureau aux tailles du thème hicolor : <dossier>/<taille>x<taille>/novelia-tessaline.png.
+    const std::filesystem::path dossier_icones = argv[2];
+    for (const int cote : {48, 128, 256}) {
+        const std::string taille = std::to_string(cote) + "x" + std::to_string(cote);
+        std::filesystem::create_directories(dossier_icones / taille, erreur);
+        const std::filesystem::path fichier = dossier_icones / taille / "novelia-tessaline.png";
+        travaux.push_back(std::async(std::launch::async, [cote, fichier] {
+            dessin::enregistrer_png(icone::icone(cote), fichier.string());
         }));
     }
     int code = 0;

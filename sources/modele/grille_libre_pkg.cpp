@@ -2,6 +2,8 @@
 #include "grille_libre_pkg.hpp"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "fichier_xml_pkg.hpp"
 #include "os_fichiers.hpp"
@@ -64,8 +66,11 @@ pugi::xml_node grille_libre::grille_libre_xml(pugi::xml_node parent) const {
 
 void grille_libre::sauvegarder_grille_libre(const std::string& nom_grille) const {
     pugi::xml_document document;
-    fichier_xml_pkg::sauvegarder(grille_libre_xml(document), os::fichiers::repertoire_grilles_personnelles() +
-                                                                 nom_fichier_grille_personnelle(nom_grille));
+    const std::string repertoire = os::fichiers::repertoire_grilles_personnelles();
+    // Un répertoire effacé pendant la partie est refait ; un échec se dira à l'écriture du fichier.
+    std::error_code erreur;
+    std::filesystem::create_directories(repertoire, erreur);
+    fichier_xml_pkg::sauvegarder(grille_libre_xml(document), repertoire + nom_fichier_grille_personnelle(nom_grille));
 }
 
 void grille_libre::sauvegarder_progression(const std::string& chemin) const {

@@ -17,11 +17,6 @@ trap 'rm -rf "$captures" "$premieres_captures" "$racine"; kill "$pid" 2>/dev/nul
 attendre_ecran "$fenetre" "$captures/menu.png" est_menu || echec "le menu n'est pas dessiné"
 
 touches() { xdotool key --delay 30 --window "$fenetre" "$@"; }
-# L'étiquette blanche « Compte : » de la saisie d'un nom.
-est_saisie() { ! est_menu "$1" && [ "$(compter "$1" 60 395 165 35 "$blanc")" -gt 400 ]; }
-# Le numéro du niveau et de la face, en jaune en haut à gauche du poste.
-jaune="r>0.8&&g>0.8&&b<0.65"
-est_campagne() { [ "$(compter "$1" 20 38 80 28 "$jaune")" -gt 40 ]; }
 # L'invitation verte du panneau de fin de niveau.
 est_fin_niveau() { [ "$(compter "$1" 110 488 420 24 "g>0.7&&r<0.5&&b<0.5")" -gt 200 ]; }
 # Pluton, toute petite en haut du panneau des planètes : ocre une fois découverte.
@@ -69,9 +64,7 @@ attendre_ecran "$fenetre" "$captures/menu.png" est_menu || echec "relancé : le 
 touches Return
 attendre_ecran "$fenetre" "$captures/comptes.png" est_comptes || echec "relancé : pas d'écran des comptes"
 touches Down Return
-# « essai » en bleu, seul compte de la liste.
-liste() { ! est_comptes "$1" && [ "$(compter "$1" 250 270 300 60 "$bleu_menu")" -gt 200 ]; }
-attendre_ecran "$fenetre" "$captures/liste.png" liste || echec "« Charger Compte » : la liste ne montre pas essai"
+attendre_ecran "$fenetre" "$captures/liste.png" liste_un_compte || echec "« Charger Compte » : la liste ne montre pas essai"
 touches Return
 repris() { niveau2 "$1" && meme_numero "$1"; }
 attendre_ecran "$fenetre" "$captures/repris.png" repris \
@@ -82,7 +75,7 @@ attendre_ecran "$fenetre" "$captures/menu_abandon.png" est_menu || echec "'b' ne
 touches Return
 attendre_ecran "$fenetre" "$captures/comptes2.png" est_comptes || echec "après 'b' : pas d'écran des comptes"
 touches Down Down Return
-attendre_ecran "$fenetre" "$captures/liste2.png" liste || echec "« Supprimer Compte » : la liste ne montre pas essai"
+attendre_ecran "$fenetre" "$captures/liste2.png" liste_un_compte || echec "« Supprimer Compte » : la liste ne montre pas essai"
 touches Return
 for _ in $(seq 1 50); do [ -e "$compte" ] || break; sleep 0.1; done
 [ -e "$compte" ] && echec "le compte supprimé garde son répertoire"

@@ -6,15 +6,10 @@ set -u
 jeu=$1 donnees=$2
 . "$(dirname "$0")/outils_test.sh"
 
-numero=$(numero_ecran_libre 260 360) || exit 1
-export DISPLAY=":$numero"
-
 sortie=$(mktemp)
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-serveur=$!
-trap 'kill -9 "$pid" 2>/dev/null; kill "$serveur" 2>/dev/null; rm -f "$sortie"; wait 2>/dev/null' EXIT
 pid=""
-for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$numero" ] && break; sleep 0.1; done
+trap 'kill -9 "$pid" 2>/dev/null; arreter_ecran; rm -f "$sortie"; wait 2>/dev/null' EXIT
+lancer_ecran 260 360
 (cd "$donnees" && exec "$jeu") > "$sortie" 2>&1 &
 pid=$!
 attendre_fenetre "$pid" > /dev/null || echec "pas de fenêtre ($(cat "$sortie"))"

@@ -30,7 +30,7 @@ touches_solution() {
 # ouvert sa fenêtre est relancé, deux fois au plus, et chaque arrêt est raconté avec son code.
 lancer_jeu() {
     captures=$(mktemp -d)
-    trap 'rm -rf "$captures"; kill "$pid" 2>/dev/null' EXIT
+    trap 'rm -rf "$captures"; kill "$pid" 2>/dev/null; arreter_ecran' EXIT
     local essai code
     for essai in 1 2 3; do
         (cd "$2" && exec "$1") > "$captures/sortie.txt" 2>&1 &
@@ -44,19 +44,17 @@ lancer_jeu() {
     echec "la fenêtre du jeu n'apparaît pas"
 }
 
-# Racine de données jetable : tout celle du jeu ($1) en liens, sauf l'entrée $2 et les progressions du jeu libre,
-# remplacées par des répertoires vides à elle (un test ne reprend jamais la partie d'un autre). Écrit son chemin ;
-# l'appelant l'efface.
+# Racine de données jetable : tout celle du jeu ($1) en liens, sauf les entrées suivantes et les progressions du
+# jeu libre, remplacées chacune par un répertoire vide à elle (un test ne reprend jamais la partie d'un autre).
+# Écrit son chemin ; l'appelant l'efface.
 racine_jetable() {
-    local racine entree
+    local racine entree donnees=$1
+    shift
     racine=$(mktemp -d)
-    for entree in "$1"/*; do
-        case "$(basename "$entree")" in
-        "$2" | parties_libres) ;;
-        *) ln -s "$entree" "$racine/" ;;
-        esac
+    for entree in "$donnees"/*; do
+        case " $* parties_libres " in *" $(basename "$entree") "*) ;; *) ln -s "$entree" "$racine/" ;; esac
     done
-    mkdir -p "$racine/$2" "$racine/parties_libres"
+    for entree in "$@" parties_libres; do mkdir -p "$racine/$entree"; done
     echo "$racine"
 }
 
@@ -70,6 +68,20 @@ numero_ecran_libre() {
     echo "ÉCHEC : aucun numéro d'écran libre entre $1 et $2" >&2
     return 1
 }
+
+# Écran virtuel propre au test, au premier numéro libre entre $1 et $2 : pose DISPLAY et serveur, attend sa prise.
+# Pour un test qui change l'environnement du jeu (maison, droits) sans toucher à l'écran des autres.
+lancer_ecran() {
+    local numero
+    numero=$(numero_ecran_libre "$1" "$2") || exit 1
+    export DISPLAY=":$numero"
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+    serveur=$!
+    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$numero" ] && return 0; sleep 0.1; done
+    echec "l'écran virtuel $DISPLAY ne démarre pas"
+}
+# Arrête l'écran de lancer_ecran, s'il y en a un.
+arreter_ecran() { [ -z "${serveur:-}" ] || { kill "$serveur" 2>/dev/null; wait "$serveur" 2>/dev/null; }; }
 
 # Identifiant de la fenêtre du processus $1, attendue au plus 20 s.
 attendre_fenetre() {
@@ -152,5 +164,12 @@ est_comptes() {
     ! est_menu "$1" && [ "$(compter "$1" 130 65 530 40 "$blanc")" -gt 1500 ] \
         && [ "$(compter "$1" 150 165 500 280 "$bleu_menu")" -gt 800 ]
 }
+# Une liste des comptes dont la première ligne, seul compte, est en bleu.
+liste_un_compte() { ! est_comptes "$1" && [ "$(compter "$1" 250 270 300 60 "$bleu_menu")" -gt 200 ]; }
+# L'étiquette blanche « Compte : » de la saisie d'un nom.
+est_saisie() { ! est_menu "$1" && [ "$(compter "$1" 60 395 165 35 "$blanc")" -gt 400 ]; }
+# Le numéro du niveau et de la face, en jaune en haut à gauche du poste de la campagne.
+jaune="r>0.8&&g>0.8&&b<0.65"
+est_campagne() { [ "$(compter "$1" 20 38 80 28 "$jaune")" -gt 40 ]; }
 # Étendue du libellé de la musique sur la page des options : « désactivée » est plus long qu'« activée ».
 largeur_libelle_musique() { compter "$1" 0 260 800 32 "$clair"; }

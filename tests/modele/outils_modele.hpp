@@ -1,4 +1,4 @@
-// Petits outils des tests du modèle : grilles faites main et répertoire de travail temporaire.
+// Petits outils des tests du modèle : grilles faites main, grilles de campagne et répertoire de travail temporaire.
 #pragma once
 
 #include <filesystem>
@@ -9,8 +9,12 @@
 
 #include <unistd.h>
 
+#include "campagne_pkg.hpp"
 #include "case_terminale_pkg.hpp"
 #include "grille_pkg.hpp"
+#include "niveau_pkg.hpp"
+#include "os_fichiers.hpp"
+#include "partie_pkg.hpp"
 
 namespace outils_modele {
 
@@ -79,6 +83,26 @@ private:
     std::filesystem::path ancien;
     std::filesystem::path chemin;
 };
+
+// Les soixante grilles initiales : une paire de "2" en colonne, dans un 2 × 2.
+inline void ecrire_grilles_campagne() {
+    std::filesystem::create_directories(os::fichiers::repertoire_grilles_campagne());
+    for (int i = 1; i <= campagne_pkg::NOMBRE_NIVEAUX; ++i) {
+        niveau_pkg::niveau n;
+        n.initialiser_niveau(campagne_pkg::campagne::nom_niveau(i));
+        for (int j = 1; j <= niveau_pkg::NOMBRE_PARTIES; ++j) {
+            auto g = grille_avec(2, {{1, 1, 2}, {1, 2, 2}});
+            auto c = std::make_shared<grille_pkg::chemin>();
+            c->initialiser(*g, g->rend_case({1, 1}));
+            c->avancer(grille_pkg::direction::haut);
+            g->ajouter_chemin_solution(c);
+            g->liberer_cases();
+            partie_pkg::partie p;
+            p.initialiser(g);
+            p.sauvegarder_partie_campagne(os::fichiers::repertoire_grilles_campagne(), n.nom_fichier_initial(j));
+        }
+    }
+}
 
 // Nom complet de l'erreur du jeu levée par f, ou "" si rien n'est levé.
 template <typename F>

@@ -10,30 +10,11 @@
 #include "os_fichiers.hpp"
 #include "outils_modele.hpp"
 
+using outils_modele::ecrire_grilles_campagne;
 using outils_modele::erreur_levee;
 using outils_modele::repertoire_temporaire;
 
 namespace {
-
-// Les soixante grilles initiales : une paire de "2" en colonne, dans un 2 × 2.
-void ecrire_grilles_campagne() {
-    std::filesystem::create_directories(os::fichiers::repertoire_grilles_campagne());
-    for (int i = 1; i <= campagne_pkg::NOMBRE_NIVEAUX; ++i) {
-        niveau_pkg::niveau n;
-        n.initialiser_niveau(campagne_pkg::campagne::nom_niveau(i));
-        for (int j = 1; j <= niveau_pkg::NOMBRE_PARTIES; ++j) {
-            auto g = outils_modele::grille_avec(2, {{1, 1, 2}, {1, 2, 2}});
-            auto c = std::make_shared<grille_pkg::chemin>();
-            c->initialiser(*g, g->rend_case({1, 1}));
-            c->avancer(grille_pkg::direction::haut);
-            g->ajouter_chemin_solution(c);
-            g->liberer_cases();
-            partie_pkg::partie p;
-            p.initialiser(g);
-            p.sauvegarder_partie_campagne(os::fichiers::repertoire_grilles_campagne(), n.nom_fichier_initial(j));
-        }
-    }
-}
 
 void resoudre(partie_pkg::partie& p) {
     p.demarrer_chemin_courant(p.obtenir_grille()->rend_case({1, 1}));

@@ -169,15 +169,34 @@ TEST(cartes_des_planetes, se_raccordent_au_meridien_de_recollement) {
     }
 }
 
+// L'icône du bureau, à chaque taille : carrée, coins transparents (le bureau l'entoure), centre opaque.
+TEST(icone, carree_aux_coins_transparents_a_chaque_taille) {
+    for (const int cote : {48, 128, 256}) {
+        const std::string taille = std::to_string(cote) + "x" + std::to_string(cote);
+        SCOPED_TRACE(taille);
+        const surface s = charger(std::filesystem::path(DOSSIER_ICONES) / taille / "novelia-tessaline.png");
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->w, cote);
+        EXPECT_EQ(s->h, cote);
+        ASSERT_EQ(s->format->BytesPerPixel, 4);
+        EXPECT_EQ(pixel(s.get(), 0, 0)[3], 0);
+        EXPECT_EQ(pixel(s.get(), cote - 1, cote - 1)[3], 0);
+        EXPECT_EQ(pixel(s.get(), cote / 2, cote / 2)[3], 255);
+    }
+}
+
 TEST(generateur_images, redonne_les_memes_octets_a_chaque_execution) {
     const std::filesystem::path dossier =
         std::filesystem::temp_directory_path() / ("textures_" + std::to_string(::getpid()));
-    const std::string commande = std::string("\"") + GENERATEUR_IMAGES + "\" \"" + dossier.string() + "\"";
+    const std::string commande = std::string("\"") + GENERATEUR_IMAGES + "\" \"" + dossier.string() + "\" \"" +
+                                 (dossier / "icones").string() + "\"";
     ASSERT_EQ(std::system(commande.c_str()), 0);
     for (const texture_attendue& t : table) {
         SCOPED_TRACE(t.fichier);
         EXPECT_EQ(octets(dossier / t.fichier), octets(chemin(t.fichier)));
     }
+    const std::string icone = "256x256/novelia-tessaline.png";
+    EXPECT_EQ(octets(dossier / "icones" / icone), octets(std::filesystem::path(DOSSIER_ICONES) / icone));
     std::filesystem::remove_all(dossier);
 }
 

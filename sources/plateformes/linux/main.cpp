@@ -1,5 +1,6 @@
 // Point d'entrée : la plate-forme SDL2, puis toute la partie dans la boucle du contrôleur.
 #include "controleur_pkg.hpp"
+#include "emplacement_donnees_pkg.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
 
@@ -18,6 +19,10 @@ int main(int, char**) {
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     // Une connexion fermée (serveur X, carte son) doit donner une erreur et un message, pas un arrêt muet.
     std::signal(SIGPIPE, SIG_IGN);
+    // Un fichier qui dépasse la taille permise (ulimit -f) doit faire échouer son écriture, que le jeu dit, au
+    // lieu de l'arrêter net : la sauvegarde précédente reste en place et la partie continue.
+    std::signal(SIGXFSZ, SIG_IGN);
+    emplacement_donnees_pkg::choisir_racines(std::cout);
     int code = 0;
     try {
         file_evenements_sdl_pkg::file_evenements_sdl file;

@@ -5,8 +5,14 @@
 
 namespace os::fichiers {
 
-// Tous les chemins sont relatifs au répertoire de travail ; chaque répertoire finit par "/".
+// Deux racines : les données livrées (lecture seule : images, police, sons, grilles, campagne) et les fichiers
+// du joueur (comptes et leurs sauvegardes, grilles personnelles). Vides tant que rien ne les fixe : tout est alors
+// relatif au répertoire de travail, comme depuis le dossier des sources. Une racine non vide finit par "/".
+void definir_racines(const std::string& donnees_livrees, const std::string& donnees_joueur);
+
+// Chaque répertoire finit par "/".
 std::string repertoire_ressources();
+std::string repertoire_joueur();
 std::string repertoire_sons();
 std::string repertoire_grilles();
 std::string repertoire_grilles_personnelles();
