@@ -11,6 +11,8 @@ jeu=$1 donnees=$(cd "$2" && pwd)
 numero_fichier=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3> "$numero_fichier" > /dev/null 2>&1 &
 serveur=$!
+# Le serveur ne survit pas au test, quelle que soit la façon dont il finit (lancer_jeu remplace le piège EXIT).
+(while kill -0 $$ 2>/dev/null; do sleep 0.5; done; kill "$serveur" 2>/dev/null) &
 for _ in $(seq 1 50); do [ -s "$numero_fichier" ] && break; sleep 0.1; done
 [ -s "$numero_fichier" ] || echec "le serveur X virtuel ne démarre pas"
 export DISPLAY=":$(cat "$numero_fichier")"
@@ -18,7 +20,7 @@ rm -f "$numero_fichier"
 
 racine=$(racine_jetable "$donnees" grilles_personnelles)
 lancer_jeu "$jeu" "$racine"
-trap 'rm -rf "$captures" "$racine"; kill "$pid" 2>/dev/null; kill "$serveur" 2>/dev/null; wait 2>/dev/null' EXIT
+trap 'rm -rf "$captures" "$racine"; kill "$pid" 2>/dev/null; kill "$serveur" 2>/dev/null' EXIT
 attendre_ecran "$fenetre" "$captures/menu.png" est_menu || echec "le menu n'est pas dessiné"
 
 touches() { xdotool key --delay 40 --window "$fenetre" "$@"; }
