@@ -40,6 +40,10 @@ menu_3d_pkg::menu_affichable& controleur_menu::menu_construit() {
 }
 
 void controleur_menu::menu() {
+    menu_construit().positionner_objet3d({0.0f, 0.0f, -10.0f});
+    le_menu_->entrees().gerer_conflit_controleur();
+    scene_pkg::afficher_scene(le_menu_);
+    // Après l'image : ouvrir le son et lire la musique (2 Mo) ne retardent plus la première.
     // Une musique éteinte puis rallumée l'a été par la page des options, qui l'a relancée elle-même.
     if (!musique_pkg::musique_est_actif()) {
         musique_lance_ = false;
@@ -48,9 +52,6 @@ void controleur_menu::menu() {
         musique_pkg::musique_menu();
         musique_lance_ = true;
     }
-    menu_construit().positionner_objet3d({0.0f, 0.0f, -10.0f});
-    le_menu_->entrees().gerer_conflit_controleur();
-    scene_pkg::afficher_scene(le_menu_);
 }
 
 void controleur_menu::activer() {

@@ -11,6 +11,7 @@
 #include "page_aide_3d_pkg.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <iterator>
 
 namespace controleur_pkg {
@@ -20,6 +21,8 @@ etat_principal etat_base = etat_principal::MENU;
 bool termine = false;
 bool ecran_modifie = false;
 horloge_pkg::duree dernier_affichage{0};
+std::optional<horloge_pkg::duree> delai_demande;
+std::optional<horloge_pkg::duree> echeance_demandee;
 
 // Ce que fait chaque mode ; nul quand il n'a rien à faire à ce moment-là.
 struct actions_mode {
@@ -89,6 +92,10 @@ void quitter() { termine = true; }
 bool est_termine() { return termine; }
 
 void modifie_ecran() { ecran_modifie = true; }
+
+void modifie_ecran_dans(horloge_pkg::duree delai) {
+    delai_demande = delai_demande ? std::min(*delai_demande, delai) : delai;
+}
 bool obtenir_modification() { return ecran_modifie; }
 
 void dessiner_mode_courant() {
@@ -118,18 +125,40 @@ void boucle_principale::passe() {
     verifier_affichage();
 }
 
+void boucle_principale::prendre_demande_differee() {
+    if (delai_demande) {
+        const horloge_pkg::duree echeance = horloge_.maintenant() + *delai_demande;
+        echeance_demandee = echeance_demandee ? std::min(*echeance_demandee, echeance) : echeance;
+        delai_demande.reset();
+    }
+}
+
 void boucle_principale::verifier_affichage() {
+    prendre_demande_differee();
+    if (echeance_demandee && horloge_.maintenant() >= *echeance_demandee) {
+        ecran_modifie = true;
+    }
     if (ecran_modifie && horloge_.maintenant() - dernier_affichage > intervalle_affichage) {
         // Effacé avant de dessiner : une animation qui le repose pendant le dessin demande l'image suivante.
         ecran_modifie = false;
+        echeance_demandee.reset();
         dessiner_();
         dernier_affichage = horloge_.maintenant();
+        prendre_demande_differee();
     }
 }
 
 void boucle_principale::attendre() {
+    prendre_demande_differee();
     if (!ecran_modifie) {
-        file_.attendre(std::nullopt);
+        if (!echeance_demandee) {
+            file_.attendre(std::nullopt);
+            return;
+        }
+        const horloge_pkg::duree reste = *echeance_demandee - horloge_.maintenant();
+        if (reste > horloge_pkg::duree::zero()) {
+            file_.attendre(reste);
+        }
         return;
     }
     // L'image est due dès que strictement plus de 25 ms sont passées.

@@ -32,6 +32,9 @@ bool est_termine();
 // L'écran doit être redessiné (appelé aussi par les animations en cours).
 void modifie_ecran();
 bool obtenir_modification();
+// L'écran devra être redessiné dans delai au plus tard : une animation lente qui n'a rien de visible à montrer
+// avant. La demande vaut jusqu'à la prochaine image, qui en fait une nouvelle si elle en a besoin.
+void modifie_ecran_dans(horloge_pkg::duree delai);
 
 // Dessine la scène du mode courant ; ETAT_INDEFINI pour un mode sans dessin.
 void dessiner_mode_courant();
@@ -51,6 +54,8 @@ public:
 
 private:
     void verifier_affichage();
+    // Échéance d'une image demandée par modifie_ecran_dans, lue sur l'horloge de la boucle.
+    void prendre_demande_differee();
 
     file_evenements_pkg::file_evenements& file_;
     const horloge_pkg::horloge& horloge_;

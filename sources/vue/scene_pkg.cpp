@@ -18,6 +18,7 @@ namespace {
 bool initialise = false;
 int largeur = 800;
 int hauteur = 600;
+cadre_image cadre{0, 0, 800, 600};
 fenetre* la_fenetre = nullptr;
 const couleur_rgba couleur_fond{0.0f, 0.0f, 0.0f, 1.0f};
 constexpr double distance_proche = 0.1;
@@ -37,8 +38,8 @@ constexpr int delai_repetition_ms = 500;
 constexpr int intervalle_repetition_ms = 30;
 
 void appliquer_perspective() {
-    gluPerspective(ouverture, static_cast<double>(largeur) / static_cast<double>(hauteur), distance_proche,
-                   distance_lointain);
+    gluPerspective(ouverture, static_cast<double>(cadre.largeur) / static_cast<double>(cadre.hauteur),
+                   distance_proche, distance_lointain);
 }
 
 // Projection ordinaire de la scène, puis retour à la matrice des objets.
@@ -62,7 +63,8 @@ void redimensionner(int l, int h) {
     }
     largeur = l;
     hauteur = h;
-    glViewport(0, 0, l, h);
+    cadre = cadre_4_3(l, h);
+    glViewport(cadre.x, cadre.y, cadre.largeur, cadre.hauteur);
     glClearColor(couleur_fond.r, couleur_fond.g, couleur_fond.b, couleur_fond.a);
     appliquer_projection();
     recharger_ressources();
@@ -88,6 +90,15 @@ void initialiser_opengl() {
 
 std::int16_t entiere(float composante) { return static_cast<std::int16_t>(std::floor(composante * 255.0f)); }
 } // namespace
+
+cadre_image cadre_4_3(int l, int h) {
+    if (static_cast<double>(l) * 3.0 > static_cast<double>(h) * 4.0) {
+        const int utile = static_cast<int>(std::lround(static_cast<double>(h) * 4.0 / 3.0));
+        return {(l - utile) / 2, 0, utile, h};
+    }
+    const int utile = static_cast<int>(std::lround(static_cast<double>(l) * 3.0 / 4.0));
+    return {0, (h - utile) / 2, l, utile};
+}
 
 couleur_rgba creer_couleur(float r, float g, float b, float a) { return {r, g, b, a}; }
 
@@ -155,6 +166,13 @@ void afficher_scene(const objet_3d_pkg::classe_objet_affichable& o) {
 }
 
 void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int x, int y) {
+    // La projection déborde du cadre : sans ce garde, un objet coupé au bord répondrait dans une bande noire.
+    const int y_opengl = hauteur - y;
+    if (x < cadre.x || x >= cadre.x + cadre.largeur || y_opengl <= cadre.y || y_opengl > cadre.y + cadre.hauteur) {
+        hit = aucun_hit_detecte;
+        picking_calcule = true;
+        return;
+    }
     mode_de_rendu_courant = GL_SELECT;
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
@@ -168,7 +186,8 @@ void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int
     glGetIntegerv(GL_VIEWPORT, viewport);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPickMatrix(x, hauteur - y, 2.0, 2.0, viewport);
+    // Le cadre de la scène est décalé par les bandes noires : gluPickMatrix en tient compte par viewport.
+    gluPickMatrix(x, y_opengl, 2.0, 2.0, viewport);
     appliquer_perspective();
     glMatrixMode(GL_MODELVIEW);
 
@@ -194,6 +213,7 @@ bool picking_a_mettre_a_jour() { return !picking_calcule; }
 unsigned obtenir_mode_de_rendu_courant() { return mode_de_rendu_courant; }
 int obtenir_largeur() { return largeur; }
 int obtenir_hauteur() { return hauteur; }
+cadre_image obtenir_cadre() { return cadre; }
 int obtenir_nombre_rechargements() { return nombre_rechargements; }
 
 } // namespace scene_pkg

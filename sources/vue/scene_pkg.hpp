@@ -52,6 +52,19 @@ inline double g_double(const couleur_rgba& c) { return c.g; }
 inline double b_double(const couleur_rgba& c) { return c.b; }
 inline double a_double(const couleur_rgba& c) { return c.a; }
 
+// Partie de la fenêtre où la scène est dessinée (origine en bas à gauche, comme OpenGL).
+struct cadre_image {
+    int x = 0;
+    int y = 0;
+    int largeur = 0;
+    int hauteur = 0;
+    bool operator==(const cadre_image&) const = default;
+};
+
+// Le plus grand rectangle aux proportions 4:3 centré dans une fenêtre l × h : la scène garde ses proportions
+// quelle que soit la fenêtre (plein écran compris), des bandes noires remplissent le reste.
+cadre_image cadre_4_3(int largeur, int hauteur);
+
 // Ouvre la fenêtre 800 × 600 et règle OpenGL ; lève ERREUR_INITIALISATION_SDL si refusé.
 void initialiser_fenetre(fenetre& la_fenetre);
 
@@ -66,6 +79,7 @@ void redimensionnement(const evenement_pkg::evenement& evenement);
 void afficher_scene(const objet_3d_pkg::classe_objet_affichable& o);
 
 // Passe de sélection au pixel (x, y) de la fenêtre (origine en haut à gauche) ; ne dessine rien de visible.
+// Un pixel des bandes noires, hors du cadre de la scène, ne touche rien.
 void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int x, int y);
 
 std::uint32_t obtenir_identifiant_hit();
@@ -74,8 +88,10 @@ bool picking_a_mettre_a_jour();
 // GL_RENDER pendant une image, GL_SELECT pendant une sélection, 0 entre les deux.
 unsigned obtenir_mode_de_rendu_courant();
 
+// Taille de la fenêtre entière, bandes noires comprises.
 int obtenir_largeur();
 int obtenir_hauteur();
+cadre_image obtenir_cadre();
 // Nombre de rechargements des ressources qui dépendent de la taille de la fenêtre.
 int obtenir_nombre_rechargements();
 

@@ -69,13 +69,14 @@ numero_ecran_libre() {
     return 1
 }
 
-# Écran virtuel propre au test, au premier numéro libre entre $1 et $2 : pose DISPLAY et serveur, attend sa prise.
-# Pour un test qui change l'environnement du jeu (maison, droits) sans toucher à l'écran des autres.
+# Écran virtuel propre au test, au premier numéro libre entre $1 et $2, de taille $3 (1024x768x24 par défaut) :
+# pose DISPLAY et serveur, attend sa prise. Pour un test qui change l'environnement du jeu (maison, droits) ou
+# l'écran lui-même sans toucher à l'écran des autres.
 lancer_ecran() {
     local numero
     numero=$(numero_ecran_libre "$1" "$2") || exit 1
     export DISPLAY=":$numero"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${3:-1024x768x24}" -nolisten tcp > /dev/null 2>&1 &
     serveur=$!
     for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$numero" ] && return 0; sleep 0.1; done
     echec "l'écran virtuel $DISPLAY ne démarre pas"

@@ -79,6 +79,47 @@ TEST_F(BouclePrincipale, UneImageDemandeePendantLeDessinEstLaSuivante) {
     EXPECT_EQ(images, 2);
 }
 
+// Une animation lente (le champ d'étoiles) demande son image pour plus tard : la boucle dort jusque-là, dessine à
+// l'échéance sans autre événement, et une image dessinée avant pour une autre raison remplace la demande.
+TEST_F(BouclePrincipale, UneImageDemandeeDansUnDelaiEstDessineeASonEcheance) {
+    struct file_qui_note_l_attente : file_evenements_pkg::file_evenements {
+        file_evenements_pkg::file_memoire file;
+        std::optional<horloge_pkg::duree> attente;
+        std::optional<evenement> scruter() override { return file.scruter(); }
+        void pousser(evenement e) override { file.pousser(std::move(e)); }
+        void attendre(std::optional<horloge_pkg::duree> delai_max) override { attente = delai_max; }
+    } notee;
+    bool demander = true;
+    controleur_pkg::boucle_principale lente{notee, horloge, [&] {
+                                                ++images;
+                                                if (demander) controleur_pkg::modifie_ecran_dans(100ms);
+                                            }};
+    notee.pousser(touche('a'));
+    lente.passe();
+    ASSERT_EQ(images, 1);
+    EXPECT_FALSE(controleur_pkg::obtenir_modification());
+    horloge.instant += 40ms;
+    lente.attendre();
+    EXPECT_EQ(notee.attente, std::optional<horloge_pkg::duree>(60ms));  // ni réveil de 25 ms, ni sommeil sans fin
+    lente.passe();
+    EXPECT_EQ(images, 1);
+    horloge.instant += 60ms;
+    lente.passe();
+    EXPECT_EQ(images, 2);
+
+    // Un événement redessine avant l'échéance ; cette image-là ne demande plus rien : plus d'image due.
+    demander = false;
+    horloge.instant += 30ms;
+    notee.pousser(touche('a'));
+    lente.passe();
+    EXPECT_EQ(images, 3);
+    horloge.instant += 200ms;
+    lente.passe();
+    EXPECT_EQ(images, 3);
+    lente.attendre();
+    EXPECT_EQ(notee.attente, std::nullopt);
+}
+
 TEST_F(BouclePrincipale, FermerLaFenetreTermineLaPasseApresLesEvenementsEnFileEtLImageDue) {
     evenement fermeture;
     fermeture.type = evenement_pkg::DEMANDE_QUITTER;

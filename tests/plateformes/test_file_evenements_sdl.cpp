@@ -81,4 +81,33 @@ TEST(FileEvenementsSdl, UneToucheTenueSeRepeteApresLeDelaiPuisSArreteAuRelacheme
     EXPECT_FALSE(file.scruter());
 }
 
+// F11 appartient à la plate-forme : un appui bascule le plein écran une fois, la répétition du système et le
+// relâchement ne font rien, et aucune des trois n'arrive au jeu, qui ne la répète pas non plus.
+TEST(FileEvenementsSdl, F11BasculeLePleinEcranSansArriverAuJeu) {
+    using namespace std::chrono_literals;
+    file_evenements_sdl_pkg::file_evenements_sdl file;
+    file.definir_repetition(1ms, 1ms);
+    int bascules = 0;
+    file.definir_bascule_plein_ecran([&bascules] { ++bascules; });
+
+    SDL_Event f11{};
+    f11.type = SDL_KEYDOWN;
+    f11.key.keysym.scancode = SDL_SCANCODE_F11;
+    SDL_PushEvent(&f11);
+    f11.key.repeat = 1;
+    SDL_PushEvent(&f11);
+    f11.type = SDL_KEYUP;
+    f11.key.repeat = 0;
+    SDL_PushEvent(&f11);
+    EXPECT_FALSE(file.scruter());
+    SDL_Delay(5);
+    EXPECT_FALSE(file.scruter());  // ni l'appui ni sa répétition par la file
+
+    pousser_touche_sdl(SDL_SCANCODE_F10);  // les autres touches de fonction restent au jeu
+    const auto e = file.scruter();
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->touche, evenement_pkg::touches::F1 + 9);
+    EXPECT_EQ(bascules, 1);
+}
+
 } // namespace

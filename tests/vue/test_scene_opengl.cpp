@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,14 @@ struct SceneOpenGL : testing::Test {
     std::shared_ptr<racine_de_scene::racine> scene = std::make_shared<racine_de_scene::racine>();
 
     void SetUp() override { scene_pkg::initialiser_fenetre(fenetre); }
+
+    static evenement_pkg::evenement taille(int l, int h) {
+        evenement_pkg::evenement e;
+        e.type = evenement_pkg::REDIMENSIONNEMENT;
+        e.largeur = l;
+        e.hauteur = h;
+        return e;
+    }
 
     std::uint32_t objet_sous(int x, int y) {
         scene_pkg::afficher_mode_selection(scene, x, y);
@@ -192,23 +201,116 @@ TEST_F(SceneOpenGL, UneImageDessineLaSceneDansLaFenetre) {
 
 TEST_F(SceneOpenGL, UnRedimensionnementALaMemeTailleNeRechargeRien) {
     const int rechargements = scene_pkg::obtenir_nombre_rechargements();
-    evenement_pkg::evenement meme_taille;
-    meme_taille.type = evenement_pkg::REDIMENSIONNEMENT;
-    meme_taille.largeur = 800;
-    meme_taille.hauteur = 600;
-    scene_pkg::redimensionnement(meme_taille);
+    scene_pkg::redimensionnement(taille(800, 600));
     EXPECT_EQ(scene_pkg::obtenir_nombre_rechargements(), rechargements);
-
-    evenement_pkg::evenement plus_grand = meme_taille;
-    plus_grand.largeur = 1000;
-    plus_grand.hauteur = 700;
-    scene_pkg::redimensionnement(plus_grand);
+    scene_pkg::redimensionnement(taille(1000, 700));
     EXPECT_EQ(scene_pkg::obtenir_nombre_rechargements(), rechargements + 1);
     EXPECT_EQ(scene_pkg::obtenir_largeur(), 1000);
-    std::array<GLint, 4> viewport{};
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    EXPECT_EQ(viewport[2], 1000);
-    EXPECT_EQ(viewport[3], 700);
+}
+
+TEST(CadreImage, LePlusGrandRectangle4Sur3CentreDansLaFenetre) {
+    struct cas {
+        int l, h;
+        scene_pkg::cadre_image attendu;
+    };
+    for (const cas& c : std::vector<cas>{{800, 600, {0, 0, 800, 600}},
+                                         {1024, 768, {0, 0, 1024, 768}},
+                                         {1000, 600, {100, 0, 800, 600}},   // bandes à gauche et à droite
+                                         {800, 700, {0, 50, 800, 600}},     // en haut et en bas
+                                         {1366, 768, {171, 0, 1024, 768}},  // écran large, arrondi au pixel
+                                         {900, 700, {0, 12, 900, 675}},
+                                         {1, 1, {0, 0, 1, 1}}}) {
+        EXPECT_EQ(scene_pkg::cadre_4_3(c.l, c.h), c.attendu) << c.l << " x " << c.h;
+    }
+}
+
+// Dans toute fenêtre, la scène garde ses proportions au centre, des bandes noires autour, et la sélection touche
+// ce qui est dessiné sous le pointeur : chaque point visé à 800 × 600 est visé à l'endroit où il se retrouve.
+TEST_F(SceneOpenGL, LaSceneGardeSesProportionsEtLaSelectionSuitLeCadre) {
+    auto a = std::make_shared<rectangle_cliquable>(-1.5f, 0.5f, -5.0f, 1, 0, 0);
+    auto b = std::make_shared<rectangle_cliquable>(-0.5f, 1.5f, -4.0f, 0, 1, 0);
+    // Bien plus large que la vue : coupé au bord du cadre, il ne doit pas répondre dans les bandes.
+    auto large = std::make_shared<rectangle_cliquable>(-40.0f, 40.0f, -6.0f, 0, 0, 1);
+    large->positionner_objet3d({0.0f, -1.0f, -6.0f});
+    scene->ajouter_sous_objet(a);
+    scene->ajouter_sous_objet(b);
+    scene->ajouter_sous_objet(large);
+
+    struct point {
+        int x, y;  // à 800 × 600
+        std::uint32_t attendu;
+        std::array<int, 3> couleur;  // composante dominante attendue : 1 pour rouge, vert ou bleu
+    };
+    const std::vector<point> points{{250, 300, a->obtenir_identifiant(), {1, 0, 0}},
+                                    {600, 300, b->obtenir_identifiant(), {0, 1, 0}},
+                                    {100, 300, scene_pkg::aucun_hit_detecte, {0, 0, 0}},
+                                    {5, 420, large->obtenir_identifiant(), {0, 0, 1}},
+                                    {795, 420, large->obtenir_identifiant(), {0, 0, 1}}};
+    for (const auto& [l, h] : std::vector<std::pair<int, int>>{{800, 600}, {1000, 600}, {800, 700}, {1024, 768}}) {
+        scene_pkg::redimensionnement(taille(l, h));
+        const scene_pkg::cadre_image cadre = scene_pkg::obtenir_cadre();
+        EXPECT_EQ(cadre, scene_pkg::cadre_4_3(l, h));
+        std::array<GLint, 4> viewport{};
+        glGetIntegerv(GL_VIEWPORT, viewport.data());
+        EXPECT_EQ(viewport, (std::array<GLint, 4>{cadre.x, cadre.y, cadre.largeur, cadre.hauteur}));
+
+        // Mesa ne reprend la taille de la fenêtre qu'après un échange des tampons : la seconde image est lue.
+        scene_pkg::afficher_scene(scene);
+        scene_pkg::afficher_scene(scene);
+        glReadBuffer(GL_BACK);
+        const double echelle = cadre.largeur / 800.0;
+        const int haut_du_cadre = h - cadre.y - cadre.hauteur;
+        for (const point& p : points) {
+            const int x = cadre.x + static_cast<int>(p.x * echelle);
+            const int y = haut_du_cadre + static_cast<int>(p.y * echelle);
+            EXPECT_EQ(objet_sous(x, y), p.attendu) << l << " x " << h << " au pixel " << x << ", " << y;
+            std::array<GLubyte, 4> lu{};
+            glReadPixels(x, h - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, lu.data());
+            for (int k = 0; k < 3; ++k) {
+                EXPECT_EQ(lu[k] > 100, p.couleur[k] == 1) << l << " x " << h << " composante " << k;
+            }
+        }
+        // Dans les bandes noires, à la hauteur du grand rectangle : rien de dessiné, rien de touché.
+        if (cadre.x > 0) {
+            for (const int x : {cadre.x / 2, cadre.x + cadre.largeur + cadre.x / 2}) {
+                const int y = haut_du_cadre + static_cast<int>(420 * echelle);
+                EXPECT_EQ(objet_sous(x, y), scene_pkg::aucun_hit_detecte) << l << " x " << h << " bande en " << x;
+                std::array<GLubyte, 4> lu{};
+                glReadPixels(x, h - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, lu.data());
+                EXPECT_EQ(lu[0] + lu[1] + lu[2], 0) << l << " x " << h << " bande en " << x;
+            }
+        }
+        if (cadre.y > 0) {
+            for (const int y : {cadre.y / 2, h - cadre.y / 2 - 1}) {
+                EXPECT_EQ(objet_sous(400, y), scene_pkg::aucun_hit_detecte) << l << " x " << h << " bande en " << y;
+            }
+        }
+    }
+}
+
+// La fenêtre de la plate-forme passe en plein écran sur tout l'écran virtuel, puis revient à sa taille d'avant ;
+// chaque fois SDL en annonce la taille par un redimensionnement du jeu.
+TEST_F(SceneOpenGL, LePleinEcranPrendToutLEcranPuisRendLaFenetre) {
+    SDL_DisplayMode bureau{};
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &bureau), 0) << SDL_GetError();
+    auto taille_annoncee = [this](int l, int h) {
+        const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < limite) {
+            file.attendre(std::chrono::milliseconds(50));
+            while (auto e = file.scruter()) {
+                if (e->type == evenement_pkg::REDIMENSIONNEMENT && e->largeur == l && e->hauteur == h) return true;
+            }
+        }
+        return false;
+    };
+    const int largeur_avant = scene_pkg::obtenir_largeur();
+    const int hauteur_avant = scene_pkg::obtenir_hauteur();
+    ASSERT_TRUE(fenetre.basculer_plein_ecran());
+    EXPECT_TRUE(fenetre.est_plein_ecran());
+    EXPECT_TRUE(taille_annoncee(bureau.w, bureau.h)) << "plein écran " << bureau.w << " x " << bureau.h;
+    ASSERT_TRUE(fenetre.basculer_plein_ecran());
+    EXPECT_FALSE(fenetre.est_plein_ecran());
+    EXPECT_TRUE(taille_annoncee(largeur_avant, hauteur_avant));
 }
 
 } // namespace

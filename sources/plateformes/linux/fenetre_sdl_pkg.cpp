@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
@@ -64,6 +65,22 @@ void poser_gestionnaire_x() {
     (void)pose;
 }
 
+// Sans gestionnaire de fenêtres (serveur X nu, écran virtuel), personne n'applique le plein écran que SDL demande :
+// SDL annonce la taille de l'écran mais la fenêtre X garde la sienne. On la pose donc nous-mêmes sur tout l'écran ;
+// avec un gestionnaire, c'est déjà sa place et la demande ne change rien.
+void couvrir_ecran(SDL_Window* fenetre) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    SDL_Rect ecran;
+    if (SDL_GetWindowWMInfo(fenetre, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11 ||
+        SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(fenetre), &ecran) != 0) {
+        return;
+    }
+    XMoveResizeWindow(info.info.x11.display, info.info.x11.window, ecran.x, ecran.y, static_cast<unsigned>(ecran.w),
+                      static_cast<unsigned>(ecran.h));
+    XFlush(info.info.x11.display);
+}
+
 bool ecran_annonce() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* valeur = std::getenv(variable);
@@ -75,7 +92,14 @@ bool ecran_annonce() {
 }
 } // namespace
 
-fenetre_sdl::~fenetre_sdl() { fermer(); }
+fenetre_sdl::fenetre_sdl(file_evenements_sdl_pkg::file_evenements_sdl& file) : file_(file) {
+    file_.definir_bascule_plein_ecran([this] { basculer_plein_ecran(); });
+}
+
+fenetre_sdl::~fenetre_sdl() {
+    file_.definir_bascule_plein_ecran(nullptr);
+    fermer();
+}
 
 void fenetre_sdl::fermer() {
     if (contexte_ != nullptr) {
@@ -147,12 +171,48 @@ bool fenetre_sdl::changer_mode_video(int largeur, int hauteur) {
     if (fenetre_ == nullptr) {
         return false;
     }
-    SDL_SetWindowResizable(fenetre_, SDL_TRUE);
+    // En plein écran, la taille est celle de l'écran ; rendre la fenêtre redimensionnable lui redonnerait sa
+    // taille et sa place d'avant (SDL 2.26 sous X11).
+    if (est_plein_ecran()) {
+        return true;
+    }
+    if ((SDL_GetWindowFlags(fenetre_) & SDL_WINDOW_RESIZABLE) == 0) {
+        SDL_SetWindowResizable(fenetre_, SDL_TRUE);
+    }
     int l = 0;
     int h = 0;
     SDL_GetWindowSize(fenetre_, &l, &h);
     if (l != largeur || h != hauteur) {
         SDL_SetWindowSize(fenetre_, largeur, hauteur);
+    }
+    return true;
+}
+
+bool fenetre_sdl::est_plein_ecran() const {
+    return fenetre_ != nullptr && (SDL_GetWindowFlags(fenetre_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+bool fenetre_sdl::basculer_plein_ecran() {
+    if (fenetre_ == nullptr) {
+        return false;
+    }
+    const bool quitter_plein_ecran = est_plein_ecran();
+    if (!quitter_plein_ecran) {
+        SDL_GetWindowPosition(fenetre_, &x_fenetree_, &y_fenetree_);
+        SDL_GetWindowSize(fenetre_, &largeur_fenetree_, &hauteur_fenetree_);
+    }
+    // Le plein écran « du bureau » garde la résolution de l'écran : pas de changement de mode vidéo, et la
+    // scène, dessinée en 4:3 au centre, laisse des bandes noires sur un écran d'autres proportions.
+    if (SDL_SetWindowFullscreen(fenetre_, quitter_plein_ecran ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        std::cout << "Plein écran refusé : " << SDL_GetError() << std::endl;
+        return false;
+    }
+    if (quitter_plein_ecran) {
+        // Sans gestionnaire de fenêtres, personne ne rend à la fenêtre sa taille et sa place : on les lui rend.
+        SDL_SetWindowSize(fenetre_, largeur_fenetree_, hauteur_fenetree_);
+        SDL_SetWindowPosition(fenetre_, x_fenetree_, y_fenetree_);
+    } else {
+        couvrir_ecran(fenetre_);
     }
     return true;
 }

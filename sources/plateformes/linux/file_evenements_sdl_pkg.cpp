@@ -67,6 +67,10 @@ std::optional<evenement> file_evenements_sdl::scruter() {
             }
             continue;
         }
+        if (traduction_sdl_pkg::est_touche_plein_ecran(brut)) {
+            if (brut.type == SDL_KEYDOWN && brut.key.repeat == 0 && basculer_plein_ecran_) basculer_plein_ecran_();
+            continue;
+        }
         for (evenement& e : traduction_sdl_pkg::traduire(brut)) {
             noter_touche(e);
             traduits_.push_back(std::move(e));

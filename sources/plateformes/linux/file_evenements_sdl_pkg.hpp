@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -28,6 +29,9 @@ public:
     // Une touche tenue se répète après delai, puis toutes les intervalle.
     void definir_repetition(horloge_pkg::duree delai, horloge_pkg::duree intervalle);
 
+    // Appelée à chaque appui sur F11 (pas aux répétitions du système) ; la touche n'arrive pas au jeu.
+    void definir_bascule_plein_ecran(std::function<void()> basculer) { basculer_plein_ecran_ = std::move(basculer); }
+
 private:
     void noter_touche(const evenement_pkg::evenement& e);
     std::optional<evenement_pkg::evenement> repetition_due();
@@ -44,6 +48,7 @@ private:
     horloge_pkg::duree intervalle_repetition_{0};
     std::optional<evenement_pkg::evenement> touche_tenue_;
     horloge_pkg::duree prochaine_repetition_{0};
+    std::function<void()> basculer_plein_ecran_;
 };
 
 } // namespace file_evenements_sdl_pkg

@@ -128,6 +128,10 @@ std::int32_t symbole_touche(SDL_Scancode position) {
     }
 }
 
+bool est_touche_plein_ecran(const SDL_Event& e) {
+    return (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && e.key.keysym.scancode == SDL_SCANCODE_F11;
+}
+
 std::vector<evenement> traduire(const SDL_Event& e) {
     switch (e.type) {
     case SDL_QUIT: {
