@@ -112,6 +112,11 @@ TEST_F(FondEtoile, LAngleSuitLHorlogeParPasDUneEtoileAuCoin) {
     horloge.instant += 5s;
     image(fond);
     EXPECT_NEAR(fond->obtenir_angle_rotation(), depart + 0.3f, 1e-4f);
+    // Passé un tour, l'angle repart de zéro.
+    fond->rotation_objet3d(359.9f, {0.0f, 0.0f, 1.0f});
+    horloge.instant += 100ms;
+    image(fond);
+    EXPECT_NEAR(fond->obtenir_angle_rotation(), 0.2f, 1e-3f);
 }
 
 } // namespace

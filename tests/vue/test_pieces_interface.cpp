@@ -285,18 +285,4 @@ TEST_F(Boutons, LaPlaqueMenuGrossitSousLePointeurEtRameneAuMenu) {
     EXPECT_TRUE(evenements_envoyes(file).empty());
 }
 
-TEST(FondEtoile, TourneDUnDixiemeDeDegreParImageEtRedemandeUneImage) {
-    fond_etoile_3d::fond_etoile_3d_affichable fond;
-    fond.initialiser();
-    fond.animer();
-    fond.animer();
-    EXPECT_NEAR(fond.obtenir_angle_rotation(), 0.2f, 1e-6f);
-    EXPECT_EQ(fond.obtenir_axe_rotation(), (coordonnee_3d{0.0f, 0.0f, 1.0f}));
-    EXPECT_TRUE(controleur_pkg::obtenir_modification());
-
-    fond.rotation_objet3d(360.05f, {0.0f, 0.0f, 1.0f});
-    fond.animer();
-    EXPECT_NEAR(fond.obtenir_angle_rotation(), 0.15f, 1e-4f);
-}
-
 } // namespace
