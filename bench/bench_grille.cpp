@@ -5,6 +5,7 @@
 #include "file_evenements_sdl_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "grille_3d_pkg.hpp"
+#include "mesure_images.hpp"
 #include "racine_de_scene.hpp"
 #include "scene_pkg.hpp"
 
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <iomanip>
@@ -59,13 +59,6 @@ statistiques resumer(std::vector<double> ms) {
     return {rang(0.5), rang(0.1), rang(0.9)};
 }
 
-// Temps processeur du programme entier, fils de rendu de llvmpipe compris, en millisecondes.
-double temps_processeur_ms() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
 // Durée murale et temps processeur de chaque répétition : sur une machine chargée, le second varie moins.
 void mesurer(const char* quoi, const std::function<void()>& action) {
     for (int i = 0; i < images_de_chauffe; ++i) {
@@ -75,9 +68,9 @@ void mesurer(const char* quoi, const std::function<void()>& action) {
     std::vector<double> processeur;
     for (int i = 0; i < images_mesurees; ++i) {
         const auto debut = std::chrono::steady_clock::now();
-        const double debut_processeur = temps_processeur_ms();
+        const double debut_processeur = mesure_images::temps_processeur_ms();
         action();
-        processeur.push_back(temps_processeur_ms() - debut_processeur);
+        processeur.push_back(mesure_images::temps_processeur_ms() - debut_processeur);
         mural.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
     }
     for (const auto& [genre, valeurs] :

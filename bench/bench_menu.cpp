@@ -6,19 +6,10 @@
 #include "mesure_images.hpp"
 #include "scene_pkg.hpp"
 
-#include <ctime>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <vector>
-
-namespace {
-double processeur_ms() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-} // namespace
 
 int main() {
     std::filesystem::current_path(TESSALINE_DONNEES);
@@ -31,9 +22,9 @@ int main() {
     // Par paquets de dix images : le temps de processeur n'est compté qu'au tic près.
     std::vector<double> par_image;
     for (int paquet = 0; paquet < mesure_images::images_mesurees / 10; ++paquet) {
-        const double debut = processeur_ms();
+        const double debut = mesure_images::temps_processeur_ms();
         for (int i = 0; i < 10; ++i) controleur_menu_pkg::menu();
-        par_image.push_back((processeur_ms() - debut) / 10.0);
+        par_image.push_back((mesure_images::temps_processeur_ms() - debut) / 10.0);
     }
     std::cout << std::fixed << std::setprecision(2)
               << "processeur par image du menu : médiane " << mesure_images::mediane(par_image) << " ms" << std::endl;

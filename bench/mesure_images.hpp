@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <iomanip>
 #include <iostream>
@@ -16,6 +17,13 @@ inline constexpr int images_mesurees = 200;
 inline double mediane(std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
+}
+
+// Temps processeur du programme entier, fils de rendu de llvmpipe compris, en millisecondes.
+inline double temps_processeur_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 // Écrit « quoi : médiane N ms » et rend la médiane.

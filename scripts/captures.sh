@@ -48,8 +48,9 @@ touches Escape
 attendre_ecran "$fenetre" "$captures/menu2.png" est_menu || echec "retour au menu impossible"
 
 # Campagne : un compte neuf, le niveau 1 avec deux faces résolues.
-touches Up Up Up Return; sleep 0.5; touches Return; sleep 0.5
-taper Capture; touches Return; sleep 1.5
+touches Up Up Up
+nouveau_compte Capture
+attendre_ecran "$fenetre" "$captures/niveau1.png" est_campagne || echec "pas de campagne pour le compte Capture"
 for face in 1 2; do
     solution=$("$racine_projet/build/outils/atelier_tessaline" resoudre "$racine/campagne/grilles/niv1_$face.xml")
     # shellcheck disable=SC2046

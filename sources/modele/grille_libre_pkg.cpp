@@ -88,14 +88,10 @@ void grille_libre::reprendre_progression(const std::string& chemin) {
     const pugi::xml_document document = fichier_xml_pkg::analyser(chemin);
     const pugi::xml_node racine = racine_partie(document, chemin);
     const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", -1'000'000'000, 1'000'000'000);
-    const grille_pkg::grille_ptr nouvelle = grille_de_partie(racine, grille_courante->obtenir_nom_grille(), chemin);
-    nouvelle->liberer_cases();
-    listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
-    const pugi::xml_node noeud_chemins_joues = racine.first_child().next_sibling();
-    if (noeud_chemins_joues && noeud_chemins_joues.first_child()) chemins = lire_chemins_joues(noeud_chemins_joues, *nouvelle);
+    const partie_lue lue = lire_partie_jouee(racine, grille_courante->obtenir_nom_grille(), chemin);
 
-    grille_courante = nouvelle;
-    les_chemins = chemins;
+    grille_courante = lue.grille;
+    les_chemins = lue.chemins;
     chemin_courant = std::make_shared<grille_pkg::chemin>();
     points_aide_partie = static_cast<int>(aide_lue.value_or(points_aide_partie));
     compteur_aide = 0;

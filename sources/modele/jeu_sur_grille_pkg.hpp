@@ -127,6 +127,23 @@ protected:
         return chemins;
     }
 
+    // Ce qu'un document de partie dit du jeu : sa grille, nommée nom_partie, cases libérées, puis les chemins joués
+    // de l'élément qui la suit, posés dessus (aucun quand il manque ou qu'il est vide).
+    struct partie_lue {
+        grille_ptr grille;
+        listes_chemin_pkg::liste chemins;
+    };
+    static partie_lue lire_partie_jouee(const pugi::xml_node& racine, const std::string& nom_partie,
+                                        const std::string& chemin_fichier) {
+        partie_lue lue{grille_de_partie(racine, nom_partie, chemin_fichier), listes_chemin_pkg::liste_vide()};
+        lue.grille->liberer_cases();
+        const pugi::xml_node noeud_chemins_joues = racine.first_child().next_sibling();
+        if (noeud_chemins_joues && noeud_chemins_joues.first_child()) {
+            lue.chemins = lire_chemins_joues(noeud_chemins_joues, *lue.grille);
+        }
+        return lue;
+    }
+
     // La grille du premier enfant de la racine, quel que soit son nom, nommée nom_partie.
     static grille_ptr grille_de_partie(const pugi::xml_node& racine, const std::string& nom_partie,
                                        const std::string& chemin_fichier) {

@@ -66,19 +66,13 @@ void partie::charger_partie_campagne(const std::string& repertoire_de_sauvegarde
     const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", 0, VALEUR_MAX);
     const auto timer_lu = fichier_xml_pkg::lire_reel_facultatif(racine, "timer", 0.0, TIMER_MAX);
 
-    const grille_pkg::grille_ptr nouvelle = grille_de_partie(racine, nom_partie, chemin_fichier);
-    nouvelle->liberer_cases();
-    listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
-    const pugi::xml_node noeud_chemins_joues = racine.first_child().next_sibling();
-    if (noeud_chemins_joues && noeud_chemins_joues.first_child()) {
-        chemins = lire_chemins_joues(noeud_chemins_joues, *nouvelle);
-    }
+    const partie_lue lue = lire_partie_jouee(racine, nom_partie, chemin_fichier);
 
     score = static_cast<int>(score_lu.value_or(0));
     points_aide_utilises = static_cast<int>(aide_lue.value_or(0));
     tps->initialiser_timer(static_cast<float>(timer_lu.value_or(0.0)));
-    grille_courante = nouvelle;
-    les_chemins = chemins;
+    grille_courante = lue.grille;
+    les_chemins = lue.chemins;
     chemin_courant = std::make_shared<grille_pkg::chemin>();
 }
 

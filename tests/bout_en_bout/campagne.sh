@@ -22,12 +22,7 @@ est_fin_niveau() { [ "$(compter "$1" 110 488 420 24 "g>0.7&&r<0.5&&b<0.5")" -gt 
 # Pluton, toute petite en haut du panneau des planètes : ocre une fois découverte.
 pluton_decouverte() { [ "$(compter "$1" 664 4 18 16 "r>0.55&&r>b+0.12")" -gt 40 ]; }
 
-touches Return
-attendre_ecran "$fenetre" "$captures/comptes.png" est_comptes || echec "« Campagne » : pas d'écran des comptes"
-touches Return
-attendre_ecran "$fenetre" "$captures/saisie.png" est_saisie || echec "« Nouveau Compte » : pas de saisie"
-xdotool type --delay 60 --window "$fenetre" Essai
-touches Return
+nouveau_compte Essai
 niveau1() { est_campagne "$1" && ! pluton_decouverte "$1"; }
 attendre_ecran "$fenetre" "$captures/niveau1.png" niveau1 \
     || echec "pas de campagne pour le compte Essai ($(cat "$captures/sortie.txt"))"

@@ -106,12 +106,7 @@ touches s
 attendre_message "Sauvegarde impossible, la partie continue : .*\(Read-only file system\|Permission denied\)"
 touches b
 attendre_ecran "$fenetre" "$captures/menu_b.png" est_menu || echec "'b' ne ramène pas au menu"
-touches Return
-attendre_ecran "$fenetre" "$captures/comptes2.png" est_comptes || echec "pas d'écran des comptes"
-touches Return
-attendre_ecran "$fenetre" "$captures/saisie.png" est_saisie || echec "« Nouveau Compte » : pas de saisie"
-xdotool type --delay 60 --window "$fenetre" Autre
-touches Return
+nouveau_compte Autre
 attendre_message "Compte non créé : .*sessions/autre"
 touches Escape
 attendre_ecran "$fenetre" "$captures/comptes3.png" est_comptes \

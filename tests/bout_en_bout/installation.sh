@@ -52,12 +52,7 @@ attendre_ecran "$fenetre" "$captures/menu.png" est_menu \
     || echec "le dossier du joueur n'est pas créé au démarrage ($(cat "$captures/sortie.txt"))"
 
 touches() { xdotool key --delay 30 --window "$fenetre" "$@"; }
-touches Return
-attendre_ecran "$fenetre" "$captures/comptes.png" est_comptes || echec "« Campagne » : pas d'écran des comptes"
-touches Return
-attendre_ecran "$fenetre" "$captures/saisie.png" est_saisie || echec "« Nouveau Compte » : pas de saisie"
-xdotool type --delay 60 --window "$fenetre" Essai
-touches Return
+nouveau_compte Essai
 attendre_ecran "$fenetre" "$captures/campagne.png" est_campagne \
     || echec "pas de campagne pour le compte Essai ($(cat "$captures/sortie.txt"))"
 touches s

@@ -169,6 +169,15 @@ est_comptes() {
 liste_un_compte() { ! est_comptes "$1" && [ "$(compter "$1" 250 270 300 60 "$bleu_menu")" -gt 200 ]; }
 # L'étiquette blanche « Compte : » de la saisie d'un nom.
 est_saisie() { ! est_menu "$1" && [ "$(compter "$1" 60 395 165 35 "$blanc")" -gt 400 ]; }
+# Depuis le menu, « Campagne » allumée : l'écran des comptes, « Nouveau Compte », puis le nom $1 tapé et Entrée.
+nouveau_compte() {
+    xdotool key --delay 30 --window "$fenetre" Return
+    attendre_ecran "$fenetre" "$captures/comptes.png" est_comptes || echec "« Campagne » : pas d'écran des comptes"
+    xdotool key --delay 30 --window "$fenetre" Return
+    attendre_ecran "$fenetre" "$captures/saisie.png" est_saisie || echec "« Nouveau Compte » : pas de saisie"
+    xdotool type --delay 60 --window "$fenetre" "$1"
+    xdotool key --delay 30 --window "$fenetre" Return
+}
 # Le numéro du niveau et de la face, en jaune en haut à gauche du poste de la campagne.
 jaune="r>0.8&&g>0.8&&b<0.65"
 est_campagne() { [ "$(compter "$1" 20 38 80 28 "$jaune")" -gt 40 ]; }
