@@ -57,30 +57,16 @@ choisir() {  # pose $choix parmi les arguments
 }
 
 # ---------------------------------------------------------------------------------------------------------------
-# Écran virtuel à lui, sans réinitialisation quand le dernier client part (le jeu est relancé souvent). Deux
-# singes lancés ensemble peuvent viser le même numéro : celui dont le serveur meurt en prend un autre.
-serveur=""
-for _ in 1 2 3 4 5; do
-    numero=$(numero_ecran_libre 400 699) || exit 1
-    Xvfb ":$numero" -screen 0 1024x768x24 -nolisten tcp -noreset > /dev/null 2>&1 &
-    serveur=$!
-    for _ in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X$numero" ] && break
-        kill -0 "$serveur" 2>/dev/null || break
-        sleep 0.1
-    done
-    sleep 0.2
-    kill -0 "$serveur" 2>/dev/null && [ -e "/tmp/.X11-unix/X$numero" ] && break
-    serveur=""
-done
-[ -n "$serveur" ] || echec "pas d'écran virtuel"
-export DISPLAY=":$numero"
+# Écran virtuel à lui, loin des plages des tests de bout en bout.
+lancer_ecran 700 999
 
 # Copie des données à ce singe : ses comptes, sauvegardes et grilles personnelles ne touchent pas le dépôt.
 racine=$(mktemp -d)
 cp -r "$donnees/." "$racine/"
-rm -rf "$racine/sessions" "$racine/grilles_personnelles"
-mkdir "$racine/sessions" "$racine/grilles_personnelles"
+for dossier in sessions grilles_personnelles parties_libres; do
+    rm -rf "${racine:?}/$dossier"
+    mkdir "$racine/$dossier"
+done
 
 export SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=1:max_allocation_size_mb=1024
@@ -95,7 +81,7 @@ import() { timeout 5 "$chemin_import" "$@"; }
 pid="" fenetre="" sortie="$resultats/sortie_jeu.txt"
 evenements=0 relances=0 plantages=0 rapports=0 blocages=0 problemes=0 ralentissements=0
 largeur=800 hauteur=600
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; kill "$serveur" 2>/dev/null; rm -rf "$racine"' EXIT
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; arreter_ecran; rm -rf "$racine"' EXIT
 
 # ---------------------------------------------------------------------------------------------------------------
 # Le jeu : lancement, fin, problèmes.
@@ -276,7 +262,7 @@ vers_le_menu() {
     local k
     for k in 1 2 3 4 5 6; do
         "$outils/sonder_fenetre" "$fenetre" 5 > /dev/null || return
-        import -window "$fenetre" "$resultats/ecran.png" 2>/dev/null && est_menu "$resultats/ecran.png" && return
+        import -window "$fenetre" "$resultats/ecran.png" 2>/dev/null && est_menu "$resultats/ecran.png" 2>/dev/null && return
         envoyer touche Escape
         vider_lot
     done
@@ -292,7 +278,7 @@ prevoir() { a_faire+=("$*"); }
 # Les touches des tables des récepteurs (menu, pages, comptes, listes, saisie, jeu libre, campagne, éditeur),
 # puis d'autres que le jeu doit ignorer. Échap, qui quitte depuis le menu, est tiré à part, plus rarement.
 touches_du_jeu=(Return space BackSpace Up Down Left Right KP_1 KP_2 KP_3 KP_4 KP_5 KP_6 KP_Add KP_Subtract
-                a b c d h l n q s x)
+                a b c d h l n q r s x F11)
 autres_touches=(Tab Delete KP_Enter KP_0 KP_7 KP_8 KP_9 KP_Multiply KP_Divide KP_Decimal Home End Prior Next Insert
                 F1 F5 F12 0 1 5 9 e m z minus equal comma period slash apostrophe bracketleft backslash
                 shift+a shift+Return ctrl+s alt+d eacute)
