@@ -5,7 +5,7 @@ set -euo pipefail
 paquets=(
     g++ cmake ninja-build pkg-config
     libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev
-    libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libxdamage-dev
     libpugixml-dev
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev

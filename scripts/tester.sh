@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installe ce qui manque, construit tout et lance tous les tests (sous écran virtuel s'il n'y a pas d'écran),
-# puis reconstruit et relance les tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer,
-# et soumet enfin les chargeurs de fichiers à une minute de fuzzing (clang, libFuzzer).
+# puis reconstruit le jeu et les tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer, relance ces
+# tests, envoie au jeu instrumenté une minute d'entrées au hasard (test du singe), et soumet enfin les chargeurs de
+# fichiers à une minute de fuzzing (clang, libFuzzer).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/installer_dependances.sh"
@@ -19,7 +20,7 @@ cmake -S "$racine" -B "$racine/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$racine/build"
 sous_ecran ctest --test-dir "$racine/build" --output-on-failure -j 2
 
-echo "== Tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer =="
+echo "== Jeu et tests unitaires avec AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake -S "$racine" -B "$racine/build-sanitiseurs" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTESSALINE_SANITISEURS=ON -DTESSALINE_UNITAIRES_SEULS=ON > /dev/null
 cmake --build "$racine/build-sanitiseurs"
@@ -28,6 +29,10 @@ cmake --build "$racine/build-sanitiseurs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:max_allocation_size_mb=1024:hard_rss_limit_mb=1536 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$racine/build-sanitiseurs" --output-on-failure -j 2 -L unitaire
+
+echo "== Test du singe : le jeu instrumenté sous des entrées au hasard (60 s, graine fixe) =="
+# Sur un écran virtuel à lui ; journal et sortie du jeu dans build-sanitiseurs/singe/graine_19/.
+"$racine/scripts/singe.sh" 60 19
 
 echo "== Fuzzing des chargeurs de fichiers (60 s) =="
 cmake -S "$racine" -B "$racine/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

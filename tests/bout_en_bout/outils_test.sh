@@ -71,14 +71,28 @@ numero_ecran_libre() {
 
 # Écran virtuel propre au test, au premier numéro libre entre $1 et $2, de taille $3 (1024x768x24 par défaut) :
 # pose DISPLAY et serveur, attend sa prise. Pour un test qui change l'environnement du jeu (maison, droits) ou
-# l'écran lui-même sans toucher à l'écran des autres.
+# l'écran lui-même sans toucher à l'écran des autres. Deux tests lancés ensemble peuvent viser le même numéro :
+# celui dont le serveur s'arrête aussitôt (numéro déjà pris) en essaie un autre, au lieu de prendre la prise de
+# l'autre. Le serveur ne se réinitialise pas quand son dernier client le quitte (-noreset) : un jeu relancé
+# trouve toujours l'écran prêt.
 lancer_ecran() {
-    local numero
-    numero=$(numero_ecran_libre "$1" "$2") || exit 1
-    export DISPLAY=":$numero"
-    Xvfb "$DISPLAY" -screen 0 "${3:-1024x768x24}" -nolisten tcp > /dev/null 2>&1 &
-    serveur=$!
-    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$numero" ] && return 0; sleep 0.1; done
+    local numero essai
+    for essai in 1 2 3 4 5; do
+        numero=$(numero_ecran_libre "$1" "$2") || exit 1
+        export DISPLAY=":$numero"
+        Xvfb "$DISPLAY" -screen 0 "${3:-1024x768x24}" -nolisten tcp -noreset > /dev/null 2>&1 &
+        serveur=$!
+        for _ in $(seq 1 50); do
+            kill -0 "$serveur" 2>/dev/null || break
+            if [ -e "/tmp/.X11-unix/X$numero" ]; then
+                sleep 0.2
+                kill -0 "$serveur" 2>/dev/null && return 0
+                break
+            fi
+            sleep 0.1
+        done
+        wait "$serveur" 2>/dev/null
+    done
     echec "l'écran virtuel $DISPLAY ne démarre pas"
 }
 # Arrête l'écran de lancer_ecran, s'il y en a un.
