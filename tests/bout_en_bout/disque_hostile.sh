@@ -57,7 +57,8 @@ charger_essai() {
 quitter() {
     touches Escape
     attendre_ecran "$fenetre" "$captures/menu_retour.png" est_menu || echec "$1 : le jeu ne revient pas au menu"
-    touches Escape
+    # La fenêtre disparaît entre l'appui et le relâchement : xdotool dirait qu'elle n'existe plus.
+    touches Escape 2> /dev/null
     attendre_fin "$pid" 100
     local code=$?
     [ "$code" -eq 0 ] || echec "$1 : code de sortie $code ($(cat "$captures/sortie.txt"))"
