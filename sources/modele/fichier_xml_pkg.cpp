@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <regex>
 #include <vector>
@@ -159,9 +160,20 @@ lot_ecriture::~lot_ecriture() {
 
 void lot_ecriture::valider() {
     if (en_attente_.empty()) return;
-    // Un seul passage sur le disque pour tout le lot : soixante fsync coûteraient des centaines de ms.
-    const lecture_fichier_pkg::descripteur premier(::open(en_attente_.front().first.c_str(), O_RDONLY | O_CLOEXEC));
-    if (premier.fd() < 0 || ::syncfs(premier.fd()) != 0) refuser_ecriture("d'écrire", en_attente_.front().second, errno);
+    // Toutes les écritures d'abord lancées ensemble, puis attendues fichier par fichier : les validations du journal
+    // du disque se partagent entre les fichiers du lot (soixante fdatasync à la suite coûteraient des centaines de
+    // ms), et l'attente ne porte que sur nos fichiers, jamais sur ce que les autres programmes ont en cours
+    // d'écriture sur le même disque (syncfs attendait tout le système de fichiers, des secondes sous charge).
+    std::deque<lecture_fichier_pkg::descripteur> temporaires;
+    for (const auto& [temporaire, cible] : en_attente_) {
+        const int fd = ::open(temporaire.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) refuser_ecriture("d'écrire", cible, errno);
+        temporaires.emplace_back(fd);
+        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);  // un simple départ : l'échec se verra à fdatasync
+    }
+    for (std::size_t k = 0; k < temporaires.size(); ++k) {
+        if (::fdatasync(temporaires[k].fd()) != 0) refuser_ecriture("d'écrire", en_attente_[k].second, errno);
+    }
     // Sur un renommage refusé, le destructeur efface les temporaires qui restent (les autres sont déjà partis).
     for (const auto& [temporaire, cible] : en_attente_) remplacer(temporaire, cible);
     synchroniser_repertoire(en_attente_.back().second);

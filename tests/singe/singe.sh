@@ -37,7 +37,7 @@ if [ "$5" = "--rejouer" ]; then
     [ $# -eq 6 ] || exit 2
     rejeu=$(realpath "$6")
     [ "$rejeu" != "$journal" ] || { echo "le journal à rejouer doit être hors de $resultats"; exit 2; }
-    duree=0 graine=$(awk '/^# graine/ {print $3; exit}' "$rejeu")
+    duree=0 graine=$(awk '/^# graine/ {sub(",", "", $3); print $3; exit}' "$rejeu")
 else
     duree=$5 graine=${6:-$(($(date +%s%N) % 1000000000))}
 fi
