@@ -161,9 +161,9 @@ lot_ecriture::~lot_ecriture() {
 void lot_ecriture::valider() {
     if (en_attente_.empty()) return;
     // Toutes les écritures d'abord lancées ensemble, puis attendues fichier par fichier : les validations du journal
-    // du disque se partagent entre les fichiers du lot (soixante fdatasync à la suite coûteraient des centaines de
-    // ms), et l'attente ne porte que sur nos fichiers, jamais sur ce que les autres programmes ont en cours
-    // d'écriture sur le même disque (syncfs attendait tout le système de fichiers, des secondes sous charge).
+    // du disque se partagent entre les fichiers du lot au lieu d'une par fichier, et l'attente ne porte que sur nos
+    // fichiers, jamais sur ce que les autres programmes écrivent sur le même disque (syncfs attendait tout le
+    // système de fichiers : plus d'une seconde sous charge).
     std::deque<lecture_fichier_pkg::descripteur> temporaires;
     for (const auto& [temporaire, cible] : en_attente_) {
         const int fd = ::open(temporaire.c_str(), O_RDONLY | O_CLOEXEC);
