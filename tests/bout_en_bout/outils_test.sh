@@ -2,6 +2,10 @@
 
 echec() { echo "ÉCHEC : $*"; exit 1; }
 
+# La capture d'une fenêtre qui vient de disparaître attendrait un clic pour choisir la fenêtre : bornée à 5 s.
+# (timeout lance le programme import, pas cette fonction.)
+import() { timeout 5 import "$@"; }
+
 # Touches qui résolvent une grille d'après la solution $1 écrite par « atelier_tessaline resoudre » : pour chaque
 # chemin, le curseur (parti de (1, 1)) va à son premier bout, Espace, puis les flèches case par case.
 touches_solution() {

@@ -60,23 +60,13 @@ choisir() {  # pose $choix parmi les arguments
 # Écran virtuel à lui, loin des plages des tests de bout en bout.
 lancer_ecran 700 999
 
-# Copie des données à ce singe : ses comptes, sauvegardes et grilles personnelles ne touchent pas le dépôt.
-racine=$(mktemp -d)
-cp -r "$donnees/." "$racine/"
-for dossier in sessions grilles_personnelles parties_libres; do
-    rm -rf "${racine:?}/$dossier"
-    mkdir "$racine/$dossier"
-done
+# Données à ce singe : ses comptes, sauvegardes et grilles personnelles ne touchent pas le dépôt.
+racine=$(set +f; racine_jetable "$donnees" sessions grilles_personnelles)  # +f : racine_jetable parcourt les données
 
 export SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=1:max_allocation_size_mb=1024
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$ici/suppressions_lsan.txt:print_suppressions=0"
-
-# Une capture d'une fenêtre qui vient de disparaître attendrait un clic pour choisir la fenêtre : bornée à 5 s, ici
-# comme dans les outils des tests de bout en bout.
-chemin_import=$(type -P import)
-import() { timeout 5 "$chemin_import" "$@"; }
 
 pid="" fenetre="" sortie="$resultats/sortie_jeu.txt"
 evenements=0 relances=0 plantages=0 rapports=0 blocages=0 problemes=0 ralentissements=0
