@@ -3,7 +3,7 @@
 
 #include "entetes_media_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -119,7 +119,7 @@ void initialiser_son_jeu() {
 
 son initialiser(const std::string& nom) {
     ouvrir_audio();
-    return load_sound(os::fichiers::repertoire_sons() + nom);
+    return load_sound(emplacements_pkg::repertoire_sons() + nom);
 }
 
 son load_sound(const std::string& fichier) {

@@ -2,11 +2,10 @@
 #include "controleur_editeur_pkg.hpp"
 
 #include "bruitages_pkg.hpp"
-#include "controleur_libre_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "grille_libre_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "scene_pkg.hpp"
 #include "solveur_pkg.hpp"
 #include "texte_utf8_pkg.hpp"
@@ -42,33 +41,61 @@ verdict juger_unicite(const grille_pkg::grille& g) {
     return r.nombre_solutions == 1 && !r.abandon ? verdict::unique : verdict::non_prouve;
 }
 
-controleur_editeur::controleur_editeur()
-    : recepteur_accueil_(*this), recepteur_clavier_(*this), recepteur_grille_(*this) {}
+controleur_editeur::controleur_editeur(const mode_pkg::services& s)
+    : services_(s), recepteur_accueil_(*this), recepteur_clavier_(*this), recepteur_curseur_(s.file, s.selection),
+      recepteur_grille_(*this) {}
 
-void controleur_editeur::editeur() {
-    // Chargées une fois par contexte OpenGL ; l'appel suivant ne fait que reprendre la texture courante à zéro.
-    if (intro_defini_) gestionnaire_texture_pkg::initialiser_jeu_textures(gestionnaire_texture_pkg::obtenir_textures());
-    scene_pkg::afficher_scene(preparer_image());
+void controleur_editeur::entrer() {
+    if (edit_) {
+        recepteur_curseur_.definir_objet_racine(edit_);
+        recepteurs_dessin_.activer();
+    } else {
+        ouvrir_accueil();
+    }
 }
 
-objet_3d_pkg::classe_objet_affichable controleur_editeur::preparer_image() {
-    if (!intro_defini_) {
-        if (!intro_) {
-            intro_ = std::make_shared<accueil_editeur_3d_pkg::accueil_editeur_affichable>(recepteur_accueil_);
-            intro_->initialiser();
-        }
-        recepteurs_dessin_.desactiver();
-        intro_->obtenir_ecriture().activer();
-        intro_->activer();
-        return intro_;
-    }
-    if (!lediteur_) construire_grille();
+void controleur_editeur::sortir() {
+    recepteurs_dessin_.desactiver();
+    fermer_accueil();
+}
+
+void controleur_editeur::tic() {
+    if (!edit_) return;
     edit_->mettre_a_jour(deplacement_possible(), {.nom_grille = nom_,
                                                   .taille = taille_,
                                                   .complexite = complexite_,
                                                   .unicite = verdict_,
                                                   .derniere_sauvegarde = sauvegarde_});
-    return edit_;
+}
+
+void controleur_editeur::dessiner() {
+    if (edit_) {
+        // Chargées une fois par contexte OpenGL ; l'appel suivant ne fait que reprendre la texture courante à zéro.
+        gestionnaire_texture_pkg::initialiser_jeu_textures(gestionnaire_texture_pkg::obtenir_textures());
+        scene_pkg::afficher_scene(edit_);
+    } else {
+        scene_pkg::afficher_scene(intro_);
+    }
+}
+
+objet_3d_pkg::delai_image controleur_editeur::delai_prochaine_image() const {
+    return edit_ ? edit_->delai_prochaine_image() : intro_->delai_prochaine_image();
+}
+
+void controleur_editeur::ouvrir_accueil() {
+    if (!intro_) {
+        intro_ = std::make_shared<accueil_editeur_3d_pkg::accueil_editeur_affichable>();
+        intro_->initialiser();
+        saisie_.emplace(intro_->obtenir_poignee_ecriture(), chaine_, services_.file, services_.selection);
+    }
+    // Le récepteur des réponses devant ceux de la saisie.
+    saisie_->ouvrir();
+    chaine_.empiler(&recepteur_accueil_);
+}
+
+void controleur_editeur::fermer_accueil() {
+    chaine_.retirer(&recepteur_accueil_);
+    if (saisie_) saisie_->fermer();
 }
 
 void controleur_editeur::construire_grille() {
@@ -79,24 +106,11 @@ void controleur_editeur::construire_grille() {
     recepteur_curseur_.definir_objet_racine(edit_);
 }
 
-void controleur_editeur::activer() {
-    if (!intro_defini_) return;
-    recepteur_curseur_.definir_objet_racine(edit_);
-    recepteurs_dessin_.activer();
-}
-
-void controleur_editeur::desactiver() {
+void controleur_editeur::oublier() {
     recepteurs_dessin_.desactiver();
-    if (intro_) {
-        intro_->desactiver();
-        intro_->obtenir_ecriture().desactiver();
-    }
-}
-
-void controleur_editeur::reset_editeur() {
-    desactiver();
+    fermer_accueil();
+    saisie_.reset();
     intro_.reset();
-    intro_defini_ = false;
     clavier_bloquer_ = false;
     lediteur_.reset();
     edit_.reset();
@@ -106,6 +120,15 @@ void controleur_editeur::reset_editeur() {
     derniere_glissee_.reset();
 }
 
+void controleur_editeur::recommencer() {
+    oublier();
+    ouvrir_accueil();
+}
+
+void controleur_editeur::abandonner() { oublier(); }
+
+void controleur_editeur::revenir_au_menu() { services_.modes.aller_a(mode_pkg::etat_principal::MENU); }
+
 bool controleur_editeur::grille_existe(const std::string& n) const {
     std::string fichier;
     try {
@@ -114,7 +137,7 @@ bool controleur_editeur::grille_existe(const std::string& n) const {
         return false;
     }
     using noms = liste_deroulante_3d_pkg::liste_comptes;
-    for (auto l = liste_deroulante_3d_pkg::lire_repertoire(os::fichiers::repertoire_grilles_personnelles());
+    for (auto l = liste_deroulante_3d_pkg::lire_repertoire(emplacements_pkg::repertoire_grilles_personnelles());
          !noms::est_vide(l); l = noms::get_suiv(l)) {
         if (texte_utf8_pkg::minuscules(noms::get_elem(l)) == fichier) return true;
     }
@@ -149,7 +172,6 @@ bool controleur_editeur::retenir_reponse(const std::string& numero) {
     case demande_info::QNOM:
         if (!nom_acceptable(numero)) return false;
         nom_ = numero;
-        intro_defini_ = true;
         return true;
     }
     return false;
@@ -157,37 +179,36 @@ bool controleur_editeur::retenir_reponse(const std::string& numero) {
 
 void controleur_editeur::traiter_validation(const std::string& numero) {
     if (!intro_) return;
+    const bool derniere = obtenir_etat() == demande_info::QNOM;
     const bool accepte = retenir_reponse(numero);
     afficher_ou_desafficher_erreur(!accepte);
-    if (!intro_defini_) {
+    if (!accepte || !derniere) {
         rouvrir_saisie();
         return;
     }
-    intro_->desactiver();
-    intro_->obtenir_ecriture().desactiver();
-    activer();
+    fermer_accueil();
+    construire_grille();
+    recepteurs_dessin_.activer();
 }
 
 void controleur_editeur::rouvrir_saisie() {
     intro_->obtenir_ecriture().reset_texte();
-    intro_->obtenir_ecriture().activer();
+    saisie_->ouvrir();
 }
 
-void controleur_editeur::revenir_etat_precedent() {
+void controleur_editeur::traiter_annulation() {
     if (!intro_) return;
-    if (intro_->obtenir_etat() == demande_info::QCOMPLEXITE) {
-        intro_->modifier_etat(demande_info::QTAILLE);
-    } else if (intro_->obtenir_etat() == demande_info::QNOM) {
-        intro_->modifier_etat(demande_info::QCOMPLEXITE);
+    switch (intro_->obtenir_etat()) {
+    case demande_info::QTAILLE:
+        intro_->obtenir_ecriture().reset_texte();
+        fermer_accueil();
+        revenir_au_menu();
+        return;
+    case demande_info::QCOMPLEXITE: intro_->modifier_etat(demande_info::QTAILLE); break;
+    case demande_info::QNOM: intro_->modifier_etat(demande_info::QCOMPLEXITE); break;
     }
     afficher_ou_desafficher_erreur(false);
     rouvrir_saisie();
-}
-
-void controleur_editeur::desactiver_intro() {
-    if (!intro_) return;
-    intro_->obtenir_ecriture().reset_texte();
-    intro_->desactiver();
 }
 
 void controleur_editeur::afficher_ou_desafficher_erreur(bool aff) {
@@ -268,47 +289,18 @@ void controleur_editeur::sauvegarder() {
     if (!clavier_bloquer_) return;
     try {
         lediteur_->sauvegarder(nom_);
-    } catch (const std::exception& e) {
+    } catch (const erreur_pkg::erreur& e) {
+        // Disque plein, dossier protégé, nom refusé : la grille reste à sauvegarder, le panneau le dit.
         std::cout << "Sauvegarde de la grille " << nom_ << " impossible : " << e.what() << std::endl;
         sauvegarde_ = sauvegarde::echouee;
         bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
         return;
     }
     sauvegarde_ = sauvegarde::reussie;
-    if (controleur_libre_pkg::est_initialiser()) controleur_libre_pkg::refaire_la_liste();
 }
 
 void controleur_editeur::changer_vue() { edit_->modifier_plan_vue(); }
 void controleur_editeur::aide_editeur() { edit_->activer_desactiver_ecran_aide(); }
 void controleur_editeur::affiche_dock() { edit_->activer_desactiver_dock(); }
-
-controleur_editeur& controleur() {
-    static controleur_editeur le_controleur;
-    return le_controleur;
-}
-
-void editeur() { controleur().editeur(); }
-void activer() { controleur().activer(); }
-void desactiver() { controleur().desactiver(); }
-void reset_editeur() { controleur().reset_editeur(); }
-bool deplacement_possible() { return controleur().deplacement_possible(); }
-int obtenir_taille() { return controleur().obtenir_taille(); }
-int obtenir_complexite() { return controleur().obtenir_complexite(); }
-std::string obtenir_nom() { return controleur().obtenir_nom(); }
-void traiter_validation(const std::string& numero) { controleur().traiter_validation(numero); }
-void revenir_etat_precedent() { controleur().revenir_etat_precedent(); }
-void desactiver_intro() { controleur().desactiver_intro(); }
-void afficher_ou_desafficher_erreur(bool aff) { controleur().afficher_ou_desafficher_erreur(aff); }
-demande_info obtenir_etat() { return controleur().obtenir_etat(); }
-bool grille_existe(const std::string& n) { return controleur().grille_existe(n); }
-void deplacer_direction(grille_pkg::direction d) { controleur().deplacer_direction(d); }
-void deplacer_xy(const coordonnees& les_coordonnees) { controleur().deplacer_xy(les_coordonnees); }
-void changer_etat_case() { controleur().changer_etat_case(); }
-void decolorier() { controleur().decolorier(); }
-void generer_solution() { controleur().generer_solution(); }
-void sauvegarder() { controleur().sauvegarder(); }
-void changer_vue() { controleur().changer_vue(); }
-void aide_editeur() { controleur().aide_editeur(); }
-void affiche_dock() { controleur().affiche_dock(); }
 
 } // namespace controleur_editeur_pkg

@@ -8,9 +8,11 @@
 #include "editeur_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "groupe_recepteurs_pkg.hpp"
+#include "mode_pkg.hpp"
 #include "interface_editeur_droite_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
+#include "recepteurs_ecriture_pkg.hpp"
 #include "recepteurs_editeur_pkg.hpp"
 
 #include <memory>
@@ -34,25 +36,27 @@ inline constexpr std::size_t nom_max = 15;  // en caractères
 // Ce que le solveur dit d'une grille générée, en 0,1 s au plus : au-delà, l'unicité reste non prouvée.
 verdict juger_unicite(const grille_pkg::grille& g);
 
-// Tout ce que le mode tient : les réponses, l'écran d'accueil, la grille éditée, son écran et ses récepteurs, qui
-// n'agissent que sur lui (celui de l'accueil est confié à l'écran d'accueil, qui le met dans la chaîne).
-class controleur_editeur {
+// Tout ce que le mode tient : les réponses, l'écran d'accueil, la grille éditée, son écran et ses récepteurs.
+class controleur_editeur final : public mode_pkg::mode {
 public:
-    controleur_editeur();
+    explicit controleur_editeur(const mode_pkg::services& s);
     controleur_editeur(const controleur_editeur&) = delete;
     controleur_editeur& operator=(const controleur_editeur&) = delete;
 
-    // Cycle de vie du mode.
-    void editeur();
-    // Ce que editeur() dessine, tenu à jour : l'écran d'accueil, ou la grille (construite à la première image
-    // après les trois réponses) et son écran. Sans OpenGL.
-    objet_3d_pkg::classe_objet_affichable preparer_image();
-    // Les récepteurs du dessin, une fois les trois questions répondues.
-    void activer();
-    // Retire de la chaîne tout ce que le mode y a mis.
-    void desactiver();
-    // La prochaine visite repart des questions ; la grille en cours est abandonnée.
-    void reset_editeur();
+    // Les questions tant qu'elles ne sont pas toutes répondues, puis la grille en cours, dans la phase où on l'a
+    // laissée.
+    void entrer() override;
+    // Retire de la chaîne tout ce que le mode y a mis ; la grille en cours reste.
+    void sortir() override;
+    void tic() override;
+    void dessiner() override;
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
+
+    // La grille en cours est abandonnée et les questions reviennent.
+    void recommencer();
+    // La grille en cours est abandonnée ; la prochaine visite repart des questions.
+    void abandonner();
+    void revenir_au_menu();
     // Vrai pendant le dessin, faux une fois la grille générée.
     bool deplacement_possible() const { return !clavier_bloquer_; }
     int obtenir_taille() const { return taille_; }
@@ -60,9 +64,11 @@ public:
     const std::string& obtenir_nom() const { return nom_; }
 
     // Écran d'accueil.
+    // La réponse validée : retenue si elle est bonne (la question suivante est posée, ou la grille construite après
+    // la dernière), sinon la ligne d'erreur et la saisie vidée.
     void traiter_validation(const std::string& numero);
-    void revenir_etat_precedent();
-    void desactiver_intro();
+    // La saisie abandonnée : la question précédente, ou le menu depuis la première.
+    void traiter_annulation();
     void afficher_ou_desafficher_erreur(bool aff);
     demande_info obtenir_etat() const { return intro_ ? intro_->obtenir_etat() : demande_info::QTAILLE; }
     // Vrai si une grille personnelle a déjà ce nom de fichier, les deux noms mis en minuscules.
@@ -94,6 +100,9 @@ public:
     sauvegarde obtenir_sauvegarde() const { return sauvegarde_; }
 
 private:
+    // Les questions : l'écran bâti au besoin, son récepteur et la saisie dans la chaîne.
+    void ouvrir_accueil();
+    void fermer_accueil();
     // Vrai si la réponse à la question du moment est bonne ; elle est alors retenue et la question suivante posée.
     bool retenir_reponse(const std::string& numero);
     // Un nombre entre minimum et maximum est retenu dans valeur, et la question suivante posée.
@@ -103,14 +112,16 @@ private:
     // La grille de la taille choisie, toute peinte, et son écran.
     void construire_grille();
     void changer_case(const coordonnees& c);
+    void oublier();
 
+    const mode_pkg::services services_;
     int taille_ = 4;
     int complexite_ = complexite_min;
     std::string nom_;
     editeur_pkg::editeur_ptr lediteur_;
     std::shared_ptr<editeur_3d_pkg::editeur_affichable> edit_;
     std::shared_ptr<accueil_editeur_3d_pkg::accueil_editeur_affichable> intro_;
-    bool intro_defini_ = false;
+    std::optional<recepteurs_ecriture_pkg::recepteurs_ecriture> saisie_;
     bool clavier_bloquer_ = false;
     verdict verdict_ = verdict::aucun;
     sauvegarde sauvegarde_ = sauvegarde::aucune;
@@ -122,36 +133,8 @@ private:
     recepteur_souris_pkg::recepteur_souris recepteur_curseur_;
     recepteurs_editeur_pkg::recepteur_grille_editeur recepteur_grille_;
     // Le récepteur de la grille consulté d'abord, le clavier en dernier.
-    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_dessin_{&recepteur_grille_, &recepteur_curseur_,
-                                                               &recepteur_clavier_};
+    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_dessin_{chaine_, {&recepteur_grille_, &recepteur_curseur_,
+                                                                          &recepteur_clavier_}};
 };
-
-// L'unique contrôleur de l'éditeur.
-controleur_editeur& controleur();
-
-// Les opérations du mode sous leurs noms, sur controleur().
-void editeur();
-void activer();
-void desactiver();
-void reset_editeur();
-bool deplacement_possible();
-int obtenir_taille();
-int obtenir_complexite();
-std::string obtenir_nom();
-void traiter_validation(const std::string& numero);
-void revenir_etat_precedent();
-void desactiver_intro();
-void afficher_ou_desafficher_erreur(bool aff);
-demande_info obtenir_etat();
-bool grille_existe(const std::string& n);
-void deplacer_direction(grille_pkg::direction d);
-void deplacer_xy(const coordonnees& les_coordonnees);
-void changer_etat_case();
-void decolorier();
-void generer_solution();
-void sauvegarder();
-void changer_vue();
-void aide_editeur();
-void affiche_dock();
 
 } // namespace controleur_editeur_pkg

@@ -1,22 +1,19 @@
-// Mode grilles libres : choix d'une grille sur l'écran d'accueil, puis partie jouée par le cœur de jeu.
+// Mode grilles libres : choix d'une grille sur l'écran d'accueil, puis partie jouée, reprise où on l'a laissée.
 #pragma once
 
 #include "accueil_grille_libre_3d_pkg.hpp"
 #include "case_simple_pkg.hpp"
 #include "coeur_jeu_pkg.hpp"
-#include "erreur_pkg.hpp"
 #include "grille_libre_3d_pkg.hpp"
 #include "grille_libre_pkg.hpp"
-#include "grille_pkg.hpp"
 #include "groupe_recepteurs_pkg.hpp"
-#include "recepteur_clavier_jeu_libre_pkg.hpp"
-#include "recepteur_clavier_libre_pkg.hpp"
-#include "recepteur_grille_libre_pkg.hpp"
-#include "recepteur_libre_pkg.hpp"
+#include "mode_pkg.hpp"
+#include "partie_en_cours_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
+#include "recepteurs_libre_pkg.hpp"
+#include "recepteurs_liste_deroulante_pkg.hpp"
 
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace controleur_libre_pkg {
@@ -24,140 +21,86 @@ namespace controleur_libre_pkg {
 using etat = coeur_jeu_pkg::etat;
 using accueil_grille_libre_3d_pkg::etat_accueil;
 
-DECLARER_ERREUR(ERREUR_CASE_NON_ADJACENTE, "CONTROLEUR_LIBRE_PKG.ERREUR_CASE_NON_ADJACENTE");
-
-// Tout ce que le mode tient : l'accueil, la grille choisie, la partie, son écran, son cœur de jeu et ses récepteurs,
-// qui n'agissent que sur lui (ceux de l'accueil sont confiés à l'écran d'accueil, qui les met dans la chaîne).
-class controleur_libre {
+// Tout ce que le mode tient : l'accueil et ses récepteurs, puis la grille choisie, sa partie, son écran et la partie
+// en cours, dont il donne les règles propres au jeu libre.
+class controleur_libre final : public mode_pkg::mode, private partie_en_cours_pkg::regles_du_mode {
 public:
-    controleur_libre();
+    explicit controleur_libre(const mode_pkg::services& s);
+    ~controleur_libre() override;
     controleur_libre(const controleur_libre&) = delete;
     controleur_libre& operator=(const controleur_libre&) = delete;
 
-    // Cycle de vie du mode.
-    void libre();
-    void ouvrir_accueil();
-    void activer();
-    void desactiver();
-    void resetlibre();
-    void initialiser();
-    bool est_initialiser() const { return accueil_initialise_; }
-    void refaire_la_liste();
-    etat obtenir_etat() const { return coeur_ ? coeur_->obtenir_etat() : etat::RECHERCHE; }
-    std::string obtenir_nom_grille() const;
+    // La partie laissée par le bouton « menu » reprend ; sinon l'accueil, ses listes relues.
+    void entrer() override;
+    void sortir() override;
+    void tic() override;
+    void dessiner() override;
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
 
     // Écran d'accueil.
+    void changer_etat_accueil(etat_accueil e);
+    etat_accueil obtenir_etat_accueil() const;
     void monter();
     void descendre();
     int obtenir_courante() const;
-    etat_accueil obtenir_etat_accueil() const;
-    void changer_etat_accueil(etat_accueil e);
+    void executer_ligne(int ligne);
+    // Le nom choisi dans la liste ouverte : une grille à jouer, ou à supprimer.
+    void choisir_dans_la_liste(const std::string& n);
+    // La grille est chargée aussitôt ; un fichier refusé est dit sur la sortie standard et l'accueil revient à son choix.
     void lancer_jeu_pred(const std::string& n);
-    void choisir_compte(const std::string& n);
-    void faire_action(const std::string& n);
+    void choisir_perso(const std::string& n);
     void supprimer_grille_perso(const std::string& n);
+    void revenir_au_menu();
 
     // Partie.
-    void deplacer_direction(grille_pkg::direction d);
-    void deplacer_xy(const case_simple_pkg::coordonnees& les_coordonnees);
-    void valider();
-    void supprimer();
-    void annuler();
-    void mettre_a_jour_etat_construction();
-    void utiliser_aide();
-    void modifier_points_aide(int add);
-    void changer_vue();
-    void aide_libre();
-    void affiche_dock();
+    partie_en_cours_pkg::partie_en_cours& partie_en_cours() { return partie_; }
+    // La partie est abandonnée (sa progression reste enregistrée) : l'accueil revient.
+    void abandonner();
     // Efface la progression de la grille et la reprend de zéro.
     void recommencer();
+    etat obtenir_etat() const { return partie_.obtenir_etat(); }
+    // Nom de la grille choisie, sans ".xml".
+    std::string obtenir_nom_grille() const;
     // Vrai quand la partie en cours a repris une progression enregistrée.
     bool est_reprise() const { return reprise_; }
 
     grille_libre_pkg::grille_libre_ptr obtenir_partie() const { return la_partie_; }
     std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage() const { return affich_; }
-    std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil() const {
-        return l_accueil_;
-    }
-    bool accueil_est_choisi() const { return accueil_choisi_; }
-    bool est_actif() const { return recepteurs_jeu_.est_actif(); }
+    std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil() const;
 
 private:
-    // Un fichier refusé ne fait pas tomber le mode : son message est écrit et l'accueil revient à son choix.
-    bool charger_partie();
+    // L'écran d'accueil et ses récepteurs, bâtis et jetés ensemble.
+    struct accueil;
+
+    // Règles du jeu libre pour la partie en cours.
+    void apres_coup(const coeur_jeu_pkg::compte_rendu& r) override;
+    bool touche(std::int32_t symbole) override;
+    bool action(const evenement_pkg::evenement& evenement) override;
+    void changer_vue() override { affich_->modifier_plan_vue(); }
+    void basculer_page_aide() override { affich_->activer_desactiver_ecran_aide(); }
+    void basculer_dock() override { affich_->activer_desactiver_dock(); }
+
+    void ouvrir_accueil();
+    // Les récepteurs de l'accueil selon son état : son clavier aux quatre entrées, ou la liste ouverte.
+    void configurer_accueil();
     void choisir(const std::string& n, const std::string& repertoire);
-    // Les bruitages du coup, et le curseur de l'écran recopié de la partie.
-    void jouer(const coeur_jeu_pkg::compte_rendu& r);
+    // La grille choisie, sa progression si elle se lit, son écran ; faux (message écrit) pour un fichier refusé.
+    bool charger_partie();
+    void oublier_partie();
     // La progression enregistrée de la grille choisie, si elle se lit ; sinon la grille commence.
     bool reprendre(grille_libre_pkg::grille_libre& partie) const;
     // Après un coup qui change les chemins validés ou le crédit d'aide : la grille se reprend où on l'a laissée,
     // quelle que soit la façon de partir (menu, autre grille, fin du jeu, arrêt brutal).
     void enregistrer_progression();
 
+    const mode_pkg::services services_;
+    std::unique_ptr<accueil> accueil_;
     grille_libre_pkg::grille_libre_ptr la_partie_;
-    std::optional<coeur_jeu_pkg::coeur> coeur_;
     std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> affich_;
-    std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> l_accueil_;
     std::string nom_grille_;
     std::string lieu_;
-    bool est_initialise_ = false;
-    bool accueil_choisi_ = false;
-    bool accueil_initialise_ = false;
     bool reprise_ = false;
-
-    recepteur_libre_pkg::recepteur_libre recepteur_accueil_;
-    recepteur_clavier_libre_pkg::recepteur_clavier_libre recepteur_clavier_accueil_;
-    recepteur_clavier_jeu_libre_pkg::recepteur_clavier_jeu_libre recepteur_clavier_;
-    recepteur_souris_pkg::recepteur_souris recepteur_curseur_;
-    recepteur_grille_libre_pkg::recepteur_grille_libre recepteur_grille_;
-    // recepteur_grille d'abord : il prend la molette et le bouton du milieu avant la souris.
-    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_jeu_{&recepteur_grille_, &recepteur_curseur_,
-                                                            &recepteur_clavier_};
+    partie_en_cours_pkg::partie_en_cours partie_;
 };
-
-// L'unique contrôleur du jeu libre.
-controleur_libre& controleur();
-
-// Les opérations du mode sous leurs noms, sur controleur().
-void libre();
-void ouvrir_accueil();
-void activer();
-void desactiver();
-void resetlibre();
-void initialiser();
-bool est_initialiser();
-void refaire_la_liste();
-etat obtenir_etat();
-// Nom de la grille choisie, sans ".xml".
-std::string obtenir_nom_grille();
-void monter();
-void descendre();
-int obtenir_courante();
-etat_accueil obtenir_etat_accueil();
-void changer_etat_accueil(etat_accueil e);
-void lancer_jeu_pred(const std::string& n);
-void choisir_compte(const std::string& n);
-void faire_action(const std::string& n);
-void supprimer_grille_perso(const std::string& n);
-void deplacer_direction(grille_pkg::direction d);
-void deplacer_xy(const case_simple_pkg::coordonnees& les_coordonnees);
-void valider();
-void supprimer();
-void annuler();
-void mettre_a_jour_etat_construction();
-void utiliser_aide();
-// Vrai quand case2 est l'une des quatre voisines de case1.
-bool cases_colle(const case_simple_pkg::coordonnees& case1, const case_simple_pkg::coordonnees& case2);
-void modifier_points_aide(int add);
-void changer_vue();
-void aide_libre();
-void affiche_dock();
-
-// Ce que le mode tient, nul tant qu'il n'existe pas : pour les écrans et les tests.
-grille_libre_pkg::grille_libre_ptr obtenir_partie();
-std::shared_ptr<grille_libre_3d_pkg::grille_libre_affichable> obtenir_affichage();
-std::shared_ptr<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable> obtenir_accueil();
-bool accueil_est_choisi();
-bool est_actif();
 
 } // namespace controleur_libre_pkg

@@ -1,65 +1,60 @@
-// Cœur du programme : mode courant, changements de mode et boucle principale.
+// Boucle principale : les événements au programme, une image au plus toutes les 25 ms, le sommeil entre les deux.
 #pragma once
 
 #include "erreur_pkg.hpp"
 #include "file_evenements_pkg.hpp"
 #include "horloge_pkg.hpp"
+#include "mode_pkg.hpp"
+#include "objet_3d_pkg.hpp"
 #include "scene_pkg.hpp"
-
-#include <cstdint>
-#include <functional>
 
 namespace controleur_pkg {
 
-enum class etat_principal : std::uint8_t { MENU = 0, JEU, LIBRE, AIDE, SON, CREDITS, EDITEUR, QUITTER };
+using mode_pkg::etat_principal;
 
 DECLARER_ERREUR(ETAT_INDEFINI, "CONTROLEUR_PKG.ETAT_INDEFINI");
 
 // Pas plus d'une image toutes les 25 ms.
 inline constexpr horloge_pkg::duree intervalle_affichage = std::chrono::milliseconds(25);
 
-// Toute la vie du programme : fenêtre, menu, boucle d'événements jusqu'à la fin demandée.
-void tessaline(scene_pkg::fenetre& la_fenetre, file_evenements_pkg::file_evenements& file);
+// Ce que la boucle fait tourner : l'application en jeu, un double dans les tests.
+class programme {
+public:
+    virtual ~programme() = default;
+    virtual void traiter(evenement_pkg::evenement& evenement) = 0;
+    virtual void dessiner() = 0;
+    // Demandé après chaque image : quand la suivante est due sans événement (une animation), aucune s'il n'y en a pas.
+    virtual objet_3d_pkg::delai_image delai_prochaine_image() const = 0;
+    virtual void quitter() = 0;
+    virtual bool est_termine() const = 0;
+};
 
-// Change de mode avec les actions de sortie de l'ancien et d'entrée du nouveau ; rien si c'est le même.
-void modifier_etat(etat_principal nouveau);
-etat_principal obtenir_etat();
-
-// La boucle s'arrête après les événements déjà en file et la vérification d'affichage de la passe.
-void quitter();
-bool est_termine();
-
-// L'écran doit être redessiné (appelé aussi par les animations en cours).
-void modifie_ecran();
-bool obtenir_modification();
-// L'écran devra être redessiné dans delai au plus tard : une animation lente qui n'a rien de visible à montrer
-// avant. La demande vaut jusqu'à la prochaine image, qui en fait une nouvelle si elle en a besoin.
-void modifie_ecran_dans(horloge_pkg::duree delai);
-
-// Dessine la scène du mode courant ; ETAT_INDEFINI pour un mode sans dessin.
-void dessiner_mode_courant();
-
-// Boucle d'événements, séparée de la fenêtre pour être pilotée dans les tests.
 class boucle_principale {
 public:
     boucle_principale(file_evenements_pkg::file_evenements& file, const horloge_pkg::horloge& horloge,
-                      std::function<void()> dessiner = dessiner_mode_courant);
+                      programme& le_programme);
 
-    // Vide la file, puis redessine si l'écran a changé et que 25 ms sont passées depuis la dernière image.
+    // Vide la file, puis dessine si l'écran a changé ou qu'une animation l'attend, et que 25 ms sont passées depuis
+    // la dernière image. La première passe dessine aussitôt.
     void passe();
-    // Dort jusqu'au prochain événement ou jusqu'à l'échéance de l'image en attente.
+    // Dort jusqu'au prochain événement, ou jusqu'à l'image que l'écran attend.
     void attendre();
-    // Enchaîne passes et attentes jusqu'à ce que quitter soit demandé.
+    // Enchaîne passes et attentes jusqu'à ce que le programme soit terminé.
     void executer();
 
 private:
     void verifier_affichage();
-    // Échéance d'une image demandée par modifie_ecran_dans, lue sur l'horloge de la boucle.
-    void prendre_demande_differee();
 
     file_evenements_pkg::file_evenements& file_;
     const horloge_pkg::horloge& horloge_;
-    std::function<void()> dessiner_;
+    programme& programme_;
+    bool ecran_modifie_ = true;
+    horloge_pkg::duree dernier_affichage_{0};
+    // Instant de l'image qu'une animation attend, sur l'horloge de la boucle.
+    std::optional<horloge_pkg::duree> echeance_animation_;
 };
+
+// Toute la vie du programme : la scène dans la fenêtre, l'application et ses modes, la boucle jusqu'à la fin.
+void tessaline(scene_pkg::fenetre& la_fenetre, file_evenements_pkg::file_evenements& file);
 
 } // namespace controleur_pkg

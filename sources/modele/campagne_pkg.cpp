@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "fichier_xml_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 namespace campagne_pkg {
 
@@ -32,7 +32,7 @@ void campagne::initialiser_campagne() {
 }
 
 void campagne::sauvegarder_campagne() const {
-    const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
+    const std::string repertoire = emplacements_pkg::obtenir_session_joueur(nom_session);
     std::error_code erreur;
     std::filesystem::create_directories(repertoire, erreur);  // un échec se dira à l'écriture du premier fichier
     fichier_xml_pkg::lot_ecriture lot;
@@ -43,7 +43,7 @@ void campagne::sauvegarder_campagne() const {
 }
 
 bool campagne::sauvegarde_existe() const {
-    const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
+    const std::string repertoire = emplacements_pkg::obtenir_session_joueur(nom_session);
     std::error_code erreur;
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
         for (int j = 1; j <= niveau_pkg::NOMBRE_PARTIES; ++j) {
@@ -54,7 +54,7 @@ bool campagne::sauvegarde_existe() const {
 }
 
 void campagne::charger_campagne() {
-    const std::string repertoire = os::fichiers::obtenir_session_joueur(nom_session);
+    const std::string repertoire = emplacements_pkg::obtenir_session_joueur(nom_session);
     fichier_xml_pkg::nettoyer_temporaires(repertoire);
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
         niveau_numero(i)->charger_les_six_parties_composant_le_niveau(repertoire);

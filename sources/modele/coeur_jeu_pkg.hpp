@@ -37,6 +37,8 @@ public:
     virtual ~compte_aide() = default;
     // Points que le joueur a mis de côté pour la prochaine demande d'aide.
     virtual int obtenir_compteur_aide() const = 0;
+    // Ajoute add points (négatif pour en retirer) au compteur ; hors du crédit disponible, il revient à zéro.
+    virtual void mettre_a_jour_compteur_aide(int add) = 0;
     virtual void vider_compteur_aide() = 0;
     virtual grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const = 0;
     // Le chemin d'aide repart de cette case terminale.

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "texte_utf8_pkg.hpp"
 
 namespace comptes_pkg {
@@ -25,7 +25,7 @@ bool nom_sur(const std::string& nom) {
 bool compte_existe(const std::string& nom) {
     const std::string cherche = texte_utf8_pkg::minuscules(nom);
     std::error_code erreur;
-    for (fs::directory_iterator e(os::fichiers::repertoire_sessions(), erreur), fin; !erreur && e != fin;
+    for (fs::directory_iterator e(emplacements_pkg::repertoire_sessions(), erreur), fin; !erreur && e != fin;
          e.increment(erreur)) {
         if (texte_utf8_pkg::minuscules(e->path().filename().string()) == cherche) return true;
     }
@@ -34,7 +34,7 @@ bool compte_existe(const std::string& nom) {
 
 void creer_compte(const std::string& nom) {
     if (!nom_sur(nom)) throw ERREUR_NOM_COMPTE_INVALIDE("\"" + nom + "\"");
-    const fs::path repertoire = os::fichiers::obtenir_session_joueur(nom);
+    const fs::path repertoire = emplacements_pkg::obtenir_session_joueur(nom);
     std::error_code erreur;
     fs::create_directories(repertoire, erreur);
     if (erreur || !fs::is_directory(repertoire)) {
@@ -45,7 +45,7 @@ void creer_compte(const std::string& nom) {
 
 void supprimer_compte(const std::string& nom) {
     if (!nom_sur(nom)) throw ERREUR_NOM_COMPTE_INVALIDE("\"" + nom + "\"");
-    const fs::path repertoire = os::fichiers::repertoire_sessions() + nom;
+    const fs::path repertoire = emplacements_pkg::repertoire_sessions() + nom;
     std::error_code erreur;
     fs::remove_all(repertoire, erreur);
     if (erreur) {

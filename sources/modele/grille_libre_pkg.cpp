@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "fichier_xml_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 namespace grille_libre_pkg {
 
@@ -66,7 +66,7 @@ pugi::xml_node grille_libre::grille_libre_xml(pugi::xml_node parent) const {
 
 void grille_libre::sauvegarder_grille_libre(const std::string& nom_grille) const {
     pugi::xml_document document;
-    const std::string repertoire = os::fichiers::repertoire_grilles_personnelles();
+    const std::string repertoire = emplacements_pkg::repertoire_grilles_personnelles();
     // Un répertoire effacé pendant la partie est refait ; un échec se dira à l'écriture du fichier.
     std::error_code erreur;
     std::filesystem::create_directories(repertoire, erreur);

@@ -56,7 +56,7 @@ public:
     void mettre_a_jour_score_aide(int add) { points_aide_partie += add; }
     int obtenir_compteur_aide() const override { return compteur_aide; }
     // Au-delà du crédit ou sous 1, le compteur retombe à 0.
-    void mettre_a_jour_compteur_aide(int add);
+    void mettre_a_jour_compteur_aide(int add) override;
     void vider_compteur_aide() override { compteur_aide = 0; }
     grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const override { return chemin_aide; }
     void reinitialiser_chemin_aide(const case_simple_pkg::classe_case& premiere_case) override;

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "fichier_xml_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 namespace niveau_pkg {
 
@@ -77,7 +77,7 @@ std::string niveau::nom_fichier_sauvegarde(int i) const { return nom_partie(i) +
 
 void niveau::charger_les_six_parties_composant_le_niveau() {
     for (int i = 1; i <= NOMBRE_PARTIES; ++i) {
-        les_parties[rang(i)]->charger_partie_campagne(os::fichiers::repertoire_grilles_campagne(),
+        les_parties[rang(i)]->charger_partie_campagne(emplacements_pkg::repertoire_grilles_campagne(),
                                                       nom_fichier_initial(i));
     }
     est_initialise = true;

@@ -42,7 +42,7 @@ public:
     int obtenir_score_aide() const { return score_aide; }
     int obtenir_compteur_aide() const override { return compteur_aide; }
     void mettre_a_jour_score_aide();
-    void mettre_a_jour_compteur_aide(int add);
+    void mettre_a_jour_compteur_aide(int add) override;
     void vider_compteur_aide() override { compteur_aide = 0; }
     grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const override;
     grille_pkg::chemin_ptr obtenir_chemin_aide(int i) const;

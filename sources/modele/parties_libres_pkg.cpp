@@ -5,13 +5,13 @@
 
 #include "erreur_pkg.hpp"
 #include "fichier_xml_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 namespace parties_libres_pkg {
 
 std::string chemin_progression(const std::string& repertoire_grille, const std::string& nom_fichier) {
-    const bool personnelle = repertoire_grille == os::fichiers::repertoire_grilles_personnelles();
-    return os::fichiers::repertoire_parties_libres() + (personnelle ? "personnelle_" : "livree_") + nom_fichier;
+    const bool personnelle = repertoire_grille == emplacements_pkg::repertoire_grilles_personnelles();
+    return emplacements_pkg::repertoire_parties_libres() + (personnelle ? "personnelle_" : "livree_") + nom_fichier;
 }
 
 avancement avancement_de(const std::string& repertoire_grille, const std::string& nom_fichier) {

@@ -1,7 +1,6 @@
 // Écran d'accueil de l'éditeur : les trois questions, leur étiquette alignée contre la saisie, l'erreur au-dessus.
 #include "accueil_editeur_3d_pkg.hpp"
 
-#include "gestion_evenements_pkg.hpp"
 #include "piece_pkg.hpp"
 
 namespace accueil_editeur_3d_pkg {
@@ -28,15 +27,6 @@ constexpr std::array<description, 3> descriptions{{
 }};
 } // namespace
 
-accueil_editeur_affichable::accueil_editeur_affichable(recepteur_pkg::recepteur& le_recepteur,
-                                                       recepteur_souris_pkg::source_selection& selection)
-    : champ_texte_(std::make_unique<ecriture_3d_pkg::ecriture_affichable>(selection)), le_recepteur_(le_recepteur) {}
-
-accueil_editeur_affichable::~accueil_editeur_affichable() {
-    desactiver();
-    champ_texte_->desactiver();
-}
-
 void accueil_editeur_affichable::initialiser() {
     if (est_initialise_) return;
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
@@ -57,18 +47,6 @@ void accueil_editeur_affichable::initialiser() {
     champ_texte_->initialiser();
     champ_texte_->positionner_objet3d(place_saisie);
     est_initialise_ = true;
-}
-
-void accueil_editeur_affichable::activer() {
-    if (est_actif_) return;
-    gestion_evenements_pkg::empiler_recepteur(&le_recepteur_);
-    est_actif_ = true;
-}
-
-void accueil_editeur_affichable::desactiver() {
-    if (!est_actif_) return;
-    gestion_evenements_pkg::supprimer_recepteur(&le_recepteur_);
-    est_actif_ = false;
 }
 
 void accueil_editeur_affichable::afficher() {

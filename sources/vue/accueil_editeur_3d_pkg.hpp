@@ -5,8 +5,6 @@
 #include "ecriture_3d_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "objet_texte_pkg.hpp"
-#include "recepteur_pkg.hpp"
-#include "recepteur_souris_pkg.hpp"
 
 #include <array>
 #include <cstdint>
@@ -18,26 +16,18 @@ enum class demande_info : std::uint8_t { QTAILLE = 0, QCOMPLEXITE = 1, QNOM = 2 
 
 class accueil_editeur_affichable : public objet_3d_pkg::objet_affichable {
 public:
-    // le_recepteur : celui du contrôleur de l'éditeur, qui juge les réponses ; l'écran ne fait que le mettre dans la
-    // chaîne, devant ceux de la saisie, ou l'en retirer. selection : celle de la saisie.
-    explicit accueil_editeur_affichable(
-        recepteur_pkg::recepteur& le_recepteur,
-        recepteur_souris_pkg::source_selection& selection = recepteur_souris_pkg::selection_scene());
+    accueil_editeur_affichable() = default;
     accueil_editeur_affichable(const accueil_editeur_affichable&) = delete;
     accueil_editeur_affichable& operator=(const accueil_editeur_affichable&) = delete;
-    // Retire de la chaîne tout ce qu'il y a mis, saisie comprise.
-    ~accueil_editeur_affichable() override;
 
     // Une seule fois : les questions, leurs étiquettes, la ligne d'erreur et la saisie.
     void initialiser();
     ecriture_3d_pkg::ecriture_affichable& obtenir_ecriture() { return *champ_texte_; }
+    std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> obtenir_poignee_ecriture() const { return champ_texte_; }
     bool mess_erreur_etat() const { return mess_erreur_; }
     void definir_mess_erreur(bool montre) { mess_erreur_ = montre; }
     demande_info obtenir_etat() const { return etat_; }
     void modifier_etat(demande_info e) { etat_ = e; }
-    // Met le récepteur de l'écran dans la chaîne, devant ceux de la saisie ; rien s'il y est déjà.
-    void activer();
-    void desactiver();
     // La question du moment et son étiquette, la ligne d'erreur si elle est montrée, la saisie.
     void afficher() override;
 
@@ -51,12 +41,11 @@ private:
 
     bool est_initialise_ = false;
     bool mess_erreur_ = false;
-    bool est_actif_ = false;
     demande_info etat_ = demande_info::QTAILLE;
     std::array<question, 3> questions_;
     objet_texte_pkg::classe_texte_affichable erreur_;
-    std::unique_ptr<ecriture_3d_pkg::ecriture_affichable> champ_texte_;
-    recepteur_pkg::recepteur& le_recepteur_;
+    std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> champ_texte_ =
+        std::make_shared<ecriture_3d_pkg::ecriture_affichable>();
 };
 
 } // namespace accueil_editeur_3d_pkg

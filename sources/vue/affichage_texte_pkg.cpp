@@ -2,7 +2,7 @@
 #include "affichage_texte_pkg.hpp"
 
 #include "lecture_fichier_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "texte_utf8_pkg.hpp"
 
 #include <GL/gl.h>
@@ -138,7 +138,7 @@ image creer_surface(const std::string& texte, int resolution) {
     if (TTF_WasInit() == 0 && TTF_Init() != 0) {
         throw ERREUR_CHARGEMENT_FICHIER_POLICE(std::string("SDL_ttf : ") + TTF_GetError());
     }
-    const std::string chemin = os::fichiers::obtenir_chemin_police(nom_police);
+    const std::string chemin = emplacements_pkg::obtenir_chemin_police(nom_police);
     const std::string& contenu = contenu_police(chemin);
     SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
     const police la_police(flux != nullptr ? TTF_OpenFontRW(flux, 1, resolution) : nullptr);

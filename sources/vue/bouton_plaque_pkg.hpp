@@ -51,7 +51,7 @@ public:
     void sourisappuie(const evenement_pkg::evenement&) override { bouton_ancien_actif_ = true; }
     void sourisrelache(const evenement_pkg::evenement&) override {
         bouton_ancien_actif_ = false;
-        gestion_evenements_pkg::emettre_evenement_nomme(apparence_.evenement);
+        this->rapporter(apparence_.evenement);
     }
 
     // Vrai tant que le bouton est tenu enfoncé sous le pointeur.

@@ -1,7 +1,6 @@
 // Case de la grille à l'écran : texture selon l'état, liste d'affichage partagée, événements de la souris.
 #include "case_3d_pkg.hpp"
 
-#include "gestion_evenements_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "nom_gl_pkg.hpp"
 
@@ -110,14 +109,14 @@ void case_affichable::sourisappuie(const evenement_pkg::evenement& evenement) {
     if (evenement.bouton == boutons::MOLETTE_HAUT || evenement.bouton == boutons::MOLETTE_BAS) {
         return;
     }
-    gestion_evenements_pkg::emettre_evenement_nomme(action_appuie);
+    rapporter(action_appuie);
 }
 
 void case_affichable::sourisrelache(const evenement_pkg::evenement& evenement) {
     if (evenement.bouton == evenement_pkg::boutons::DROIT) {
-        gestion_evenements_pkg::emettre_evenement_nomme(action_effacer);
+        rapporter(action_effacer);
     } else if (evenement.bouton == evenement_pkg::boutons::GAUCHE) {
-        gestion_evenements_pkg::emettre_evenement_nomme(action_valider);
+        rapporter(action_valider);
     }
 }
 
@@ -129,7 +128,7 @@ void case_affichable::sourisentre(const evenement_pkg::evenement& evenement) {
     // d'appuyer (sinon l'appui de l'éditeur défait aussitôt le glissement).
     const bool glisse = evenement.type == evenement_pkg::SOURIS_BOUGE && evenement.bouton == masque_gauche_seul;
     const std::string& action = glisse ? action_glisser : action_deplacer;
-    gestion_evenements_pkg::emettre_evenement_nomme(action, case_affichee_->obtenir_coordonnees());
+    rapporter(action, case_affichee_->obtenir_coordonnees());
 }
 
 } // namespace case_3d_pkg

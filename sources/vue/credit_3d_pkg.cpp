@@ -17,7 +17,6 @@ constexpr std::array<const char*, 4> lignes{
 };
 constexpr std::array<float, 4> hauteurs{3.0f, 1.0f, -1.0f, -3.0f};
 
-page_3d_pkg::page_lecture_seule<credit_affichable> la_page;
 } // namespace
 
 void credit_affichable::initialiser() {
@@ -31,11 +30,5 @@ void credit_affichable::initialiser() {
     poser_bouton_menu();
     est_initialise_ = true;
 }
-
-void page_credit() { la_page.dessiner(); }
-void activer() { la_page.activer(); }
-void desactiver() { la_page.desactiver(); }
-bool est_actif() { return la_page.est_actif(); }
-std::shared_ptr<credit_affichable> obtenir_page() { return la_page.obtenir_page(); }
 
 } // namespace credit_3d_pkg

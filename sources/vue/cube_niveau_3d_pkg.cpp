@@ -2,7 +2,6 @@
 // seules faces tournées vers l'œil.
 #include "cube_niveau_3d_pkg.hpp"
 
-#include "controleur_pkg.hpp"
 #include "scene_pkg.hpp"
 
 #include <GL/gl.h>
@@ -130,7 +129,6 @@ void cube_niveau_3d::animer() {
     const horloge_pkg::duree maintenant = objet_3d_pkg::maintenant();
     objet_affichable::animer();
     if (piles_rotations_pkg::est_vide(liste_rotations_)) return;
-    controleur_pkg::modifie_ecran();
     const parametres_rotation cible = piles_rotations_pkg::obtenir_debut(liste_rotations_);
     if (maintenant < debut_animation_rotation_ + cible.duree) {
         const float p = static_cast<float>(std::chrono::duration<double>(maintenant - debut_animation_rotation_) /
@@ -146,6 +144,11 @@ void cube_niveau_3d::animer() {
     angle_z_ = angle_precedent_z_ = cible.angle_z;
     debut_animation_rotation_ = maintenant;
     piles_rotations_pkg::retirer_debut(liste_rotations_);
+}
+
+objet_3d_pkg::delai_image cube_niveau_3d::delai_prochaine_image() const {
+    if (tourne()) return horloge_pkg::duree::zero();
+    return objet_affichable::delai_prochaine_image();
 }
 
 } // namespace cube_niveau_3d_pkg

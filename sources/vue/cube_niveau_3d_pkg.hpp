@@ -40,6 +40,8 @@ public:
     // Toutes les faces tournées vers l'œil pour une image ; la seule face courante pour la sélection.
     void afficher() override;
     void animer() override;
+    // Une image au plus tôt tant qu'une rotation est en file ; les faces, elles, ne s'animent pas.
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
 
     numeros_faces obtenir_face_courante() const { return face_courante_; }
     float obtenir_angle_x() const { return angle_x_; }

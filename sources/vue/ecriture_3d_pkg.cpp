@@ -19,9 +19,6 @@ std::shared_ptr<bouton_ecriture> creer_bouton(t_bouton_ecriture le_type, const o
 }
 } // namespace
 
-ecriture_affichable::ecriture_affichable(recepteur_souris_pkg::source_selection& selection)
-    : le_recepteur_souris_(selection), le_recepteur_(*this), le_recepteur_clavier_(*this) {}
-
 void ecriture_affichable::initialiser() {
     if (est_initialise_) {
         return;
@@ -35,13 +32,6 @@ void ecriture_affichable::initialiser() {
     b_precedent_ = creer_bouton(t_bouton_ecriture::PRECEDENT, {0.0f, -1.5f, 0.0f});
     est_initialise_ = true;
 }
-
-void ecriture_affichable::activer() {
-    le_recepteur_souris_.definir_objet_racine(poignee_sans_possession(*this));
-    recepteurs_.activer();
-}
-
-void ecriture_affichable::desactiver() { recepteurs_.desactiver(); }
 
 void ecriture_affichable::definir_texte(const std::string& texte) {
     texte_ = texte;

@@ -3,7 +3,7 @@
 
 #include "entetes_media_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "surface_sdl_pkg.hpp"
 
 #include <GL/gl.h>
@@ -109,7 +109,7 @@ surface_sdl_pkg::surface decoder(const std::string& chemin) {
 }
 
 void charger(textures& t, const std::string& texfile, int numt, bool alpha) {
-    const std::string chemin = os::fichiers::obtenir_chemin_texture(texfile);
+    const std::string chemin = emplacements_pkg::obtenir_chemin_texture(texfile);
     const surface_sdl_pkg::surface decodee = decoder(chemin);
     const surface_sdl_pkg::surface image(decodee ? SDL_ConvertSurfaceFormat(decodee.get(), alpha ? SDL_PIXELFORMAT_RGBA32
                                                                                    : SDL_PIXELFORMAT_RGB24, 0)

@@ -68,8 +68,6 @@ liste_comptes::liste lire_repertoire(const std::string& nomdoss) {
     return noms;
 }
 
-liste_affichable::liste_affichable() : le_recepteur_(*this), le_recepteur_clavier_(*this) {}
-
 void liste_affichable::lire(const std::string& nomdoss) {
     les_donnees_ = lire_repertoire(nomdoss);
     etiquettes_.clear();
@@ -141,10 +139,6 @@ void liste_affichable::mettre_a_jour() {
         ligne->mettre_a_jour();
     }
 }
-
-void liste_affichable::activer() { recepteurs_.activer(); }
-
-void liste_affichable::desactiver() { recepteurs_.desactiver(); }
 
 // Une liste pas encore construite n'a rien à montrer.
 void liste_affichable::afficher() {

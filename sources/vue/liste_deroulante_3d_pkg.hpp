@@ -2,11 +2,9 @@
 #pragma once
 
 #include "bouton_liste_deroulante_pkg.hpp"
-#include "groupe_recepteurs_pkg.hpp"
 #include "listes_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "objet_texte_pkg.hpp"
-#include "recepteurs_liste_deroulante_pkg.hpp"
 
 #include <array>
 #include <functional>
@@ -17,9 +15,8 @@
 namespace liste_deroulante_3d_pkg {
 
 using liste_comptes = listes_pkg<std::string>;
-using recepteur_liste = recepteurs_liste_deroulante_pkg::recepteur_liste;
-using recepteur_clavier_liste = recepteurs_liste_deroulante_pkg::recepteur_clavier_liste;
 
+// Ce que les récepteurs de la liste disent au mode qui l'a ouverte.
 inline const std::string action_valider = "valider_choix_liste";
 inline const std::string action_annuler = "annuler_choix_liste";
 
@@ -31,7 +28,7 @@ inline constexpr int nombre_lignes = 5;
 
 class liste_affichable : public objet_3d_pkg::objet_affichable {
 public:
-    liste_affichable();
+    liste_affichable() = default;
     liste_affichable(const liste_affichable&) = delete;
     liste_affichable& operator=(const liste_affichable&) = delete;
 
@@ -51,16 +48,12 @@ public:
     virtual bool chercher_compte(const std::string& nom) const;
     // Recopie dans les cinq lignes les noms autour du courant ; une fois par image.
     virtual void mettre_a_jour();
-    // Met ses récepteurs en tête de chaîne (celui des événements nommés d'abord consulté) ou les retire.
-    virtual void activer();
-    virtual void desactiver();
     void afficher() override;
 
     void monter_liste();
     void descendre_liste();
 
     bool est_initialise() const { return est_initialise_; }
-    bool est_actif() const { return recepteurs_.est_actif(); }
     // Ligne 1 à 5, de haut en bas ; nulle avant initialiser.
     objet_texte_pkg::classe_texte_affichable obtenir_ligne(int k) const;
     std::shared_ptr<bouton_liste_deroulante_pkg::bouton_deroulant>
@@ -77,9 +70,6 @@ private:
     std::array<objet_texte_pkg::classe_texte_affichable, nombre_lignes> lignes_;
     // Dans l'ordre de dessin : haut, bas, valider, retour.
     std::array<std::shared_ptr<bouton_liste_deroulante_pkg::bouton_deroulant>, 4> boutons_;
-    recepteur_liste le_recepteur_;
-    recepteur_clavier_liste le_recepteur_clavier_;
-    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_{&le_recepteur_, &le_recepteur_clavier_};
 };
 
 } // namespace liste_deroulante_3d_pkg

@@ -1,10 +1,9 @@
 // Objet affichable : placement, arbre des sous-objets et animations en file.
 #include "objet_3d_pkg.hpp"
 
-#include "controleur_pkg.hpp"
-
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -22,15 +21,13 @@ float pourcentage(horloge_pkg::duree ecoule, horloge_pkg::duree duree) {
 
 // Avance d'une image la file d'animations l : interpole sa tête, ou la termine et laisse partir la suivante
 // de l'instant présent. Une animation finie repart de la valeur atteinte (fin les recopie comme valeurs
-// de départ) : la suivante en file enchaîne sans revenir en arrière. Tant que la file n'est pas vide,
-// la boucle principale est priée de redessiner.
+// de départ) : la suivante en file enchaîne sans revenir en arrière.
 template <typename paquet, typename interpoler, typename terminer>
 void avancer_file(typename paquet::liste& l, horloge_pkg::duree& debut, interpoler en_cours, terminer fin) {
     const horloge_pkg::duree maintenant = horloge_animations->maintenant();
     if (paquet::est_vide(l)) {
         return;
     }
-    controleur_pkg::modifie_ecran();
     const auto cible = paquet::obtenir_debut(l);
     if (maintenant < debut + cible.duree) {
         en_cours(cible, pourcentage(maintenant - debut, cible.duree));
@@ -60,6 +57,12 @@ float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_f
         break;
     }
     return f * (valeur_finale - valeur_initiale) + valeur_initiale;
+}
+
+delai_image au_plus_tot(delai_image a, delai_image b) {
+    if (!a) return b;
+    if (!b) return a;
+    return std::min(*a, *b);
 }
 
 void definir_horloge(const horloge_pkg::horloge& h) { horloge_animations = &h; }
@@ -161,6 +164,17 @@ void objet_affichable::animer_rotation() {
             axe_rotation_precedente_ = cible.axe;
             angle_rotation_precedente_ = cible.theta;
         });
+}
+
+delai_image objet_affichable::delai_prochaine_image() const {
+    if (!piles_positions_pkg::est_vide(liste_positions_) || !piles_rotations_pkg::est_vide(liste_rotations_)) {
+        return horloge_pkg::duree::zero();
+    }
+    delai_image delai;
+    if (animer_sous_objets_) {
+        pour_chaque_sous_objet([&delai](const objet_affichable& o) { delai = au_plus_tot(delai, o.delai_prochaine_image()); });
+    }
+    return delai;
 }
 
 void objet_affichable::afficher_sous_objets() {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace objet_3d_pkg {
 
@@ -41,6 +42,12 @@ using classe_objet_affichable = std::shared_ptr<objet_affichable>;
 using l_obj3d = listes_pkg<classe_objet_affichable>;
 using piles_positions_pkg = listes_pkg<parametres_position>;
 using piles_rotations_pkg = listes_pkg<parametres_rotation>;
+
+// Attente avant la prochaine image qu'une animation demande : zéro pour l'image suivante au plus tôt, aucune quand
+// rien ne bouge.
+using delai_image = std::optional<horloge_pkg::duree>;
+// La plus proche des deux demandes.
+delai_image au_plus_tot(delai_image a, delai_image b);
 
 // f(pourcent) × (finale − initiale) + initiale, f étant la courbe du mode.
 float valeur_intermediaire(float pourcent, float valeur_initiale, float valeur_finale, mode_animation mode);
@@ -92,6 +99,9 @@ public:
     virtual void animer_sous_objets(bool activer) { animer_sous_objets_ = activer; }
     virtual void animer_position();
     virtual void animer_rotation();
+    // Quand l'objet, ou l'un des sous-objets qu'il anime, aura besoin d'une nouvelle image : la boucle le demande à
+    // l'écran après chaque image et dort jusque-là. Une animation en file la demande au plus tôt.
+    virtual delai_image delai_prochaine_image() const;
 
 protected:
     // Dessine les sous-objets dans l'ordre de la liste.

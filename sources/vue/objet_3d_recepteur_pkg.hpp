@@ -5,6 +5,9 @@
 #include "objet_3d_pkg.hpp"
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace objet_3d_recepteur_pkg {
 
@@ -22,7 +25,8 @@ public:
     void preparer_affichage() override;
     void terminer_affichage() override;
 
-    // Crochets de la souris : rien par défaut, chaque type concret redéfinit les siens.
+    // Crochets de la souris : rien par défaut, chaque type concret redéfinit les siens. Un objet ne change rien hors
+    // de lui-même : ce que le joueur y a fait, il le rapporte (rapporter), et le récepteur de la souris le transmet.
     virtual void sourisappuie(const evenement_pkg::evenement&) {}
     virtual void sourisrelache(const evenement_pkg::evenement&) {}
     virtual void sourisbouge(const evenement_pkg::evenement&) {}
@@ -35,7 +39,16 @@ public:
     std::uint32_t obtenir_identifiant() const { return identifiant_; }
     bool est_actif() const { return est_actif_; }
 
+    // Les événements nommés rapportés depuis le dernier appel, dans leur ordre ; l'objet n'en garde plus.
+    std::vector<evenement_pkg::evenement> prendre_rapports() { return std::exchange(rapports_, {}); }
+
+protected:
+    void rapporter(const std::string& nom, evenement_pkg::donnee_evenement donnee = {}, std::int32_t code = 0) {
+        rapports_.push_back(evenement_pkg::nomme(nom, std::move(donnee), code));
+    }
+
 private:
+    std::vector<evenement_pkg::evenement> rapports_;
     std::uint32_t identifiant_;
     bool est_actif_ = true;
     bool est_initialise_ = false;

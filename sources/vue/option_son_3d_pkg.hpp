@@ -1,20 +1,20 @@
-// Page des options du son (mode SON) : musique et bruitages, allumés ou éteints pour la partie en cours.
+// Page des options du son : deux entrées qui disent si musique et bruitages sont allumés.
 #pragma once
 
 #include "entrees_menu_pkg.hpp"
 #include "page_3d_pkg.hpp"
-#include "recepteur_pkg.hpp"
 
-#include <memory>
+#include <string>
 
 namespace option_son_3d_pkg {
 
 class page_option_affichable : public page_3d_pkg::page_affichable {
 public:
-    // Construit le titre, les deux entrées et la plaque la première fois ; ensuite sans effet.
-    virtual void initialiser();
-    // Réécrit les deux libellés d'après les options actuelles.
-    virtual void mettre_a_jour();
+    // Construit le titre, les deux entrées et la plaque la première fois, libellés d'après les options données ;
+    // ensuite sans effet.
+    virtual void initialiser(bool musique, bool bruitage);
+    // Réécrit les deux libellés d'après les options données.
+    virtual void mettre_a_jour(bool musique, bool bruitage);
 
     // La musique en ligne 1, les bruitages en ligne 2.
     entrees_menu_pkg::entrees_menu& entrees() { return entrees_; }
@@ -24,29 +24,10 @@ private:
     entrees_menu_pkg::entrees_menu entrees_;
 };
 
-// Événements nommés des deux entrées : "mmusique" et "mbruitage".
-class recepteur_option : public recepteur_pkg::recepteur {
-public:
-    bool accepter(evenement_pkg::evenement& evenement) override;
-};
-
-// Procédure de dessin du mode : construit la page au premier passage, active ses récepteurs,
-// met les libellés à jour.
-void page_option();
-void activer();
-void desactiver();
-bool est_actif();
-
-// Ligne du clavier : 1 pour la musique, 2 pour les bruitages ; elle survit d'une visite à l'autre.
-void monter();
-void descendre();
-int obtenir_courante();
-
-// Éteindre la musique la fait taire ; la rallumer la relance du début.
-void basculer_musique();
-void basculer_bruitage();
-
-// La page, nulle tant qu'elle n'a pas été dessinée.
-std::shared_ptr<page_option_affichable> obtenir_page();
+// Ce que rapportent ses deux entrées.
+inline const std::string action_musique = "mmusique";
+inline const std::string action_bruitage = "mbruitage";
+inline constexpr int ligne_musique = 1;
+inline constexpr int ligne_bruitage = 2;
 
 } // namespace option_son_3d_pkg

@@ -53,7 +53,6 @@ const std::array<ligne, 18> lignes{{
     {"On peut ressortir de chaque mode en appuyant sur la touche ECHAP ou le bouton Retour.", creme, 0.0f, -1.5f},
 }};
 
-page_3d_pkg::page_lecture_seule<page_aide_affichable> la_page;
 } // namespace
 
 void page_aide_affichable::initialiser() {
@@ -69,11 +68,5 @@ void page_aide_affichable::initialiser() {
     poser_bouton_menu();
     est_initialise_ = true;
 }
-
-void page_aide() { la_page.dessiner(); }
-void activer() { la_page.activer(); }
-void desactiver() { la_page.desactiver(); }
-bool est_actif() { return la_page.est_actif(); }
-std::shared_ptr<page_aide_affichable> obtenir_page() { return la_page.obtenir_page(); }
 
 } // namespace page_aide_3d_pkg

@@ -1,10 +1,9 @@
 // Écran des comptes.
 #include "session_3d_pkg.hpp"
 
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 #include <array>
-#include <cassert>
 
 namespace session_3d_pkg {
 
@@ -29,15 +28,6 @@ objet_texte_pkg::classe_texte_affichable creer_texte(const std::string& texte, f
 }
 } // namespace
 
-session_affichable::session_affichable(recepteur_pkg::classe_recepteur le_recepteur,
-                                       recepteur_pkg::classe_recepteur le_recepteur_clavier,
-                                       recepteur_souris_pkg::source_selection& selection)
-    : le_recepteur_clavier_(le_recepteur_clavier), le_recepteur_souris_(selection), le_recepteur_(le_recepteur),
-      selection_(selection) {
-    assert(le_recepteur_ != nullptr && le_recepteur_clavier_ != nullptr &&
-           "l'écran des comptes a besoin des récepteurs du contrôleur");
-}
-
 void session_affichable::initialiser() {
     if (est_initialise_) {
         return;
@@ -57,60 +47,23 @@ void session_affichable::initialiser() {
     ajouter_sous_objet(etiquette_compte_);
 
     la_liste_ = std::make_shared<liste_deroulante_3d_pkg::liste_affichable>();
-    la_liste_->initialiser(os::fichiers::repertoire_sessions());
-    champ_texte_ = std::make_shared<ecriture_3d_pkg::ecriture_affichable>(selection_);
+    la_liste_->initialiser(emplacements_pkg::repertoire_sessions());
+    champ_texte_ = std::make_shared<ecriture_3d_pkg::ecriture_affichable>();
     champ_texte_->initialiser();
     champ_texte_->positionner_objet3d({-2.0f, -1.5f, profondeur});
     est_initialise_ = true;
 }
 
-void session_affichable::activer() {
-    initialiser();
-    le_recepteur_souris_.definir_objet_racine(ecriture_3d_pkg::poignee_sans_possession(*this));
-    recepteurs_ecran_.activer();
-    if (etat_ == etat_session::CHOIX) {
-        activer_clavier();
-    }
-}
-
-void session_affichable::desactiver() { recepteurs_ecran_.desactiver(); }
-
-void session_affichable::activer_clavier() { recepteur_clavier_.activer(); }
-
-void session_affichable::desactiver_clavier() { recepteur_clavier_.desactiver(); }
-
 void session_affichable::changer_etat(etat_session e) {
     initialiser();
-    if (e == etat_) {
-        return;
-    }
     etat_ = e;
-    switch (e) {
-    case etat_session::CHOIX:
-        champ_texte_->desactiver();
-        la_liste_->desactiver();
-        activer_clavier();
-        break;
-    case etat_session::NOUVEAU:
-        la_liste_->desactiver();
-        desactiver();
-        desactiver_clavier();
-        champ_texte_->activer();
-        break;
-    case etat_session::CHARGER:
-    case etat_session::SUPPRIMER:
-        champ_texte_->desactiver();
-        desactiver_clavier();
-        la_liste_->activer();
-        break;
-    }
 }
 
 void session_affichable::mettre_a_jour_liste() {
     if (!est_initialise_) {
         return;  // la construction lira la liste
     }
-    la_liste_->mettre_a_jour_liste(os::fichiers::repertoire_sessions());
+    la_liste_->mettre_a_jour_liste(emplacements_pkg::repertoire_sessions());
 }
 
 void session_affichable::mettre_a_jour() {

@@ -3,12 +3,9 @@
 
 #include "ecriture_3d_pkg.hpp"
 #include "entrees_menu_pkg.hpp"
-#include "groupe_recepteurs_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "objet_texte_pkg.hpp"
-#include "recepteur_pkg.hpp"
-#include "recepteur_souris_pkg.hpp"
 
 #include <cstdint>
 #include <memory>
@@ -21,11 +18,7 @@ inline constexpr int nombre_actions = 4;
 
 class session_affichable : public objet_3d_pkg::objet_affichable {
 public:
-    // le_recepteur et le_recepteur_clavier : ceux du contrôleur des comptes, qui décide de ce que font
-    // les entrées et les touches ; l'écran ne fait que les mettre dans la chaîne ou les en retirer.
-    session_affichable(recepteur_pkg::classe_recepteur le_recepteur,
-                       recepteur_pkg::classe_recepteur le_recepteur_clavier,
-                       recepteur_souris_pkg::source_selection& selection = recepteur_souris_pkg::selection_scene());
+    session_affichable() = default;
     session_affichable(const session_affichable&) = delete;
     session_affichable& operator=(const session_affichable&) = delete;
 
@@ -40,20 +33,11 @@ public:
     // Une seule fois : textes, entrées, liste des comptes et saisie du nom.
     virtual void initialiser();
     virtual etat_session obtenir_etat_session() const { return etat_; }
-    // Ouvre ou ferme la saisie, la liste et le clavier de l'écran selon le nouvel état.
+    // Montre les quatre actions, la saisie du nom ou la liste des comptes.
     virtual void changer_etat(etat_session e);
-    virtual void activer_clavier();
-    virtual void desactiver_clavier();
-    virtual void desactiver();
     void afficher() override;
 
-    // Construit l'écran au besoin ; met le récepteur des événements nommés et la souris en tête de chaîne,
-    // et le clavier aussi quand les quatre actions sont montrées.
-    void activer();
-
     bool est_initialise() const { return est_initialise_; }
-    bool est_actif() const { return recepteurs_ecran_.est_actif(); }
-    bool clavier_est_actif() const { return recepteur_clavier_.est_actif(); }
     // Les quatre actions, 1 à 4 depuis le haut, et la ligne du clavier.
     entrees_menu_pkg::entrees_menu& entrees() { return entrees_; }
 
@@ -63,12 +47,6 @@ private:
     etat_session etat_ = etat_session::CHOIX;
     bool mess_erreur_ = false;
     std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> champ_texte_;
-    recepteur_pkg::classe_recepteur le_recepteur_clavier_;
-    recepteur_souris_pkg::recepteur_souris le_recepteur_souris_;
-    recepteur_pkg::classe_recepteur le_recepteur_;
-    recepteur_souris_pkg::source_selection& selection_;
-    groupe_recepteurs_pkg::groupe_recepteurs recepteur_clavier_{le_recepteur_clavier_};
-    groupe_recepteurs_pkg::groupe_recepteurs recepteurs_ecran_{&le_recepteur_souris_, le_recepteur_};
 
     objet_texte_pkg::classe_texte_affichable titre_;
     entrees_menu_pkg::entrees_menu entrees_;

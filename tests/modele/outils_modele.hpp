@@ -13,7 +13,7 @@
 #include "case_terminale_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "niveau_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "partie_pkg.hpp"
 
 namespace outils_modele {
@@ -86,7 +86,7 @@ private:
 
 // Les soixante grilles initiales : une paire de "2" en colonne, dans un 2 × 2.
 inline void ecrire_grilles_campagne() {
-    std::filesystem::create_directories(os::fichiers::repertoire_grilles_campagne());
+    std::filesystem::create_directories(emplacements_pkg::repertoire_grilles_campagne());
     for (int i = 1; i <= campagne_pkg::NOMBRE_NIVEAUX; ++i) {
         niveau_pkg::niveau n;
         n.initialiser_niveau(campagne_pkg::campagne::nom_niveau(i));
@@ -99,7 +99,7 @@ inline void ecrire_grilles_campagne() {
             g->liberer_cases();
             partie_pkg::partie p;
             p.initialiser(g);
-            p.sauvegarder_partie_campagne(os::fichiers::repertoire_grilles_campagne(), n.nom_fichier_initial(j));
+            p.sauvegarder_partie_campagne(emplacements_pkg::repertoire_grilles_campagne(), n.nom_fichier_initial(j));
         }
     }
 }

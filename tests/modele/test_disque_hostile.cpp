@@ -15,7 +15,7 @@
 #include "campagne_pkg.hpp"
 #include "fichier_xml_pkg.hpp"
 #include "grille_libre_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "outils_modele.hpp"
 
 using outils_modele::repertoire_temporaire;
@@ -134,9 +134,9 @@ TEST(DisqueHostile, LeRepertoireDesGrillesPersonnellesEffaceEstRefait) {
     repertoire_temporaire::ecrire("grilles/essai.xml", outils_modele::grille_essai_4x4);
     grille_libre_pkg::grille_libre g;
     g.initialiser("grilles/", "essai.xml");
-    ASSERT_FALSE(fs::exists(os::fichiers::repertoire_grilles_personnelles()));
+    ASSERT_FALSE(fs::exists(emplacements_pkg::repertoire_grilles_personnelles()));
     g.sauvegarder_grille_libre("ma grille");
-    EXPECT_TRUE(fs::is_regular_file(os::fichiers::repertoire_grilles_personnelles() + "magrille.xml"));
+    EXPECT_TRUE(fs::is_regular_file(emplacements_pkg::repertoire_grilles_personnelles() + "magrille.xml"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "campagne_pkg.hpp"
 #include "niveau_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "outils_modele.hpp"
 
 using outils_modele::ecrire_grilles_campagne;
@@ -79,7 +79,7 @@ class Campagne : public ::testing::Test {
 protected:
     void SetUp() override {
         ecrire_grilles_campagne();
-        std::filesystem::create_directories(os::fichiers::obtenir_session_joueur("alice"));
+        std::filesystem::create_directories(emplacements_pkg::obtenir_session_joueur("alice"));
     }
     // Sauve pour alice une campagne dont les niveaux 1 à n sont résolus, et la recharge.
     campagne_pkg::campagne reprise_avec_niveaux_resolus(int n) {

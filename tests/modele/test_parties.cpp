@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grille_libre_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "outils_modele.hpp"
 #include "partie_pkg.hpp"
 #include "parties_libres_pkg.hpp"
@@ -237,7 +237,7 @@ TEST(GrilleLibre, ValidationSansScoreEtCheminDAide) {
 
 TEST(GrilleLibre, SauvegardePersonnelleEtChargementDUnePartieDeCampagne) {
     repertoire_temporaire rep;
-    std::filesystem::create_directory(os::fichiers::repertoire_grilles_personnelles());
+    std::filesystem::create_directory(emplacements_pkg::repertoire_grilles_personnelles());
     sauver_partie_jouee("campagne.save.xml");
 
     grille_libre_pkg::grille_libre libre;
@@ -260,10 +260,10 @@ TEST(GrilleLibre, ProgressionEnregistreePuisReprise) {
     namespace pl = parties_libres_pkg;
     repertoire_temporaire rep;
     rep.ecrire("grilles/essai.xml", outils_modele::grille_essai_4x4);
-    std::filesystem::create_directory(os::fichiers::repertoire_parties_libres());
-    const std::string grilles = os::fichiers::repertoire_grilles();
+    std::filesystem::create_directory(emplacements_pkg::repertoire_parties_libres());
+    const std::string grilles = emplacements_pkg::repertoire_grilles();
     const std::string chemin = pl::chemin_progression(grilles, "essai.xml");
-    EXPECT_NE(chemin, pl::chemin_progression(os::fichiers::repertoire_grilles_personnelles(), "essai.xml"));
+    EXPECT_NE(chemin, pl::chemin_progression(emplacements_pkg::repertoire_grilles_personnelles(), "essai.xml"));
     EXPECT_EQ(pl::avancement_de(grilles, "essai.xml"), pl::avancement::aucun);
 
     grille_libre_pkg::grille_libre libre;

@@ -7,8 +7,6 @@
 namespace recepteur_souris_pkg {
 
 namespace {
-std::uint32_t id_dernier_objet_touche = 0;
-
 class selection_par_scene final : public source_selection {
 public:
     bool picking_a_mettre_a_jour() const override { return scene_pkg::picking_a_mettre_a_jour(); }
@@ -17,6 +15,11 @@ public:
     }
     std::uint32_t obtenir_identifiant_hit() const override { return scene_pkg::obtenir_identifiant_hit(); }
 };
+
+// Ce que l'objet a rapporté pendant son crochet part en file, dans l'ordre.
+void transmettre(objet_3d_recepteur_pkg::objet_3d_recepteur& objet, file_evenements_pkg::file_evenements& file) {
+    for (evenement_pkg::evenement& e : objet.prendre_rapports()) file.pousser(std::move(e));
+}
 
 bool est_evenement_souris(std::uint8_t type) {
     return type == evenement_pkg::SOURIS_BOUGE || type == evenement_pkg::SOURIS_APPUIE ||
@@ -38,7 +41,7 @@ bool recepteur_souris::accepter(evenement_pkg::evenement& evenement) {
         selection_.afficher_mode_selection(objet_racine_, evenement.x, evenement.y);
     }
     const std::uint32_t identifiant = selection_.obtenir_identifiant_hit();
-    const std::uint32_t precedent = id_dernier_objet_touche;
+    const std::uint32_t precedent = selection_.obtenir_dernier_touche();
 
     if (identifiant != 0) {
         if (auto* objet = objet_3d_recepteur_pkg::obtenir_recepteur(identifiant)) {
@@ -50,18 +53,18 @@ bool recepteur_souris::accepter(evenement_pkg::evenement& evenement) {
             case evenement_pkg::SOURIS_APPUIE: objet->sourisappuie(evenement); break;
             default: objet->sourisbouge(evenement); break;
             }
+            transmettre(*objet, file_);
         }
     }
     // Le nouvel objet est prévenu avant que l'ancien apprenne qu'il est quitté.
     if (precedent != 0 && precedent != identifiant) {
         if (auto* ancien = objet_3d_recepteur_pkg::obtenir_recepteur(precedent)) {
             ancien->sourissort(evenement);
+            transmettre(*ancien, file_);
         }
     }
-    id_dernier_objet_touche = identifiant;
+    selection_.definir_dernier_touche(identifiant);
     return true;
 }
-
-std::uint32_t obtenir_id_dernier_objet_touche() { return id_dernier_objet_touche; }
 
 } // namespace recepteur_souris_pkg

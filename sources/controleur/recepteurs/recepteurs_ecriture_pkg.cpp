@@ -2,8 +2,6 @@
 #include "recepteurs_ecriture_pkg.hpp"
 
 #include "bruitages_pkg.hpp"
-#include "ecriture_3d_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
 #include "texte_utf8_pkg.hpp"
 
 #include <string_view>
@@ -16,19 +14,6 @@ using ecriture_3d_pkg::ecriture_affichable;
 
 // Ce que laisse Échap : un blanc seul, que la validation refuse tant que rien n'est tapé après.
 const std::string texte_annule = " ";
-
-void annuler(ecriture_affichable& e) {
-    e.definir_texte(texte_annule);
-    gestion_evenements_pkg::emettre_evenement_nomme(ecriture_3d_pkg::action_annuler);
-    e.desactiver();
-}
-
-void valider(ecriture_affichable& e) {
-    if (e.obtenir_texte() != texte_annule) {
-        gestion_evenements_pkg::emettre_evenement_nomme(ecriture_3d_pkg::action_valider, e.obtenir_texte());
-        e.desactiver();
-    }
-}
 
 void effacer_dernier(ecriture_affichable& e) {
     e.definir_texte(texte_utf8_pkg::sans_dernier_caractere(e.obtenir_texte()));
@@ -62,33 +47,51 @@ void ajouter(ecriture_affichable& e, const std::string& saisi) {
 }
 } // namespace
 
-bool recepteur_ecriture::accepter(evenement_pkg::evenement& evenement) {
-    const std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(evenement);
+recepteurs_ecriture::recepteurs_ecriture(std::shared_ptr<ecriture_affichable> saisie,
+                                         chaine_recepteurs_pkg::chaine_recepteurs& chaine,
+                                         file_evenements_pkg::file_evenements& file,
+                                         recepteur_souris_pkg::source_selection& selection)
+    : saisie_(std::move(saisie)), file_(file), souris_(file, selection), recepteurs_(chaine, {&souris_, &texte_}) {
+    souris_.definir_objet_racine(saisie_);
+}
+
+void recepteurs_ecriture::annuler() {
+    saisie_->definir_texte(texte_annule);
+    file_.pousser(evenement_pkg::nomme(ecriture_3d_pkg::action_annuler));
+    fermer();
+}
+
+void recepteurs_ecriture::valider() {
+    if (saisie_->obtenir_texte() != texte_annule) {
+        file_.pousser(evenement_pkg::nomme(ecriture_3d_pkg::action_valider, saisie_->obtenir_texte()));
+        fermer();
+    }
+}
+
+// Toute touche de la table est consommée, même quand elle ne change rien.
+bool recepteurs_ecriture::recepteur_texte::accepter(evenement_pkg::evenement& evenement) {
+    ecriture_affichable& e = *proprietaire_.saisie_;
+    if (evenement.type == evenement_pkg::TEXTE_SAISI) {
+        ajouter(e, evenement.texte);
+        return true;
+    }
+    if (evenement.type == evenement_pkg::TOUCHE_APPUYEE) {
+        switch (evenement.touche) {
+        case t::ECHAP: proprietaire_.annuler(); return true;
+        case t::ENTREE: proprietaire_.valider(); return true;
+        case t::RETOUR_ARRIERE: effacer_dernier(e); return true;
+        default: return est_touche_de_caractere(evenement.touche);
+        }
+    }
+    const std::string nom = evenement_pkg::nom_de(evenement);
     if (nom == "ecriture_precedent") {
-        annuler(le_texte);
+        proprietaire_.annuler();
     } else if (nom == "ecriture_valider") {
-        valider(le_texte);
+        proprietaire_.valider();
     } else {
         return false;
     }
     return true;
-}
-
-// Toute touche de la table est consommée, même quand elle ne change rien.
-bool recepteur_clavier_ecriture::accepter(evenement_pkg::evenement& evenement) {
-    if (evenement.type == evenement_pkg::TEXTE_SAISI) {
-        ajouter(le_texte, evenement.texte);
-        return true;
-    }
-    if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) {
-        return false;
-    }
-    switch (evenement.touche) {
-    case t::ECHAP: annuler(le_texte); return true;
-    case t::ENTREE: valider(le_texte); return true;
-    case t::RETOUR_ARRIERE: effacer_dernier(le_texte); return true;
-    default: return est_touche_de_caractere(evenement.touche);
-    }
 }
 
 } // namespace recepteurs_ecriture_pkg

@@ -2,9 +2,7 @@
 #include "recepteurs_editeur_pkg.hpp"
 
 #include "controleur_editeur_pkg.hpp"
-#include "controleur_pkg.hpp"
 #include "ecriture_3d_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
 
 #include <array>
 #include <string>
@@ -15,25 +13,17 @@ namespace recepteurs_editeur_pkg {
 namespace {
 namespace touches = evenement_pkg::touches;
 using controleur_editeur_pkg::controleur_editeur;
-using controleur_pkg::etat_principal;
 using grille_pkg::direction;
 
 void abandonner(controleur_editeur& e) {
-    e.reset_editeur();
-    controleur_pkg::modifier_etat(etat_principal::MENU);
+    e.abandonner();
+    e.revenir_au_menu();
 }
 
-// Les questions reviennent au prochain dessin.
-void recommencer(controleur_editeur& e) {
-    e.reset_editeur();
-    controleur_pkg::modifier_etat(etat_principal::EDITEUR);
-}
+void recommencer(controleur_editeur& e) { e.recommencer(); }
 
 // Rien n'est remis à zéro : la prochaine visite reprend la même grille, dans la même phase.
-void revenir_au_menu(controleur_editeur& e) {
-    e.desactiver();
-    controleur_pkg::modifier_etat(etat_principal::MENU);
-}
+void revenir_au_menu(controleur_editeur& e) { e.revenir_au_menu(); }
 
 struct action {
     const char* nom;
@@ -56,17 +46,12 @@ const std::array<action, 9> actions{{
 } // namespace
 
 bool recepteur_accueil_editeur::accepter(evenement_pkg::evenement& evenement) {
-    const std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(evenement);
+    const std::string nom = evenement_pkg::nom_de(evenement);
     if (nom == ecriture_3d_pkg::action_valider) {
         const auto* texte = std::get_if<std::string>(&evenement.donnee);
         editeur_.traiter_validation(texte != nullptr ? *texte : std::string());
     } else if (nom == ecriture_3d_pkg::action_annuler) {
-        if (editeur_.obtenir_etat() == accueil_editeur_3d_pkg::demande_info::QTAILLE) {
-            controleur_pkg::modifier_etat(etat_principal::MENU);
-            editeur_.desactiver_intro();
-        } else {
-            editeur_.revenir_etat_precedent();
-        }
+        editeur_.traiter_annulation();
     } else {
         return false;
     }
@@ -106,7 +91,7 @@ bool recepteur_clavier_editeur::accepter(evenement_pkg::evenement& evenement) {
 }
 
 bool recepteur_grille_editeur::accepter(evenement_pkg::evenement& evenement) {
-    const std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(evenement);
+    const std::string nom = evenement_pkg::nom_de(evenement);
     if (nom.empty()) return false;
     const bool dessin = editeur_.deplacement_possible();
     if (const auto* c = std::get_if<case_simple_pkg::coordonnees>(&evenement.donnee)) {

@@ -1,5 +1,5 @@
-// Récepteurs de la campagne : l'écran des comptes (événements nommés, touches), puis la partie (événements
-// nommés et boutons de la souris, touches).
+// Récepteurs de l'écran des comptes de la campagne : ses actions, sa liste et sa saisie (événements nommés), ses
+// touches.
 #pragma once
 
 #include "recepteur_pkg.hpp"
@@ -10,7 +10,7 @@ class controleur_jeu;
 
 namespace recepteurs_jeu_pkg {
 
-// Les quatre actions de l'écran des comptes, et le nom validé dans la liste ou la saisie.
+// Les quatre actions, et le nom validé dans la liste ou la saisie.
 class recepteur_session : public recepteur_pkg::recepteur {
 public:
     explicit recepteur_session(controleur_jeu_pkg::controleur_jeu& j) : jeu_(j) {}
@@ -20,30 +20,10 @@ private:
     controleur_jeu_pkg::controleur_jeu& jeu_;
 };
 
-// Touches des quatre actions : Échap, flèches haut et bas, Entrée.
+// Touches des quatre actions : Échap, flèches haut et bas, Entrée ; dans la chaîne quand elles sont montrées.
 class recepteur_clavier_session : public recepteur_pkg::recepteur {
 public:
     explicit recepteur_clavier_session(controleur_jeu_pkg::controleur_jeu& j) : jeu_(j) {}
-    bool accepter(evenement_pkg::evenement& evenement) override;
-
-private:
-    controleur_jeu_pkg::controleur_jeu& jeu_;
-};
-
-// Partie : cases, panneaux et dock ; molette et bouton du milieu pour l'aide.
-class recepteur_grille_jeu : public recepteur_pkg::recepteur {
-public:
-    explicit recepteur_grille_jeu(controleur_jeu_pkg::controleur_jeu& j) : jeu_(j) {}
-    bool accepter(evenement_pkg::evenement& evenement) override;
-
-private:
-    controleur_jeu_pkg::controleur_jeu& jeu_;
-};
-
-// Touches de la partie.
-class recepteur_clavier_jeu : public recepteur_pkg::recepteur {
-public:
-    explicit recepteur_clavier_jeu(controleur_jeu_pkg::controleur_jeu& j) : jeu_(j) {}
     bool accepter(evenement_pkg::evenement& evenement) override;
 
 private:

@@ -1,55 +1,44 @@
-// Récepteurs de la liste déroulante.
+// Récepteur de la liste déroulante.
 #include "recepteurs_liste_deroulante_pkg.hpp"
 
-#include "gestion_evenements_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 
 namespace recepteurs_liste_deroulante_pkg {
 
-namespace {
-using liste_deroulante_3d_pkg::liste_affichable;
-
-void annuler(liste_affichable& l) {
-    gestion_evenements_pkg::emettre_evenement_nomme(liste_deroulante_3d_pkg::action_annuler);
-    l.desactiver();
+void recepteur_liste::annuler() {
+    file_.pousser(evenement_pkg::nomme(liste_deroulante_3d_pkg::action_annuler));
+    fermer();
 }
 
 // Une liste vide n'a rien à choisir : l'appui est consommé sans suite.
-void valider(liste_affichable& l) {
-    if (l.nombre_donnees() > 0) {
-        gestion_evenements_pkg::emettre_evenement_nomme(liste_deroulante_3d_pkg::action_valider,
-                                                        l.obtenir_nom_courant());
-        l.desactiver();
+void recepteur_liste::valider() {
+    if (la_liste_.nombre_donnees() > 0) {
+        file_.pousser(evenement_pkg::nomme(liste_deroulante_3d_pkg::action_valider, la_liste_.obtenir_nom_courant()));
+        fermer();
     }
 }
-} // namespace
 
 bool recepteur_liste::accepter(evenement_pkg::evenement& evenement) {
-    const std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(evenement);
+    if (evenement.type == evenement_pkg::TOUCHE_APPUYEE) {
+        switch (evenement.touche) {
+        case evenement_pkg::touches::ECHAP: annuler(); return true;
+        case evenement_pkg::touches::ENTREE: valider(); return true;
+        case evenement_pkg::touches::HAUT: la_liste_.monter_liste(); return true;
+        case evenement_pkg::touches::BAS: la_liste_.descendre_liste(); return true;
+        default: return false;
+        }
+    }
+    const std::string nom = evenement_pkg::nom_de(evenement);
     if (nom == "precedent") {
-        annuler(la_liste);
+        annuler();
     } else if (nom == "liste_valider") {
-        valider(la_liste);
+        valider();
     } else if (nom == "fleche_haut") {
-        la_liste.monter_liste();
+        la_liste_.monter_liste();
     } else if (nom == "fleche_bas") {
-        la_liste.descendre_liste();
+        la_liste_.descendre_liste();
     } else {
         return false;
-    }
-    return true;
-}
-
-bool recepteur_clavier_liste::accepter(evenement_pkg::evenement& evenement) {
-    if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) {
-        return false;
-    }
-    switch (evenement.touche) {
-    case evenement_pkg::touches::ECHAP: annuler(la_liste); break;
-    case evenement_pkg::touches::ENTREE: valider(la_liste); break;
-    case evenement_pkg::touches::HAUT: la_liste.monter_liste(); break;
-    case evenement_pkg::touches::BAS: la_liste.descendre_liste(); break;
-    default: return false;
     }
     return true;
 }

@@ -1,6 +1,8 @@
-// Récepteurs de la liste déroulante ouverte : touches et événements de ses boutons.
+// Récepteur d'une liste déroulante ouverte : ses boutons et ses touches, jusqu'au choix ou à l'abandon.
 #pragma once
 
+#include "chaine_recepteurs_pkg.hpp"
+#include "file_evenements_pkg.hpp"
 #include "recepteur_pkg.hpp"
 
 namespace liste_deroulante_3d_pkg {
@@ -9,24 +11,30 @@ class liste_affichable;
 
 namespace recepteurs_liste_deroulante_pkg {
 
-// Événements nommés des boutons de la liste : "precedent", "liste_valider", "fleche_haut", "fleche_bas".
+// Le mode qui ouvre la liste l'apprend par les événements nommés "valider_choix_liste" (le nom choisi en charge)
+// et "annuler_choix_liste" ; la liste se ferme alors d'elle-même.
 class recepteur_liste : public recepteur_pkg::recepteur {
 public:
-    explicit recepteur_liste(liste_deroulante_3d_pkg::liste_affichable& l) : la_liste(l) {}
+    recepteur_liste(liste_deroulante_3d_pkg::liste_affichable& l, chaine_recepteurs_pkg::chaine_recepteurs& chaine,
+                    file_evenements_pkg::file_evenements& file)
+        : la_liste_(l), chaine_(chaine), file_(file) {}
+
+    // Boutons "precedent", "liste_valider", "fleche_haut", "fleche_bas" ; Échap, Entrée, flèches haut et bas. Toute
+    // autre touche passe au récepteur suivant.
     bool accepter(evenement_pkg::evenement& evenement) override;
 
-private:
-    liste_deroulante_3d_pkg::liste_affichable& la_liste;
-};
-
-// Échap, Entrée, flèches haut et bas ; toute autre touche passe au récepteur suivant.
-class recepteur_clavier_liste : public recepteur_pkg::recepteur {
-public:
-    explicit recepteur_clavier_liste(liste_deroulante_3d_pkg::liste_affichable& l) : la_liste(l) {}
-    bool accepter(evenement_pkg::evenement& evenement) override;
+    // En tête de la chaîne du mode, ou hors d'elle.
+    void ouvrir() { chaine_.empiler(this); }
+    void fermer() { chaine_.retirer(this); }
+    bool est_ouverte() const { return chaine_.contient(this); }
 
 private:
-    liste_deroulante_3d_pkg::liste_affichable& la_liste;
+    void annuler();
+    void valider();
+
+    liste_deroulante_3d_pkg::liste_affichable& la_liste_;
+    chaine_recepteurs_pkg::chaine_recepteurs& chaine_;
+    file_evenements_pkg::file_evenements& file_;
 };
 
 } // namespace recepteurs_liste_deroulante_pkg

@@ -7,7 +7,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 // Chemin des données livrées depuis le dossier de l'exécutable installé, fixé par la construction.
 #ifndef TESSALINE_DONNEES_DEPUIS_BIN
@@ -65,10 +65,10 @@ const char* maison() {
 }  // namespace
 
 void preparer_dossier_joueur(std::ostream& messages) {
-    preparer(os::fichiers::repertoire_sessions(), "les comptes ne pourront pas être enregistrés", messages);
-    preparer(os::fichiers::repertoire_grilles_personnelles(),
+    preparer(emplacements_pkg::repertoire_sessions(), "les comptes ne pourront pas être enregistrés", messages);
+    preparer(emplacements_pkg::repertoire_grilles_personnelles(),
              "les grilles de l'éditeur ne pourront pas être enregistrées", messages);
-    preparer(os::fichiers::repertoire_parties_libres(),
+    preparer(emplacements_pkg::repertoire_parties_libres(),
              "les grilles du jeu libre laissées en cours ne pourront pas être reprises", messages);
 }
 
@@ -83,7 +83,7 @@ void choisir_racines(std::ostream& messages) {
                         "de travail"
                      << std::endl;
         }
-        os::fichiers::definir_racines(installees.string(), joueur.string());
+        emplacements_pkg::definir_racines(installees.string(), joueur.string());
     }
     preparer_dossier_joueur(messages);
 }

@@ -23,7 +23,7 @@ std::filesystem::path dossier_joueur(const char* xdg_data_home, const char* mais
 // et dit sur messages ce qui a été créé et ce qui est impossible ; le jeu continue dans tous les cas.
 void preparer_dossier_joueur(std::ostream& messages);
 
-// Au démarrage : fixe les racines d'os::fichiers (jeu installé, ou répertoire de travail) et prépare le dossier
+// Au démarrage : fixe les racines d'emplacements_pkg (jeu installé, ou répertoire de travail) et prépare le dossier
 // du joueur.
 void choisir_racines(std::ostream& messages);
 

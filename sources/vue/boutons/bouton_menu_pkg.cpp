@@ -1,7 +1,6 @@
 // Entrée de menu : surbrillance bleue agrandie, événement nommé au relâchement.
 #include "bouton_menu_pkg.hpp"
 
-#include "gestion_evenements_pkg.hpp"
 
 namespace bouton_menu_pkg {
 
@@ -51,7 +50,7 @@ void bouton_menu::afficher() {
 }
 
 void bouton_menu::sourisrelache(const evenement_pkg::evenement&) {
-    gestion_evenements_pkg::emettre_evenement_nomme(nom_action_);
+    rapporter(nom_action_);
 }
 
 void bouton_menu::sourisentre(const evenement_pkg::evenement&) { selection_clavier(); }

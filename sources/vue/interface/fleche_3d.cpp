@@ -5,12 +5,6 @@
 
 namespace fleche_3d {
 
-namespace {
-action_rotation rotation_cube;
-} // namespace
-
-void definir_rotation_cube(action_rotation action) { rotation_cube = std::move(action); }
-
 void fleche_3d_affichable::initialiser() {
     if (est_initialise_) {
         return;
@@ -21,9 +15,7 @@ void fleche_3d_affichable::initialiser() {
 
 void fleche_3d_affichable::sourisrelache(const evenement_pkg::evenement&) {
     actif_ = false;
-    if (rotation_cube) {
-        rotation_cube(la_direction);
-    }
+    rapporter(action_tourner, {}, la_direction);
 }
 
 void fleche_3d_affichable::dessiner() {

@@ -5,17 +5,15 @@
 #include "objet_3d_recepteur_pkg.hpp"
 #include "piece_pkg.hpp"
 
-#include <functional>
+#include <string>
 #include <string_view>
 
 namespace fleche_3d {
 
 DECLARER_ERREUR(ERREUR_FLECHE_NON_INITIALISE, "FLECHE_3D.ERREUR_FLECHE_NON_INITIALISE");
 
-// Rotation du cube dans une direction 0 .. 3 : donnée par le contrôleur de la campagne,
-// pour que la vue n'ait pas à connaître les contrôleurs.
-using action_rotation = std::function<void(int direction)>;
-void definir_rotation_cube(action_rotation action);
+// Rapporté au relâchement, la direction (0 .. 3) dans le code de l'événement.
+inline const std::string action_tourner = "tourner_cube";
 
 class fleche_3d_affichable
     : public piece_pkg::piece<objet_3d_recepteur_pkg::objet_3d_recepteur, ERREUR_FLECHE_NON_INITIALISE> {

@@ -1,7 +1,6 @@
 // Champ d'étoiles tournant : rotation à vitesse constante, une image par pixel d'avance au coin de l'écran.
 #include "fond_etoile_3d.hpp"
 
-#include "controleur_pkg.hpp"
 #include "geometrie_pkg.hpp"
 
 #include <GL/gl.h>
@@ -53,6 +52,10 @@ int niveau_mipmap(double texels_par_pixel, int dernier) {
     return std::min(static_cast<int>(std::ceil(lambda + 0.5)) - 1, dernier);
 }
 
+double degres_depuis(horloge_pkg::duree depuis, horloge_pkg::duree maintenant) {
+    return std::chrono::duration<double>(maintenant - depuis).count() * vitesse_degres_par_seconde;
+}
+
 float pas_d_un_pixel(double rayon_pixels) {
     return static_cast<float>(180.0 / std::numbers::pi / std::max(rayon_pixels, 1.0));
 }
@@ -64,17 +67,22 @@ void fond_etoile_3d_affichable::animer() {
         instant_angle_ = maintenant;
     }
     derniere_image_ = maintenant;
-    const double ecoule = std::chrono::duration<double>(maintenant - *instant_angle_).count();
-    const auto avance = static_cast<float>(ecoule * vitesse_degres_par_seconde);
-    float reste = pas_pixel_degres_ - avance;
+    const auto avance = static_cast<float>(degres_depuis(*instant_angle_, maintenant));
     if (avance >= pas_pixel_degres_) {
         rotation_objet3d(std::fmod(obtenir_angle_rotation() + avance, 360.0f), {0.0f, 0.0f, 1.0f});
         instant_angle_ = maintenant;
-        reste = pas_pixel_degres_;
     }
-    // Moins d'un pixel d'avance ne change rien à l'écran : l'image suivante vient quand il y en aura un.
-    controleur_pkg::modifie_ecran_dans(std::chrono::duration_cast<horloge_pkg::duree>(
-        std::chrono::duration<double>(reste / vitesse_degres_par_seconde)));
+}
+
+objet_3d_pkg::delai_image fond_etoile_3d_affichable::delai_prochaine_image() const {
+    const objet_3d_pkg::delai_image sous_objets = objet_affichable::delai_prochaine_image();
+    if (!instant_angle_) return horloge_pkg::duree::zero();
+    // Moins d'un pixel d'avance ne change rien à l'écran : l'image suivante vient quand il y en aura un. Le pas est
+    // celui que la dernière image a mesuré : demandé après elle, il vaut dès la première.
+    const double reste = pas_pixel_degres_ - degres_depuis(*instant_angle_, objet_3d_pkg::maintenant());
+    const auto attente = std::chrono::duration_cast<horloge_pkg::duree>(
+        std::chrono::duration<double>(std::max(reste, 0.0) / vitesse_degres_par_seconde));
+    return objet_3d_pkg::au_plus_tot(sous_objets, attente);
 }
 
 void fond_etoile_3d_affichable::dessiner() {

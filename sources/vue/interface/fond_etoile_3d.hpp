@@ -20,6 +20,9 @@ inline constexpr float vitesse_degres_par_seconde = 3.0f;
 // en agrandissement) quand un pixel couvre texels_par_pixel texels, borné par le dernier niveau.
 int niveau_mipmap(double texels_par_pixel, int dernier_niveau);
 
+// Angle dont le champ a tourné entre deux instants de l'horloge des animations, en degrés.
+double degres_depuis(horloge_pkg::duree depuis, horloge_pkg::duree maintenant);
+
 // Angle dont il faut tourner pour qu'un point à rayon_pixels du centre de rotation avance d'un pixel, en degrés.
 float pas_d_un_pixel(double rayon_pixels);
 
@@ -27,9 +30,11 @@ class fond_etoile_3d_affichable
     : public piece_pkg::piece<objet_3d_pkg::objet_affichable, ERREUR_FOND_ETOILE_NON_INITIALISE> {
 public:
     virtual void initialiser() { est_initialise_ = true; }
-    // Tourne autour de z à vitesse constante sur l'horloge des animations ; l'image n'est redemandée que lorsque
-    // le coin de l'écran, le point visible le plus loin du centre, a avancé d'un pixel.
+    // Tourne autour de z à vitesse constante sur l'horloge des animations.
     void animer() override;
+    // L'image n'est redemandée que lorsque le coin de l'écran, le point visible le plus loin du centre, aura avancé
+    // d'un pixel.
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
 
 protected:
     void dessiner() override;

@@ -1,7 +1,6 @@
 // Squelette commun des pièces d'interface : dessinées seulement une fois construites, dans leur propre repère.
 #pragma once
 
-#include "gestion_evenements_pkg.hpp"
 #include "objet_3d_recepteur_pkg.hpp"
 #include "objet_texte_pkg.hpp"
 
@@ -72,7 +71,7 @@ protected:
         return true;
     }
 
-    void emettre_action() const { gestion_evenements_pkg::emettre_evenement_nomme(nom_action_); }
+    void emettre_action() { this->rapporter(nom_action_); }
 
     objet_texte_pkg::classe_texte_affichable texte_;
     std::string nom_action_;

@@ -1,7 +1,6 @@
 // Plaque de retour au menu.
 #include "retour_menu_3d_pkg.hpp"
 
-#include "controleur_pkg.hpp"
 #include "geometrie_pkg.hpp"
 
 namespace retour_menu_3d_pkg {
@@ -15,10 +14,7 @@ void retour_menu::initialiser() {
     est_initialise_ = true;
 }
 
-// Pas d'événement nommé : la plaque change de mode elle-même.
-void retour_menu::sourisrelache(const evenement_pkg::evenement&) {
-    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::MENU);
-}
+void retour_menu::sourisrelache(const evenement_pkg::evenement&) { rapporter(action_menu); }
 
 void retour_menu::dessiner() {
     geometrie_pkg::lier_texture("bouton_ancien");

@@ -5,7 +5,12 @@
 #include "objet_3d_recepteur_pkg.hpp"
 #include "piece_pkg.hpp"
 
+#include <string>
+
 namespace retour_menu_3d_pkg {
+
+// Rapporté au relâchement : la page qui la porte ramène au menu.
+inline const std::string action_menu = "menu";
 
 DECLARER_ERREUR(ERREUR_RETOUR_MENU_NON_INITIALISE, "RETOUR_MENU_3D_PKG.ERREUR_RETOUR_MENU_NON_INITIALISE");
 

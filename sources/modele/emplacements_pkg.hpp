@@ -1,9 +1,9 @@
-// Où sont les fichiers de données (corps Linux).
+// Où sont les fichiers du jeu : deux racines (données livrées, fichiers du joueur) et les répertoires sous elles.
 #pragma once
 
 #include <string>
 
-namespace os::fichiers {
+namespace emplacements_pkg {
 
 // Deux racines : les données livrées (lecture seule : images, police, sons, grilles, campagne) et les fichiers
 // du joueur (comptes et leurs sauvegardes, grilles personnelles). Vides tant que rien ne les fixe : tout est alors
@@ -25,4 +25,4 @@ std::string obtenir_session_joueur(const std::string& nom);
 std::string obtenir_chemin_texture(const std::string& nom);
 std::string obtenir_chemin_police(const std::string& nom);
 
-}  // namespace os::fichiers
+}  // namespace emplacements_pkg

@@ -1,13 +1,13 @@
 // Chemins des données.
 #include <gtest/gtest.h>
 
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 namespace {
 
-using namespace os::fichiers;
+using namespace emplacements_pkg;
 
-TEST(OsFichiers, RepertoiresRelatifsAvecSeparateur) {
+TEST(Emplacements, RepertoiresRelatifsAvecSeparateur) {
     EXPECT_EQ(repertoire_ressources(), "");
     EXPECT_EQ(repertoire_sons(), "sons/");
     EXPECT_EQ(repertoire_grilles(), "grilles/");
@@ -19,7 +19,7 @@ TEST(OsFichiers, RepertoiresRelatifsAvecSeparateur) {
 }
 
 // Jeu installé : ce qui est livré sous une racine, ce qu'écrit le joueur sous l'autre, rien ailleurs.
-TEST(OsFichiers, DeuxRacinesQuandLeJeuEstInstalle) {
+TEST(Emplacements, DeuxRacinesQuandLeJeuEstInstalle) {
     definir_racines("/p/share/jeu", "/maison/jeu/");
     EXPECT_EQ(repertoire_sons(), "/p/share/jeu/sons/");
     EXPECT_EQ(repertoire_grilles(), "/p/share/jeu/grilles/");

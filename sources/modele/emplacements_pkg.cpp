@@ -1,7 +1,7 @@
-// Corps Linux des chemins de données : mêmes répertoires, séparateur "/".
-#include "os_fichiers.hpp"
+// Répertoires des données sous les deux racines, séparateur "/".
+#include "emplacements_pkg.hpp"
 
-namespace os::fichiers {
+namespace emplacements_pkg {
 
 namespace {
 std::string racine_livree;
@@ -33,4 +33,4 @@ std::string obtenir_chemin_police(const std::string& nom) {
     return repertoire_ressources() + "polices/" + nom + ".ttf";
 }
 
-}  // namespace os::fichiers
+}  // namespace emplacements_pkg

@@ -92,4 +92,18 @@ struct evenement {
     donnee_evenement donnee;
 };
 
+// Événement nommé (type 25) : ce qu'un écran rapporte de ce que le joueur y a fait, ou ce qu'un widget dit à son
+// contrôleur. code : un entier porté en plus (la direction d'une flèche).
+inline evenement nomme(std::string nom, donnee_evenement donnee = {}, std::int32_t code = 0) {
+    evenement e;
+    e.type = EVENEMENT_NOMME;
+    e.nom = std::move(nom);
+    e.donnee = std::move(donnee);
+    e.code = code;
+    return e;
+}
+
+// Nom d'un événement nommé ; chaîne vide pour tout autre événement.
+inline std::string nom_de(const evenement& e) { return e.type == EVENEMENT_NOMME ? e.nom : std::string(); }
+
 } // namespace evenement_pkg
