@@ -1,5 +1,6 @@
 // Coût d'une image de l'écran du jeu libre complet (cadre, panneaux, grille de 42 × 42) et d'une touche suivie de son image.
 #include "controleur_libre_pkg.hpp"
+#include "jeu_sans_boucle.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
 #include "mesure_images.hpp"
@@ -18,24 +19,27 @@ int main() {
     fenetre_sdl_pkg::fenetre_sdl fenetre{file};
     scene_pkg::initialiser_fenetre(fenetre);
 
-    // La plus grande grille livrée, jouée comme dans le jeu : choisie, puis chargée au premier dessin.
-    controleur_libre_pkg::lancer_jeu_pred("station_orbitale.xml");
-    controleur_libre_pkg::libre();
-    const auto partie = controleur_libre_pkg::obtenir_partie();
+    // La plus grande grille livrée, jouée comme dans le jeu : choisie depuis le jeu libre.
+    jeu_sans_boucle::jeu jeu;
+    jeu.app.aller_a(jeu_sans_boucle::etat_principal::LIBRE);
+    auto& libre = jeu.mode<controleur_libre_pkg::controleur_libre>(jeu_sans_boucle::etat_principal::LIBRE);
+    libre.lancer_jeu_pred("station_orbitale.xml");
+    const auto image = [&] { jeu.app.dessiner(); };
+    const auto partie = libre.obtenir_partie();
     if (!partie) return 1;
     std::cout << "Grille " << partie->obtenir_grille()->taille() << " × " << partie->obtenir_grille()->taille()
               << ", " << images_mesurees << " mesures après " << images_de_chauffe << " de chauffe" << std::endl;
 
-    mesurer("image de l'écran de jeu", controleur_libre_pkg::libre);
+    mesurer("image de l'écran de jeu", image);
     bool droite = true;
     mesurer("flèche puis image", [&] {
-        controleur_libre_pkg::deplacer_direction(droite ? grille_pkg::direction::droite : grille_pkg::direction::gauche);
+        libre.partie_en_cours().deplacer(droite ? grille_pkg::direction::droite : grille_pkg::direction::gauche);
         droite = !droite;
-        controleur_libre_pkg::libre();
+        image();
     });
-    const auto ecran = controleur_libre_pkg::obtenir_affichage();
+    const auto ecran = libre.obtenir_affichage();
     mesurer("passe de sélection de l'écran de jeu", [&] { scene_pkg::afficher_mode_selection(ecran, 300, 300); });
-    controleur_libre_pkg::changer_vue();
-    mesurer("image en vue rapprochée", controleur_libre_pkg::libre);
+    ecran->modifier_plan_vue();
+    mesurer("image en vue rapprochée", image);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "page_aide_3d_pkg.hpp"
 
 #include <string>
+#include <utility>
 
 namespace application_pkg {
 
@@ -54,15 +55,17 @@ void application::changer(etat_principal nouveau) {
     arrivee.entrer();
 }
 
-void application::traiter(evenement_pkg::evenement& evenement) {
+bool application::traiter(evenement_pkg::evenement& evenement) {
     en_traitement_ = true;
-    const bool consomme = obtenir_mode(courant_).traiter(evenement);
+    bool consomme = obtenir_mode(courant_).traiter(evenement);
     en_traitement_ = false;
     if (!consomme && evenement.type == evenement_pkg::TOUCHE_APPUYEE &&
         evenement.touche == evenement_pkg::touches::ECHAP) {
         demande_ = etat_principal::MENU;
+        consomme = true;
     }
     if (const auto demande = std::exchange(demande_, std::nullopt)) changer(*demande);
+    return consomme;
 }
 
 void application::dessiner() {

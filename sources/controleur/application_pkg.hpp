@@ -31,7 +31,8 @@ public:
     void quitter() override { termine_ = true; }
     bool est_termine() const override { return termine_; }
 
-    void traiter(evenement_pkg::evenement& evenement) override;
+    // Vrai si le mode courant l'a consommé, ou qu'il a servi à revenir au menu.
+    bool traiter(evenement_pkg::evenement& evenement) override;
     // L'écran du mode courant, après son tic ; ETAT_INDEFINI pour un mode sans écran.
     void dessiner() override;
     objet_3d_pkg::delai_image delai_prochaine_image() const override;

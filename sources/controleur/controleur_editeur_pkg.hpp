@@ -95,7 +95,9 @@ public:
     editeur_pkg::editeur_ptr obtenir_editeur() const { return lediteur_; }
     std::shared_ptr<editeur_3d_pkg::editeur_affichable> obtenir_affichage() const { return edit_; }
     std::shared_ptr<accueil_editeur_3d_pkg::accueil_editeur_affichable> obtenir_accueil() const { return intro_; }
+    // Les récepteurs du dessin, ou ceux de la saisie des réponses, sont dans la chaîne.
     bool est_actif() const { return recepteurs_dessin_.est_actif(); }
+    bool saisie_est_ouverte() const { return saisie_ && saisie_->est_ouverte(); }
     verdict obtenir_verdict() const { return verdict_; }
     sauvegarde obtenir_sauvegarde() const { return sauvegarde_; }
 

@@ -21,7 +21,8 @@ inline constexpr horloge_pkg::duree intervalle_affichage = std::chrono::millisec
 class programme {
 public:
     virtual ~programme() = default;
-    virtual void traiter(evenement_pkg::evenement& evenement) = 0;
+    // Vrai si l'événement a servi.
+    virtual bool traiter(evenement_pkg::evenement& evenement) = 0;
     virtual void dessiner() = 0;
     // Demandé après chaque image : quand la suivante est due sans événement (une animation), aucune s'il n'y en a pas.
     virtual objet_3d_pkg::delai_image delai_prochaine_image() const = 0;

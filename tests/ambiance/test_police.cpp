@@ -1,5 +1,5 @@
 // Police du jeu : chargée par SDL_ttf, toutes les lettres accentuées du français présentes, licence à côté.
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 namespace {
 
 TEST(PoliceDuJeu, ContientToutesLesLettresAccentueesEtSaLicence) {
-    const std::string chemin = std::string(DOSSIER_DONNEES) + "/" + os::fichiers::obtenir_chemin_police("FALLOUT");
+    const std::string chemin = std::string(DOSSIER_DONNEES) + "/" + emplacements_pkg::obtenir_chemin_police("FALLOUT");
     ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();
     TTF_Font* police = TTF_OpenFont(chemin.c_str(), 14);
     ASSERT_NE(police, nullptr) << TTF_GetError();

@@ -1,12 +1,11 @@
 // Éditeur sans fenêtre : vraies réponses par la saisie, vrai modèle peint au clavier et à la souris, génération,
 // sauvegarde sur disque, à travers les récepteurs du mode ; bruitages comptés au passage.
+#include "banc_application.hpp"
 #include "bruitages_pkg.hpp"
 #include "controleur_editeur_pkg.hpp"
 #include "controleur_libre_pkg.hpp"
-#include "controleur_pkg.hpp"
 
 #include "../modele/outils_modele.hpp"
-#include "../vue/evenements_de_test.hpp"
 
 #include <gtest/gtest.h>
 
@@ -19,44 +18,40 @@ namespace {
 namespace editeur = controleur_editeur_pkg;
 namespace touches = evenement_pkg::touches;
 using case_simple_pkg::coordonnees;
-using controleur_pkg::etat_principal;
+using banc_application::etat_principal;
 using editeur::demande_info;
 using evenement_pkg::evenement;
 using namespace evenements_de_test;
 
 evenement nomme_avec(const std::string& nom, evenement_pkg::donnee_evenement donnee) {
-    return gestion_evenements_pkg::obtenir_evenement_nomme(nom, 0, std::move(donnee));
+    return evenement_pkg::nomme(nom, std::move(donnee));
 }
 
+// L'éditeur, mode courant, dans une racine de données jetable.
 struct Editeur : testing::Test {
     outils_modele::repertoire_temporaire racine;
-    chaine_de_test chaine;
+    banc_application::banc banc;
 
     void SetUp() override {
         std::filesystem::create_directories("grilles_personnelles");
-        controleur_pkg::modifier_etat(etat_principal::EDITEUR);
-        editeur::controleur().preparer_image();
-    }
-    void TearDown() override {
-        editeur::reset_editeur();
-        controleur_pkg::modifier_etat(etat_principal::MENU);
+        banc.aller_a(etat_principal::EDITEUR);
     }
 
+    editeur::controleur_editeur& mode() { return banc.mode<editeur::controleur_editeur>(etat_principal::EDITEUR); }
+    bool envoyer(evenement e) { return banc.envoyer(std::move(e)); }
     // La réponse tapée dans la saisie, puis Entrée ; l'image suivante est préparée comme la boucle le ferait.
     void taper(const std::string& reponse) {
-        chaine.envoyer(saisie(reponse));
-        chaine.envoyer(touche(touches::ENTREE));
-        editeur::controleur().preparer_image();
+        envoyer(saisie(reponse));
+        envoyer(touche(touches::ENTREE));
+        mode().tic();
     }
     // La réponse telle que la saisie la rend, sans passer par ce qu'elle laisse taper.
     void valider(const std::string& reponse) {
-        chaine.envoyer(nomme_avec("valider_ecriture", reponse));
-        editeur::controleur().preparer_image();
+        envoyer(nomme_avec("valider_ecriture", reponse));
+        mode().tic();
     }
-    static bool erreur_montree() { return editeur::controleur().obtenir_accueil()->mess_erreur_etat(); }
-    static ecriture_3d_pkg::ecriture_affichable& saisie_ouverte() {
-        return editeur::controleur().obtenir_accueil()->obtenir_ecriture();
-    }
+    bool erreur_montree() { return mode().obtenir_accueil()->mess_erreur_etat(); }
+    ecriture_3d_pkg::ecriture_affichable& saisie_ouverte() { return mode().obtenir_accueil()->obtenir_ecriture(); }
 };
 
 // Le modèle construit à la première image après les trois réponses, sur une grille de 4 × 4.
@@ -66,22 +61,22 @@ struct Dessin : Editeur {
         taper("4");
         taper("4");
         taper("Fusée");
-        ASSERT_TRUE(editeur::controleur().obtenir_editeur());
+        ASSERT_TRUE(mode().obtenir_editeur());
     }
-    static editeur_pkg::editeur& modele() { return *editeur::controleur().obtenir_editeur(); }
-    static coordonnees curseur() { return modele().obtenir_curseur(); }
-    static bool peinte(coordonnees c) { return modele().obtenir_grille()->rend_case(c)->est_occupe(); }
-    static int peintes() {
+    editeur_pkg::editeur& modele() { return *mode().obtenir_editeur(); }
+    coordonnees curseur() { return modele().obtenir_curseur(); }
+    bool peinte(coordonnees c) { return modele().obtenir_grille()->rend_case(c)->est_occupe(); }
+    int peintes() {
         int n = 0;
         for (int x = 1; x <= 4; ++x) {
             for (int y = 1; y <= 4; ++y) n += peinte({x, y}) ? 1 : 0;
         }
         return n;
     }
-    static int chemins_solution() {
+    int chemins_solution() {
         return grille_pkg::listes_chemins::taille_liste(modele().obtenir_grille()->obtenir_solution());
     }
-    void aller(coordonnees c) { chaine.envoyer(nomme_avec("deplacer_curseur", c)); }
+    void aller(coordonnees c) { envoyer(nomme_avec("deplacer_curseur", c)); }
 };
 
 using Generee = Dessin;
@@ -115,74 +110,72 @@ TEST_F(Editeur, ChaqueReponseEstJugeeSelonSaQuestion) {
     };
     for (const cas& c : table) {
         SCOPED_TRACE(c.reponse);
-        editeur::reset_editeur();
-        editeur::controleur().preparer_image();
+        mode().recommencer();
         if (c.question != demande_info::QTAILLE) valider("10");
         if (c.question == demande_info::QNOM) valider("9");
-        ASSERT_EQ(editeur::obtenir_etat(), c.question);
+        ASSERT_EQ(mode().obtenir_etat(), c.question);
         valider(c.reponse);
         if (c.question == demande_info::QNOM) {
-            EXPECT_EQ(editeur::controleur().est_actif(), c.acceptee);
-            EXPECT_EQ(editeur::controleur().obtenir_editeur() != nullptr, c.acceptee);
+            EXPECT_EQ(mode().est_actif(), c.acceptee);
+            EXPECT_EQ(mode().obtenir_editeur() != nullptr, c.acceptee);
         } else {
-            EXPECT_EQ(editeur::obtenir_etat() != c.question, c.acceptee);
+            EXPECT_EQ(mode().obtenir_etat() != c.question, c.acceptee);
         }
         if (!c.acceptee) {
-            EXPECT_EQ(editeur::obtenir_etat(), c.question);
+            EXPECT_EQ(mode().obtenir_etat(), c.question);
             EXPECT_TRUE(erreur_montree());
-            EXPECT_TRUE(saisie_ouverte().est_actif()) << "la même question se pose de nouveau, champ vide";
+            EXPECT_TRUE(mode().saisie_est_ouverte()) << "la même question se pose de nouveau, champ vide";
             EXPECT_EQ(saisie_ouverte().obtenir_texte(), "");
         }
     }
-    editeur::reset_editeur();
-    editeur::controleur().preparer_image();
+    mode().recommencer();
     valider("0042");
     valider("0009");
     valider("Très grande");
-    EXPECT_EQ(editeur::obtenir_taille(), 42);
-    EXPECT_EQ(editeur::obtenir_complexite(), 9);
-    EXPECT_EQ(editeur::obtenir_nom(), "Très grande");
+    EXPECT_EQ(mode().obtenir_taille(), 42);
+    EXPECT_EQ(mode().obtenir_complexite(), 9);
+    EXPECT_EQ(mode().obtenir_nom(), "Très grande");
 }
 
 TEST_F(Editeur, EchapRevientDUneQuestionPuisAuMenuEtLaVisiteSuivanteRepartDuChampVide) {
     taper("12");
     valider("3");
     ASSERT_TRUE(erreur_montree());
-    chaine.envoyer(touche(touches::ECHAP));
-    EXPECT_EQ(editeur::obtenir_etat(), demande_info::QTAILLE);
+    envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(mode().obtenir_etat(), demande_info::QTAILLE);
     EXPECT_FALSE(erreur_montree());
     EXPECT_EQ(saisie_ouverte().obtenir_texte(), "");
-    EXPECT_EQ(editeur::obtenir_taille(), 12) << "la taille acceptée reste en vigueur";
+    EXPECT_EQ(mode().obtenir_taille(), 12) << "la taille acceptée reste en vigueur";
 
     taper("9");
     taper("5");
-    ASSERT_EQ(editeur::obtenir_etat(), demande_info::QNOM);
-    chaine.envoyer(nomme("ecriture_precedent"));  // le bouton « precedent » de la saisie
-    EXPECT_EQ(editeur::obtenir_etat(), demande_info::QCOMPLEXITE);
-    chaine.envoyer(touche(touches::ECHAP));
-    chaine.envoyer(touche(touches::ECHAP));
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
-    EXPECT_EQ(chaine_de_test::recepteurs().size(), 3u) << "seuls les récepteurs du menu restent";
+    ASSERT_EQ(mode().obtenir_etat(), demande_info::QNOM);
+    envoyer(nomme("ecriture_precedent"));  // le bouton « precedent » de la saisie
+    EXPECT_EQ(mode().obtenir_etat(), demande_info::QCOMPLEXITE);
+    envoyer(touche(touches::ECHAP));
+    envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
+    EXPECT_TRUE(mode().chaine().recepteurs().empty()) << "les récepteurs de l'éditeur sont partis";
 
-    const auto accueil = editeur::controleur().obtenir_accueil();
-    controleur_pkg::modifier_etat(etat_principal::EDITEUR);
-    editeur::controleur().preparer_image();
-    EXPECT_EQ(editeur::controleur().obtenir_accueil(), accueil);
-    EXPECT_EQ(editeur::obtenir_etat(), demande_info::QTAILLE);
+    const auto accueil = mode().obtenir_accueil();
+    banc.aller_a(etat_principal::EDITEUR);
+    mode().tic();
+    EXPECT_EQ(mode().obtenir_accueil(), accueil);
+    EXPECT_EQ(mode().obtenir_etat(), demande_info::QTAILLE);
     EXPECT_EQ(saisie_ouverte().obtenir_texte(), "");
 }
 
 TEST_F(Dessin, LaGrilleToutePeinteSeRepeintAuClavierEtLeCurseurResteDedans) {
     EXPECT_EQ(peintes(), 16);
     EXPECT_EQ(curseur(), (coordonnees{1, 1}));
-    EXPECT_TRUE(editeur::controleur().obtenir_affichage()->curseur_est_montre());
+    EXPECT_TRUE(mode().obtenir_affichage()->curseur_est_montre());
 
-    chaine.envoyer(touche(touches::ESPACE));
+    envoyer(touche(touches::ESPACE));
     EXPECT_FALSE(peinte({1, 1}));
-    chaine.envoyer(touche(touches::ESPACE));
+    envoyer(touche(touches::ESPACE));
     EXPECT_TRUE(peinte({1, 1}));
-    chaine.envoyer(touche(touches::RETOUR_ARRIERE));
-    chaine.envoyer(touche(touches::RETOUR_ARRIERE));
+    envoyer(touche(touches::RETOUR_ARRIERE));
+    envoyer(touche(touches::RETOUR_ARRIERE));
     EXPECT_FALSE(peinte({1, 1})) << "retour arrière ne fait que décolorier";
 
     struct pas {
@@ -198,7 +191,7 @@ TEST_F(Dessin, LaGrilleToutePeinteSeRepeintAuClavierEtLeCurseurResteDedans) {
     for (const pas& p : pas_essayes) {
         aller(p.depart);
         const auto sons = bruitages_pkg::obtenir_comptes();
-        EXPECT_TRUE(chaine.envoyer(touche(p.fleche)));
+        EXPECT_TRUE(envoyer(touche(p.fleche)));
         EXPECT_EQ(curseur(), p.arrivee);
         const bool refuse = p.depart == p.arrivee;
         EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + (refuse ? 1 : 0));
@@ -209,41 +202,41 @@ TEST_F(Dessin, LaGrilleToutePeinteSeRepeintAuClavierEtLeCurseurResteDedans) {
 
 TEST_F(Dessin, UnClicChangeLaCaseEtUnGlissementChaqueCaseTraverseeMemeSauteeParUnGesteRapide) {
     aller({2, 2});
-    chaine.envoyer(nomme("appuie"));
+    envoyer(nomme("appuie"));
     EXPECT_FALSE(peinte({2, 2}));
-    chaine.envoyer(nomme("valider"));  // le relâchement du bouton gauche : rien de plus
+    envoyer(nomme("valider"));  // le relâchement du bouton gauche : rien de plus
     EXPECT_FALSE(peinte({2, 2}));
 
     // Appui en (1, 4), puis glissement sur la ligne du haut jusqu'en (4, 4) : (2, 4) et (3, 4) n'ont pas été vues.
     aller({1, 4});
-    chaine.envoyer(nomme("appuie"));
-    chaine.envoyer(nomme_avec("glisser", coordonnees{4, 4}));
+    envoyer(nomme("appuie"));
+    envoyer(nomme_avec("glisser", coordonnees{4, 4}));
     for (int x = 1; x <= 4; ++x) EXPECT_FALSE(peinte({x, 4})) << x;
     EXPECT_EQ(curseur(), (coordonnees{4, 4}));
     // Le glissement continue vers le bas, puis revient sur une case déjà traversée : elle change de nouveau.
-    chaine.envoyer(nomme_avec("glisser", coordonnees{4, 3}));
-    chaine.envoyer(nomme_avec("glisser", coordonnees{4, 4}));
+    envoyer(nomme_avec("glisser", coordonnees{4, 3}));
+    envoyer(nomme_avec("glisser", coordonnees{4, 4}));
     EXPECT_FALSE(peinte({4, 3}));
     EXPECT_TRUE(peinte({4, 4}));
     EXPECT_EQ(peintes(), 16 - 1 - 3 - 1);
 
     // Sans appui avant lui (bouton enfoncé hors de la grille), un glissement ne change que la case atteinte.
     aller({1, 1});
-    chaine.envoyer(nomme_avec("glisser", coordonnees{3, 1}));
+    envoyer(nomme_avec("glisser", coordonnees{3, 1}));
     EXPECT_TRUE(peinte({1, 1}) && peinte({2, 1}));
     EXPECT_FALSE(peinte({3, 1}));
 }
 
 TEST_F(Dessin, EntreeGenereUneFoisPuisDessinCurseurEtGenerationSontBloques) {
     for (const evenement& avant : {touche('s'), nomme("bouton_sauvegarder")}) {
-        EXPECT_TRUE(chaine.envoyer(avant));
+        EXPECT_TRUE(envoyer(avant));
     }
     EXPECT_TRUE(std::filesystem::is_empty("grilles_personnelles")) << "rien à sauvegarder avant la génération";
 
     aller({2, 3});
-    chaine.envoyer(touche(touches::RETOUR_ARRIERE));
-    EXPECT_TRUE(chaine.envoyer(touche(touches::ENTREE)));
-    EXPECT_FALSE(editeur::deplacement_possible());
+    envoyer(touche(touches::RETOUR_ARRIERE));
+    EXPECT_TRUE(envoyer(touche(touches::ENTREE)));
+    EXPECT_FALSE(mode().deplacement_possible());
     EXPECT_EQ(peintes(), 0) << "le dessin ne survit que dans la solution";
     const int chemins = chemins_solution();
     int cases = 0;
@@ -252,15 +245,15 @@ TEST_F(Dessin, EntreeGenereUneFoisPuisDessinCurseurEtGenerationSontBloques) {
         cases += grille_pkg::listes_chemins::get_elem(l)->longueur();
     }
     EXPECT_EQ(cases, 15);
-    EXPECT_NE(editeur::controleur().obtenir_verdict(), editeur::verdict::aucun);
-    editeur::controleur().preparer_image();
-    EXPECT_FALSE(editeur::controleur().obtenir_affichage()->curseur_est_montre());
+    EXPECT_NE(mode().obtenir_verdict(), editeur::verdict::aucun);
+    mode().tic();
+    EXPECT_FALSE(mode().obtenir_affichage()->curseur_est_montre());
 
     for (const evenement& bloque :
          {touche(touches::ENTREE), touche(touches::ESPACE), touche(touches::RETOUR_ARRIERE), touche(touches::GAUCHE),
           touche('l'), touche('x'), nomme("bouton_generer"), nomme("appuie"), nomme("bouton_zoom"),
           nomme_avec("glisser", coordonnees{1, 1}), nomme_avec("deplacer_curseur", coordonnees{1, 1})}) {
-        EXPECT_FALSE(chaine.envoyer(bloque)) << bloque.touche << bloque.nom << " passe aux récepteurs suivants";
+        EXPECT_FALSE(envoyer(bloque)) << bloque.touche << bloque.nom << " passe aux récepteurs suivants";
     }
     EXPECT_EQ(chemins_solution(), chemins) << "une seule génération";
     EXPECT_EQ(curseur(), (coordonnees{2, 3}));
@@ -271,99 +264,101 @@ TEST_F(Dessin, UnDessinSansCasePeinteNeSeGenerePasEtResteADessiner) {
     for (int x = 1; x <= 4; ++x) {
         for (int y = 1; y <= 4; ++y) {
             aller({x, y});
-            chaine.envoyer(touche(touches::RETOUR_ARRIERE));
+            envoyer(touche(touches::RETOUR_ARRIERE));
         }
     }
     ASSERT_EQ(peintes(), 0);
     const auto sons = bruitages_pkg::obtenir_comptes();
-    EXPECT_TRUE(chaine.envoyer(touche(touches::ENTREE)));
+    EXPECT_TRUE(envoyer(touche(touches::ENTREE)));
     EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
-    EXPECT_TRUE(editeur::deplacement_possible()) << "le dessin reste ouvert";
+    EXPECT_TRUE(mode().deplacement_possible()) << "le dessin reste ouvert";
     EXPECT_EQ(chemins_solution(), 0);
-    chaine.envoyer(touche('s'));
+    envoyer(touche('s'));
     EXPECT_TRUE(std::filesystem::is_empty("grilles_personnelles")) << "rien de généré, rien d'écrit";
 
     aller({2, 2});
-    chaine.envoyer(touche(touches::ESPACE));
-    chaine.envoyer(touche(touches::ENTREE));
-    EXPECT_FALSE(editeur::deplacement_possible());
+    envoyer(touche(touches::ESPACE));
+    envoyer(touche(touches::ENTREE));
+    EXPECT_FALSE(mode().deplacement_possible());
     EXPECT_EQ(chemins_solution(), 1) << "une case peinte suffit : un chemin d'une case";
 }
 
-TEST_F(Generee, SauvegarderEcritLaGrillePersonnelleQueLAccueilDuJeuLibreMontreAussitot) {
-    // L'accueil du jeu libre existe, mais ses récepteurs ne sont pas dans la chaîne : on est dans l'éditeur.
-    controleur_libre_pkg::ouvrir_accueil();
-    controleur_libre_pkg::desactiver();
-    auto& liste = controleur_libre_pkg::obtenir_accueil()->obtenir_la_liste_perso();
+TEST_F(Generee, SauvegarderEcritLaGrillePersonnelleQueLeJeuLibreMontreALaVisiteSuivante) {
+    auto& libre = banc.mode<controleur_libre_pkg::controleur_libre>(etat_principal::LIBRE);
+    const auto visiter_le_jeu_libre = [&] {
+        banc.aller_a(etat_principal::MENU);
+        banc.aller_a(etat_principal::LIBRE);
+    };
+    visiter_le_jeu_libre();
+    auto& liste = libre.obtenir_accueil()->obtenir_la_liste_perso();
     ASSERT_EQ(liste.nombre_donnees(), 0);
-    chaine.envoyer(touche(touches::ENTREE));
-    chaine.envoyer(touche('s'));
-    EXPECT_EQ(editeur::controleur().obtenir_sauvegarde(), editeur::sauvegarde::reussie);
+    banc.aller_a(etat_principal::MENU);
+    banc.aller_a(etat_principal::EDITEUR);
+    envoyer(touche(touches::ENTREE));
+    envoyer(touche('s'));
+    EXPECT_EQ(mode().obtenir_sauvegarde(), editeur::sauvegarde::reussie);
     ASSERT_TRUE(std::filesystem::exists("grilles_personnelles/Fusée.xml"));
+    const std::string premiere = racine.lire("grilles_personnelles/Fusée.xml");
+    envoyer(nomme("bouton_sauvegarder"));
+    EXPECT_EQ(racine.lire("grilles_personnelles/Fusée.xml"), premiere) << "sauvegarder deux fois écrit le même fichier";
+
+    visiter_le_jeu_libre();
     EXPECT_EQ(liste.nombre_donnees(), 1);
     EXPECT_EQ(liste.obtenir_nom_courant(), "Fusée.xml");
-    const std::string premiere = racine.lire("grilles_personnelles/Fusée.xml");
-    chaine.envoyer(nomme("bouton_sauvegarder"));
-    EXPECT_EQ(racine.lire("grilles_personnelles/Fusée.xml"), premiere) << "sauvegarder deux fois écrit le même fichier";
-    EXPECT_EQ(liste.nombre_donnees(), 1);
 
     // La grille sauvegardée se joue en jeu libre : chargée par le jeu, avec la solution de l'éditeur.
-    controleur_libre_pkg::resetlibre();
-    controleur_libre_pkg::choisir_compte("Fusée.xml");
-    controleur_libre_pkg::activer();
-    ASSERT_TRUE(controleur_libre_pkg::obtenir_partie());
-    EXPECT_EQ(controleur_libre_pkg::obtenir_nom_grille(), "Fusée");
-    EXPECT_EQ(grille_pkg::listes_chemins::taille_liste(
-                  controleur_libre_pkg::obtenir_partie()->obtenir_grille()->obtenir_solution()),
+    libre.choisir_perso("Fusée.xml");
+    ASSERT_TRUE(libre.obtenir_partie());
+    EXPECT_EQ(libre.obtenir_nom_grille(), "Fusée");
+    EXPECT_EQ(grille_pkg::listes_chemins::taille_liste(libre.obtenir_partie()->obtenir_grille()->obtenir_solution()),
               chemins_solution());
-    controleur_libre_pkg::resetlibre();
 }
 
 // Le répertoire des grilles personnelles a disparu sous un fichier du même nom : aucune écriture possible, même
 // pour l'administrateur.
 TEST_F(Generee, UneSauvegardeImpossibleEstSignaleeEtLaGrilleResteAEditer) {
-    chaine.envoyer(touche(touches::ENTREE));
-    const auto modele_avant = editeur::controleur().obtenir_editeur();
+    envoyer(touche(touches::ENTREE));
+    const auto modele_avant = mode().obtenir_editeur();
     std::filesystem::remove_all("grilles_personnelles");
     racine.ecrire("grilles_personnelles", "pas un répertoire");
     const auto sons = bruitages_pkg::obtenir_comptes();
 
     testing::internal::CaptureStdout();
-    EXPECT_TRUE(chaine.envoyer(touche('s')));
+    EXPECT_TRUE(envoyer(touche('s')));
     const std::string sortie = testing::internal::GetCapturedStdout();
     EXPECT_NE(sortie.find("Sauvegarde de la grille Fusée impossible"), std::string::npos) << sortie;
-    EXPECT_EQ(editeur::controleur().obtenir_sauvegarde(), editeur::sauvegarde::echouee);
+    EXPECT_EQ(mode().obtenir_sauvegarde(), editeur::sauvegarde::echouee);
     EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
-    EXPECT_EQ(editeur::controleur().obtenir_editeur(), modele_avant);
-    EXPECT_TRUE(editeur::controleur().est_actif());
-    editeur::controleur().preparer_image();
-    EXPECT_EQ(editeur::controleur().obtenir_affichage()->obtenir_panneau_droit()->obtenir_sauvegarde()->obtenir_texte(),
+    EXPECT_EQ(mode().obtenir_editeur(), modele_avant);
+    EXPECT_TRUE(mode().est_actif());
+    mode().tic();
+    EXPECT_EQ(mode().obtenir_affichage()->obtenir_panneau_droit()->obtenir_sauvegarde()->obtenir_texte(),
               "Échec sauvegarde");
 
     // Le répertoire revenu, la même grille s'écrit.
     std::filesystem::remove("grilles_personnelles");
     std::filesystem::create_directory("grilles_personnelles");
-    chaine.envoyer(touche('s'));
+    envoyer(touche('s'));
     EXPECT_TRUE(std::filesystem::exists("grilles_personnelles/Fusée.xml"));
-    EXPECT_EQ(editeur::controleur().obtenir_sauvegarde(), editeur::sauvegarde::reussie);
+    EXPECT_EQ(mode().obtenir_sauvegarde(), editeur::sauvegarde::reussie);
 }
 
 TEST_F(Dessin, RetourAuMenuPuisRetourReprendLaMemeGrilleDansLaMemePhase) {
     for (const bool generer : {false, true}) {
         SCOPED_TRACE(generer ? "grille générée" : "pendant le dessin");
-        if (generer) chaine.envoyer(touche(touches::ENTREE));
-        chaine.envoyer(touche(touches::ESPACE));
-        const auto modele_avant = editeur::controleur().obtenir_editeur();
+        if (generer) envoyer(touche(touches::ENTREE));
+        envoyer(touche(touches::ESPACE));
+        const auto modele_avant = mode().obtenir_editeur();
         const int peintes_avant = peintes();
-        chaine.envoyer(nomme("bouton_menu"));
-        EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
-        EXPECT_FALSE(editeur::controleur().est_actif());
+        envoyer(nomme("bouton_menu"));
+        EXPECT_EQ(banc.etat(), etat_principal::MENU);
+        EXPECT_FALSE(mode().est_actif());
 
-        controleur_pkg::modifier_etat(etat_principal::EDITEUR);
-        EXPECT_TRUE(editeur::controleur().est_actif());
-        editeur::controleur().preparer_image();
-        EXPECT_EQ(editeur::controleur().obtenir_editeur(), modele_avant);
-        EXPECT_EQ(editeur::deplacement_possible(), !generer);
+        banc.aller_a(etat_principal::EDITEUR);
+        EXPECT_TRUE(mode().est_actif());
+        mode().tic();
+        EXPECT_EQ(mode().obtenir_editeur(), modele_avant);
+        EXPECT_EQ(mode().deplacement_possible(), !generer);
         EXPECT_EQ(peintes(), peintes_avant);
     }
 }
@@ -381,21 +376,21 @@ TEST_F(Dessin, AbandonEtNouveauRepartentDesQuestionsMaisPasLeRetourAuMenu) {
     for (const bool generer : {false, true}) {
         for (const cas& c : table) {
             SCOPED_TRACE(c.e.nom + std::to_string(c.e.touche) + (generer ? " après génération" : ""));
-            controleur_pkg::modifier_etat(etat_principal::EDITEUR);
-            editeur::controleur().preparer_image();
-            if (!editeur::controleur().obtenir_editeur()) {
+            banc.aller_a(etat_principal::EDITEUR);
+            mode().tic();
+            if (!mode().obtenir_editeur()) {
                 taper("4");
                 taper("4");
                 taper("Fusée");
             }
-            if (generer) chaine.envoyer(touche(touches::ENTREE));
-            EXPECT_TRUE(chaine.envoyer(c.e));
-            EXPECT_EQ(controleur_pkg::obtenir_etat(), c.mode_apres);
-            EXPECT_FALSE(editeur::controleur().obtenir_editeur());
-            controleur_pkg::modifier_etat(etat_principal::EDITEUR);
-            editeur::controleur().preparer_image();
-            EXPECT_EQ(editeur::obtenir_etat(), demande_info::QTAILLE);
-            EXPECT_FALSE(editeur::controleur().est_actif());
+            if (generer) envoyer(touche(touches::ENTREE));
+            EXPECT_TRUE(envoyer(c.e));
+            EXPECT_EQ(banc.etat(), c.mode_apres);
+            EXPECT_FALSE(mode().obtenir_editeur());
+            banc.aller_a(etat_principal::EDITEUR);
+            mode().tic();
+            EXPECT_EQ(mode().obtenir_etat(), demande_info::QTAILLE);
+            EXPECT_FALSE(mode().est_actif());
         }
     }
 }

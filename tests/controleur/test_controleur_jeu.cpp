@@ -1,12 +1,10 @@
 // Campagne sans fenêtre : comptes créés et supprimés sur disque, vraie campagne bâtie sur les grilles livrées,
 // événements synthétiques à travers les récepteurs du mode, chronomètres sur une horloge réglable.
+#include "banc_application.hpp"
 #include "bruitages_pkg.hpp"
 #include "controleur_jeu_pkg.hpp"
-#include "controleur_pkg.hpp"
 
-#include "../modele/horloge_reglable.hpp"
 #include "../modele/outils_modele.hpp"
-#include "../vue/evenements_de_test.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,44 +20,38 @@ using namespace std::chrono_literals;
 using case_simple_pkg::coordonnees;
 using controleur_jeu_pkg::controleur_jeu;
 using controleur_jeu_pkg::etat;
-using controleur_pkg::etat_principal;
-using evenements_de_test::chaine_de_test;
+using banc_application::etat_principal;
 using evenements_de_test::nomme;
 using evenements_de_test::touche;
 using session_3d_pkg::etat_session;
 
 evenement_pkg::evenement nomme_avec(const std::string& nom, evenement_pkg::donnee_evenement donnee) {
-    return gestion_evenements_pkg::obtenir_evenement_nomme(nom, 0, std::move(donnee));
+    return evenement_pkg::nomme(nom, std::move(donnee));
 }
-
-controleur_jeu& jeu() { return controleur_jeu_pkg::controleur(); }
 
 // Racine de données jetable : les grilles livrées de la campagne (en lien) et un répertoire de sessions vide.
 struct ComptesCampagne : testing::Test {
     outils_modele::repertoire_temporaire racine;
-    chaine_de_test chaine;
-    horloge_reglable_pkg::horloge_reglable horloge;
+    banc_application::banc banc;
+    horloge_reglable_pkg::horloge_reglable& horloge = banc.horloge;
 
     void SetUp() override {
         fs::create_directory_symlink(fs::path(TESSALINE_DONNEES) / "campagne", "campagne");
         fs::create_directories("sessions");
-        jeu().utiliser_horloge(horloge);
-        controleur_pkg::modifier_etat(etat_principal::JEU);
-        jeu().preparer_image();
-    }
-    void TearDown() override {
-        controleur_pkg::modifier_etat(etat_principal::MENU);
-        jeu().bouton_abandonner();
-        jeu().utiliser_horloge(horloge_pkg::horloge_systeme());
+        banc.aller_a(etat_principal::JEU);
     }
 
+    controleur_jeu& jeu() { return banc.mode<controleur_jeu>(etat_principal::JEU); }
+    bool envoyer(evenement_pkg::evenement e) { return banc.envoyer(std::move(e)); }
     // Le nom tapé dans la saisie d'un nouveau compte, puis l'image suivante, comme la boucle le ferait.
     void nouveau_compte(const std::string& nom) {
         jeu().changer_etat_session(etat_session::NOUVEAU);
-        chaine.envoyer(nomme_avec("valider_ecriture", nom));
-        jeu().preparer_image();
+        envoyer(nomme_avec("valider_ecriture", nom));
+        jeu().tic();
     }
-    static bool erreur_montree() { return jeu().obtenir_session()->mess_erreur_etat(); }
+    bool erreur_montree() { return jeu().obtenir_session()->mess_erreur_etat(); }
+    bool compte_choisi() { return jeu().jeu_est_initialise(); }
+    bool partie_active() { return jeu().partie_en_cours().est_actif(); }
 };
 
 // Un compte créé, sa campagne bâtie au niveau 1, face 1.
@@ -70,12 +62,13 @@ struct PartieCampagne : ComptesCampagne {
         ASSERT_TRUE(jeu().jeu_est_initialise());
     }
 
-    static niveau_pkg::niveau& niveau() { return *jeu().obtenir_campagne()->obtenir_niveau_courant(); }
-    static partie_pkg::partie& partie() { return *jeu().obtenir_partie_courante(); }
-    static int face() { return niveau().obtenir_numero_partie_courante(); }
-    static timer_pkg::temps& chrono(int f) { return *niveau().obtenir_partie(f)->obtenir_temps_ptr(); }
-    void envoyer(std::int32_t t) { chaine.envoyer(touche(t)); }
-    void aller(coordonnees c) { chaine.envoyer(nomme_avec("deplacer_curseur", c)); }
+    niveau_pkg::niveau& niveau() { return *jeu().obtenir_campagne()->obtenir_niveau_courant(); }
+    partie_pkg::partie& partie() { return *jeu().obtenir_partie_courante(); }
+    int face() { return niveau().obtenir_numero_partie_courante(); }
+    timer_pkg::temps& chrono(int f) { return *niveau().obtenir_partie(f)->obtenir_temps_ptr(); }
+    using ComptesCampagne::envoyer;
+    bool envoyer(std::int32_t t) { return envoyer(touche(t)); }
+    void aller(coordonnees c) { envoyer(nomme_avec("deplacer_curseur", c)); }
 
     // Chaque chemin de la solution enregistrée : le curseur sur son premier bout, Espace, puis les flèches.
     void resoudre_face_courante() {
@@ -131,7 +124,7 @@ TEST_F(ComptesCampagne, LesNomsDeComptesSontVerifiesAvantDeToucherAuDisque) {
                          cas{".cache", false}, cas{"un nom bien trop long pour un compte", false}}) {
         SCOPED_TRACE(c.nom);
         nouveau_compte(c.nom);
-        EXPECT_FALSE(jeu().session_est_choisie());
+        EXPECT_FALSE(compte_choisi());
         EXPECT_TRUE(erreur_montree());
         EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::NOUVEAU) << "la saisie reste ouverte";
         EXPECT_EQ(jeu().obtenir_session()->obtenir_ecriture()->obtenir_texte(), "") << "et vidée";
@@ -143,7 +136,7 @@ TEST_F(ComptesCampagne, LesNomsDeComptesSontVerifiesAvantDeToucherAuDisque) {
         for (const char* nom : {"..", "../victime", "/tmp", "", "  "}) {
             jeu().changer_etat_session(e);
             jeu().faire_action(nom);
-            EXPECT_FALSE(jeu().session_est_choisie()) << nom;
+            EXPECT_FALSE(compte_choisi()) << nom;
         }
     }
     EXPECT_TRUE(fs::is_directory("victime"));
@@ -151,7 +144,7 @@ TEST_F(ComptesCampagne, LesNomsDeComptesSontVerifiesAvantDeToucherAuDisque) {
 
     nouveau_compte("Essai");
     EXPECT_TRUE(fs::is_directory("sessions/essai"));
-    EXPECT_TRUE(jeu().session_est_choisie());
+    EXPECT_TRUE(compte_choisi());
     EXPECT_FALSE(erreur_montree());
     EXPECT_EQ(jeu().obtenir_nom(), "essai");
 }
@@ -161,31 +154,70 @@ TEST_F(ComptesCampagne, LesQuatreEntreesAuClavierEtUneSuppressionQuiEmporteLaSau
     std::ofstream("sessions/bob/niv1_1.save.xml") << "<partie/>";
     jeu().obtenir_session()->mettre_a_jour_liste();
 
-    EXPECT_TRUE(chaine.envoyer(touche(touches::BAS)));
-    EXPECT_TRUE(chaine.envoyer(touche(touches::BAS)));
+    EXPECT_TRUE(envoyer(touche(touches::BAS)));
+    EXPECT_TRUE(envoyer(touche(touches::BAS)));
     EXPECT_EQ(jeu().obtenir_courante(), 3);
-    chaine.envoyer(touche(touches::ENTREE));
+    envoyer(touche(touches::ENTREE));
     EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::SUPPRIMER);
     // Échap dans la liste revient aux quatre entrées, pas au menu.
-    chaine.envoyer(touche(touches::ECHAP));
+    envoyer(touche(touches::ECHAP));
     EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::CHOIX);
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::JEU);
+    EXPECT_EQ(banc.etat(), etat_principal::JEU);
 
-    chaine.envoyer(touche(touches::ENTREE));
+    envoyer(touche(touches::ENTREE));
     ASSERT_EQ(jeu().obtenir_etat_session(), etat_session::SUPPRIMER);
-    jeu().preparer_image();
-    chaine.envoyer(touche(touches::ENTREE));  // le seul compte de la liste
+    jeu().tic();
+    envoyer(touche(touches::ENTREE));  // le seul compte de la liste
     EXPECT_FALSE(fs::exists("sessions/bob"));
     EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::CHOIX);
     EXPECT_FALSE(jeu().obtenir_session()->obtenir_la_liste()->chercher_compte("bob"));
 
     // Échap sur les quatre entrées : le menu ; l'écran et son état restent pour la visite suivante.
-    jeu().preparer_image();
-    chaine.envoyer(touche(touches::ECHAP));
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
-    controleur_pkg::modifier_etat(etat_principal::JEU);
-    jeu().preparer_image();
+    jeu().tic();
+    envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
+    banc.aller_a(etat_principal::JEU);
+    jeu().tic();
     EXPECT_EQ(jeu().obtenir_courante(), 3);
+}
+
+// Chaque état de l'écran des comptes a ses récepteurs : les quatre actions au clavier, la saisie du nom ou la liste,
+// devant la souris et les actions de l'écran, toujours là.
+TEST_F(ComptesCampagne, ChaqueEtatDeLEcranDesComptesASesRecepteurs) {
+    fs::create_directories("sessions/alice");
+    jeu().obtenir_session()->mettre_a_jour_liste();
+    const auto recepteurs = [this] { return jeu().chaine().recepteurs(); };
+    const auto choix = recepteurs();
+    ASSERT_EQ(choix.size(), 3u);
+    const std::vector<recepteur_pkg::classe_recepteur> ecran(choix.begin() + 1, choix.end());
+
+    const struct {
+        etat_session etat;
+        std::size_t devant;  // récepteurs propres à l'état, devant ceux de l'écran
+    } table[] = {{etat_session::NOUVEAU, 2}, {etat_session::CHARGER, 1}, {etat_session::SUPPRIMER, 1},
+                 {etat_session::CHOIX, 1}};
+    for (const auto& c : table) {
+        SCOPED_TRACE(static_cast<int>(c.etat));
+        jeu().changer_etat_session(c.etat);
+        jeu().changer_etat_session(c.etat);  // deux fois : rien de plus
+        const auto r = recepteurs();
+        ASSERT_EQ(r.size(), c.devant + ecran.size());
+        EXPECT_EQ(std::vector<recepteur_pkg::classe_recepteur>(r.begin() + static_cast<long>(c.devant), r.end()), ecran);
+    }
+    EXPECT_EQ(recepteurs(), choix);
+
+    // La saisie se ferme d'elle-même sur Échap ; le mode revient alors aux quatre actions.
+    jeu().changer_etat_session(etat_session::NOUVEAU);
+    EXPECT_TRUE(envoyer(touche(touches::ECHAP)));
+    EXPECT_EQ(jeu().obtenir_etat_session(), etat_session::CHOIX);
+    EXPECT_EQ(recepteurs(), choix);
+    // De même la liste, sur le compte choisi : la campagne commence et l'écran des comptes quitte la chaîne.
+    jeu().changer_etat_session(etat_session::CHARGER);
+    EXPECT_TRUE(envoyer(touche(touches::ENTREE)));
+    EXPECT_TRUE(compte_choisi());
+    EXPECT_EQ(jeu().obtenir_nom(), "alice");
+    EXPECT_EQ(recepteurs().size(), 3u) << "les récepteurs de la partie seulement";
+    EXPECT_TRUE(partie_active());
 }
 
 TEST_F(ComptesCampagne, UnRepertoireImpossibleACreerLeDitEtLeJeuContinue) {
@@ -195,7 +227,7 @@ TEST_F(ComptesCampagne, UnRepertoireImpossibleACreerLeDitEtLeJeuContinue) {
     nouveau_compte("Carla");
     const std::string sortie = testing::internal::GetCapturedStdout();
     EXPECT_NE(sortie.find("Compte non créé"), std::string::npos) << sortie;
-    EXPECT_FALSE(jeu().session_est_choisie());
+    EXPECT_FALSE(compte_choisi());
     EXPECT_TRUE(erreur_montree());
 }
 
@@ -203,7 +235,7 @@ TEST_F(PartieCampagne, UnCompteNeufCommenceAuNiveau1Face1SansMessageEtLeChronome
     EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
     EXPECT_EQ(face(), 1);
     EXPECT_TRUE(chrono(1).est_actif());
-    EXPECT_TRUE(jeu().est_actif());
+    EXPECT_TRUE(partie_active());
     EXPECT_EQ(jeu().obtenir_campagne()->obtenir_nom(), "vega");
 }
 
@@ -232,7 +264,7 @@ TEST_F(PartieCampagne, ChangerDeFaceArreteUnChronometreEtEnDemarreUnAutre) {
     const int avant = face();
     envoyer(touches::PAVE_1 + (avant % 6));
     EXPECT_EQ(face(), avant);
-    chaine.envoyer(touche(touches::RETOUR_ARRIERE));
+    envoyer(touche(touches::RETOUR_ARRIERE));
     ASSERT_EQ(jeu().obtenir_etat(), etat::RECHERCHE);
     envoyer('h');
     envoyer(touches::PAVE_1 + (avant % 6));
@@ -248,12 +280,12 @@ TEST_F(PartieCampagne, LaPageDAideEtLeMenuMettentLeChronometreEnPause) {
     EXPECT_TRUE(chrono(1).est_actif());
     EXPECT_EQ(chrono(1).obtenir_temps_passe(), 3s);
 
-    chaine.envoyer(touche(touches::ECHAP));
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+    envoyer(touche(touches::ECHAP));
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
     EXPECT_FALSE(chrono(1).est_actif());
     horloge.instant += 60s;
-    controleur_pkg::modifier_etat(etat_principal::JEU);
-    jeu().preparer_image();
+    banc.aller_a(etat_principal::JEU);
+    jeu().tic();
     EXPECT_TRUE(chrono(1).est_actif());
     EXPECT_EQ(face(), 1) << "même campagne, même face";
 }
@@ -287,7 +319,7 @@ TEST_F(PartieCampagne, SauvegarderPuisChargerRendLaMemeCampagne) {
     aller(terminale_a_construire());
     envoyer(touches::ESPACE);
     // Pas de sauvegarde au milieu d'un chemin : la touche passe son chemin.
-    EXPECT_FALSE(chaine.envoyer(touche('s')));
+    EXPECT_FALSE(envoyer(touche('s')));
     envoyer(touches::RETOUR_ARRIERE);
     horloge.instant += 7s;
     envoyer('s');
@@ -301,7 +333,7 @@ TEST_F(PartieCampagne, SauvegarderPuisChargerRendLaMemeCampagne) {
     EXPECT_TRUE(chrono(1).est_actif());
     EXPECT_EQ(chrono(2).obtenir_temps_passe(), 7s) << "le passage en cours a été compté dans la sauvegarde";
     EXPECT_TRUE(jeu().obtenir_affichage()->obtenir_element_droite()->obtenir_spheres()[0]->est_trouve());
-    EXPECT_TRUE(jeu().est_actif());
+    EXPECT_TRUE(partie_active());
 }
 
 TEST_F(PartieCampagne, UnFichierCasseAuMilieuDeLaSauvegardeLaisseLaCampagneEntiere) {
@@ -318,7 +350,7 @@ TEST_F(PartieCampagne, UnFichierCasseAuMilieuDeLaSauvegardeLaisseLaCampagneEntie
     EXPECT_NE(sortie.find("niv5_3.save.xml"), std::string::npos) << sortie;
     EXPECT_EQ(jeu().obtenir_campagne(), campagne) << "rien n'est remplacé";
     EXPECT_EQ(face(), 5);
-    EXPECT_TRUE(jeu().est_actif());
+    EXPECT_TRUE(partie_active());
 }
 
 TEST_F(PartieCampagne, LAideSePaieSurLeCreditDuNiveau) {
@@ -331,7 +363,7 @@ TEST_F(PartieCampagne, LAideSePaieSurLeCreditDuNiveau) {
     const coordonnees depart = terminale_a_construire();
     aller(depart);
     envoyer(touches::PAVE_PLUS);
-    chaine.envoyer(nomme("bouton_aide_plus"));
+    envoyer(nomme("bouton_aide_plus"));
     ASSERT_EQ(niveau().obtenir_compteur_aide(), 20);
     envoyer('a');
     const int revelees = niveau().obtenir_chemin_aide_courant()->longueur() - 1;
@@ -346,21 +378,21 @@ TEST_F(PartieCampagne, NouveauRepartDuNiveau1SansChargerEtAbandonnerOublieLeComp
     resoudre_niveau();
     envoyer(touches::ENTREE);
     envoyer('n');
-    jeu().preparer_image();
+    jeu().tic();
     EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
     EXPECT_TRUE(fs::exists("sessions/vega/niv1_1.save.xml")) << "la sauvegarde reste";
 
-    chaine.envoyer(nomme("bouton_abandonner"));
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
-    EXPECT_FALSE(jeu().session_est_choisie());
+    envoyer(nomme("bouton_abandonner"));
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
+    EXPECT_FALSE(compte_choisi());
     EXPECT_FALSE(jeu().jeu_est_initialise());
 
     // Recharger le compte : le niveau 2, d'après la sauvegarde.
-    controleur_pkg::modifier_etat(etat_principal::JEU);
-    jeu().preparer_image();
+    banc.aller_a(etat_principal::JEU);
+    jeu().tic();
     jeu().changer_etat_session(etat_session::CHARGER);
-    chaine.envoyer(nomme_avec("valider_choix_liste", std::string("vega")));
-    jeu().preparer_image();
+    envoyer(nomme_avec("valider_choix_liste", std::string("vega")));
+    jeu().tic();
     EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 2);
 }
 
@@ -369,9 +401,9 @@ TEST_F(PartieCampagne, SeulLeCompteVokhPasseUnNiveauDUneTouche) {
     envoyer(touches::ENTREE);
     EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
 
-    chaine.envoyer(nomme("bouton_abandonner"));
-    controleur_pkg::modifier_etat(etat_principal::JEU);
-    jeu().preparer_image();
+    envoyer(nomme("bouton_abandonner"));
+    banc.aller_a(etat_principal::JEU);
+    jeu().tic();
     nouveau_compte("VOKH");
     for (int n = 1; n <= 9; ++n) {
         envoyer('x');
@@ -381,7 +413,9 @@ TEST_F(PartieCampagne, SeulLeCompteVokhPasseUnNiveauDUneTouche) {
     envoyer('x');
     envoyer(touches::ENTREE);
     EXPECT_TRUE(jeu().obtenir_campagne()->est_termine());
-    EXPECT_FALSE(jeu().est_actif()) << "seul Échap reste, par le retour au menu du fond de la chaîne";
+    EXPECT_FALSE(partie_active()) << "seul Échap reste, par l'application";
+    envoyer(touches::ECHAP);
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
 }
 
 } // namespace

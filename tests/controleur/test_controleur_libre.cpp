@@ -1,10 +1,9 @@
 // Grilles libres sans fenêtre : vraie partie sur une petite grille écrite sur disque, événements synthétiques
 // à travers les récepteurs du mode, bruitages comptés au passage.
+#include "banc_application.hpp"
 #include "bruitages_pkg.hpp"
 #include "controleur_libre_pkg.hpp"
-#include "controleur_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 #include "parties_libres_pkg.hpp"
 
 #include "../modele/outils_modele.hpp"
@@ -23,16 +22,9 @@ using evenement_pkg::evenement;
 namespace touches = evenement_pkg::touches;
 
 
-evenement touche(std::int32_t symbole) {
-    evenement e;
-    e.type = evenement_pkg::TOUCHE_APPUYEE;
-    e.touche = symbole;
-    return e;
-}
-
-evenement nomme(const std::string& nom, evenement_pkg::donnee_evenement donnee = {}) {
-    return gestion_evenements_pkg::obtenir_evenement_nomme(nom, 0, std::move(donnee));
-}
+using banc_application::etat_principal;
+using evenements_de_test::nomme;
+using evenements_de_test::touche;
 
 evenement souris_appuie(std::uint8_t bouton) {
     evenement e;
@@ -41,39 +33,31 @@ evenement souris_appuie(std::uint8_t bouton) {
     return e;
 }
 
-// Tout au fond de la chaîne, posé avant les récepteurs du mode : ne voit que ce que personne n'a consommé.
-struct temoin : recepteur_pkg::recepteur {
-    bool vu = false;
-    bool accepter(evenement&) override { return vu = true; }
-};
-temoin fond;
-
-// Vrai si un récepteur du mode a consommé l'événement. Les événements nommés émis en chemin sont
-// traités à la suite, comme la boucle principale le fait dans la même passe.
-bool envoyer(evenement e) {
-    fond.vu = false;
-    gestion_evenements_pkg::traiter_evenement(e);
-    const bool consomme = !fond.vu;
-    while (auto suivant = gestion_evenements_pkg::obtenir_file().scruter()) {
-        gestion_evenements_pkg::traiter_evenement(*suivant);
-    }
-    return consomme;
-}
-
-void touches_(std::initializer_list<std::int32_t> symboles) {
-    for (const std::int32_t s : symboles) envoyer(touche(s));
-}
-
-// Racine de données jetable avec la grille d'essai et un répertoire de grilles personnelles vide.
+// Racine de données jetable avec la grille d'essai et un répertoire de grilles personnelles vide ; le jeu libre est le
+// mode courant.
 struct RacineLibre : testing::Test {
     outils_modele::repertoire_temporaire racine;
+    banc_application::banc banc;
 
     void SetUp() override {
-        gestion_evenements_pkg::empiler_recepteur(&fond);
         racine.ecrire("grilles/essai.xml", outils_modele::grille_essai_4x4);
         std::filesystem::create_directories("grilles_personnelles");
+        banc.aller_a(etat_principal::LIBRE);
     }
-    void TearDown() override { libre::resetlibre(); }
+
+    libre::controleur_libre& mode() { return banc.mode<libre::controleur_libre>(etat_principal::LIBRE); }
+    // Vrai si l'événement a servi ; les événements nommés émis en chemin sont traités à la suite.
+    bool envoyer(evenement e) { return banc.envoyer(std::move(e)); }
+    void touches_(std::initializer_list<std::int32_t> symboles) {
+        for (const std::int32_t s : symboles) envoyer(touche(s));
+    }
+    bool partie_choisie() { return mode().obtenir_partie() != nullptr; }
+    bool est_actif() { return mode().partie_en_cours().est_actif(); }
+    // Par le menu, comme un joueur : l'accueil relit ses listes en revenant.
+    void revenir() {
+        banc.aller_a(etat_principal::MENU);
+        banc.aller_a(etat_principal::LIBRE);
+    }
 };
 
 using Accueil = RacineLibre;
@@ -82,18 +66,17 @@ using Accueil = RacineLibre;
 struct PartieLibre : RacineLibre {
     void SetUp() override {
         RacineLibre::SetUp();
-        libre::lancer_jeu_pred("essai.xml");
-        libre::activer();
-        ASSERT_TRUE(libre::obtenir_partie());
+        mode().lancer_jeu_pred("essai.xml");
+        ASSERT_TRUE(mode().obtenir_partie());
     }
 
-    static grille_libre_pkg::grille_libre& partie() { return *libre::obtenir_partie(); }
-    static coordonnees curseur() { return partie().obtenir_curseur(); }
-    static bool occupee(coordonnees c) { return partie().obtenir_grille()->rend_case(c)->est_occupe(); }
-    static int nombre_chemins() { return listes_pkg<grille_pkg::chemin_ptr>::taille_liste(partie().obtenir_chemins()); }
-    static void aller(coordonnees c) { envoyer(nomme("deplacer_curseur", c)); }
+    grille_libre_pkg::grille_libre& partie() { return *mode().obtenir_partie(); }
+    coordonnees curseur() { return partie().obtenir_curseur(); }
+    bool occupee(coordonnees c) { return partie().obtenir_grille()->rend_case(c)->est_occupe(); }
+    int nombre_chemins() { return listes_pkg<grille_pkg::chemin_ptr>::taille_liste(partie().obtenir_chemins()); }
+    void aller(coordonnees c) { envoyer(nomme("deplacer_curseur", c)); }
     // Les quatre chemins de la grille d'essai, depuis le curseur en (1, 1).
-    static void resoudre() {
+    void resoudre() {
         touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
         aller({1, 2});
         touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
@@ -103,19 +86,19 @@ struct PartieLibre : RacineLibre {
         envoyer(touche(touches::ESPACE));
     }
     static std::string pl_chemin() {
-        return parties_libres_pkg::chemin_progression(os::fichiers::repertoire_grilles(), "essai.xml");
+        return parties_libres_pkg::chemin_progression(emplacements_pkg::repertoire_grilles(), "essai.xml");
     }
 };
 
 TEST_F(PartieLibre, LesFlechesConstruisentUnCheminQuiSeValideEnArrivantSurSaJumelle) {
     const auto sons = bruitages_pkg::obtenir_comptes();
     envoyer(touche(touches::ESPACE));
-    EXPECT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
+    EXPECT_EQ(mode().obtenir_etat(), libre::etat::CONSTRUCTION);
     EXPECT_EQ(bruitages_pkg::obtenir_comptes().valider, sons.valider + 1);
     EXPECT_EQ(partie().obtenir_chemin_courant()->combien_reste(), 2);
 
     touches_({touches::DROITE, touches::DROITE});
-    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(mode().obtenir_etat(), libre::etat::RECHERCHE);
     EXPECT_EQ(curseur(), (coordonnees{3, 1}));
     EXPECT_EQ(nombre_chemins(), 1);
     EXPECT_TRUE(occupee({2, 1}) && occupee({3, 1}));
@@ -128,7 +111,7 @@ TEST_F(PartieLibre, LaSourisConstruitCaseVoisineParCaseVoisineEtIgnoreLesSauts) 
     aller({1, 3});
     EXPECT_EQ(curseur(), (coordonnees{1, 3}));
     envoyer(nomme("valider"));
-    ASSERT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
+    ASSERT_EQ(mode().obtenir_etat(), libre::etat::CONSTRUCTION);
 
     const auto sons = bruitages_pkg::obtenir_comptes();
     for (const coordonnees loin : {coordonnees{2, 4}, coordonnees{3, 3}, coordonnees{1, 3}}) {
@@ -139,7 +122,7 @@ TEST_F(PartieLibre, LaSourisConstruitCaseVoisineParCaseVoisineEtIgnoreLesSauts) 
     EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement, sons.deplacement);
 
     aller({1, 4});
-    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(mode().obtenir_etat(), libre::etat::RECHERCHE);
     EXPECT_EQ(nombre_chemins(), 1);
     EXPECT_EQ(partie().obtenir_points_aide_partie(), 10);
 }
@@ -170,9 +153,9 @@ TEST_F(PartieLibre, UnPasRefuseDonneLeSonDErreurEtLaisseToutEnPlace) {
         EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
         EXPECT_EQ(bruitages_pkg::obtenir_comptes().deplacement, sons.deplacement);
         EXPECT_EQ(curseur(), c.curseur_apres);
-        EXPECT_EQ(libre::obtenir_etat(), c.chemin_garde ? libre::etat::CONSTRUCTION : libre::etat::RECHERCHE);
+        EXPECT_EQ(mode().obtenir_etat(), c.chemin_garde ? libre::etat::CONSTRUCTION : libre::etat::RECHERCHE);
         envoyer(touche(touches::RETOUR_ARRIERE));
-        EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+        EXPECT_EQ(mode().obtenir_etat(), libre::etat::RECHERCHE);
     }
     EXPECT_EQ(nombre_chemins(), 0);
 }
@@ -182,7 +165,7 @@ TEST_F(PartieLibre, UnCheminQuiAtteintTropTotUnChiffreEgalEstAnnuleAvecLeSonDErr
     const auto sons = bruitages_pkg::obtenir_comptes();
     envoyer(touche(touches::HAUT));
     EXPECT_EQ(bruitages_pkg::obtenir_comptes().erreur, sons.erreur + 1);
-    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(mode().obtenir_etat(), libre::etat::RECHERCHE);
     EXPECT_FALSE(occupee({1, 1}));
     EXPECT_FALSE(occupee({1, 2}));
     EXPECT_EQ(nombre_chemins(), 0);
@@ -191,7 +174,7 @@ TEST_F(PartieLibre, UnCheminQuiAtteintTropTotUnChiffreEgalEstAnnuleAvecLeSonDErr
 TEST_F(PartieLibre, UnUnEstCompleteDesQuIlEstChoisi) {
     aller({4, 4});
     envoyer(touche(touches::ESPACE));
-    EXPECT_EQ(libre::obtenir_etat(), libre::etat::RECHERCHE);
+    EXPECT_EQ(mode().obtenir_etat(), libre::etat::RECHERCHE);
     EXPECT_EQ(nombre_chemins(), 1);
     EXPECT_TRUE(occupee({4, 4}));
     EXPECT_EQ(partie().obtenir_points_aide_partie(), 5);
@@ -223,8 +206,8 @@ TEST_F(PartieLibre, TrentePointsSurUnTroisDevoilentDeuxCasesDepuisChaqueBout) {
         EXPECT_FALSE(occupee({2, 1}));
 
         // L'écran pose les loupes à sa mise à jour, et les retire avant la demande suivante.
-        const auto affich = libre::obtenir_affichage();
-        affich->mettre_a_jour("essai", libre::obtenir_etat());
+        const auto affich = mode().obtenir_affichage();
+        affich->mettre_a_jour("essai", mode().obtenir_etat());
         EXPECT_TRUE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 1})->obtenir_aide());
         affich->desactiver_ancienne_aide();
         EXPECT_FALSE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 1})->obtenir_aide());
@@ -262,8 +245,8 @@ TEST_F(PartieLibre, UneFoisLaGrilleResolueSourisEffacementEtAideNeFontPlusRien) 
     resoudre();
     ASSERT_TRUE(partie().est_valide());
 
-    const auto affich = libre::obtenir_affichage();
-    affich->mettre_a_jour("essai", libre::obtenir_etat());
+    const auto affich = mode().obtenir_affichage();
+    affich->mettre_a_jour("essai", mode().obtenir_etat());
     EXPECT_TRUE(affich->obtenir_la_grille()->obtenir_case_affichable({2, 2})->case_est_fini());
 
     const auto sons = bruitages_pkg::obtenir_comptes();
@@ -280,50 +263,47 @@ TEST_F(PartieLibre, UneFoisLaGrilleResolueSourisEffacementEtAideNeFontPlusRien) 
 }
 
 TEST_F(PartieLibre, RetourGardeLaPartieAbandonEtEchapLaQuittent) {
-    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
+    banc.aller_a(etat_principal::LIBRE);
     touches_({touches::ESPACE, touches::DROITE});
     envoyer(nomme("bouton_menu"));
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
-    EXPECT_FALSE(libre::est_actif());
-    ASSERT_TRUE(libre::accueil_est_choisi());
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
+    EXPECT_FALSE(est_actif());
+    ASSERT_TRUE(partie_choisie());
 
-    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
-    libre::activer();
+    banc.aller_a(etat_principal::LIBRE);
     EXPECT_TRUE(occupee({2, 1}));
-    EXPECT_EQ(libre::obtenir_etat(), libre::etat::CONSTRUCTION);
+    EXPECT_EQ(mode().obtenir_etat(), libre::etat::CONSTRUCTION);
 
     for (const evenement& abandon : {nomme("bouton_abandonner"), touche('b'), touche(touches::ECHAP)}) {
-        controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
-        libre::lancer_jeu_pred("essai.xml");
-        libre::activer();
+        banc.aller_a(etat_principal::LIBRE);
+        mode().lancer_jeu_pred("essai.xml");
         EXPECT_TRUE(envoyer(abandon));
-        EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
-        EXPECT_FALSE(libre::accueil_est_choisi());
-        EXPECT_FALSE(libre::est_actif());
+        EXPECT_EQ(banc.etat(), etat_principal::MENU);
+        EXPECT_FALSE(partie_choisie());
+        EXPECT_FALSE(est_actif());
     }
-    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::MENU);
+    banc.aller_a(etat_principal::MENU);
 }
 
 // Une grille laissée en cours (autre grille, menu, fin du jeu : la progression est écrite à chaque chemin) se
 // reprend où on l'a laissée ; R la reprend de zéro ; une fois finie, elle est résolue.
 TEST_F(PartieLibre, UneGrilleLaisseeEnCoursSeRepriseEtRLaRecommence) {
     namespace pl = parties_libres_pkg;
-    const auto avancement = [] { return pl::avancement_de(os::fichiers::repertoire_grilles(), "essai.xml"); };
-    EXPECT_FALSE(libre::controleur().est_reprise());
+    const auto avancement = [] { return pl::avancement_de(emplacements_pkg::repertoire_grilles(), "essai.xml"); };
+    EXPECT_FALSE(mode().est_reprise());
     touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
     const int credit = partie().obtenir_points_aide_partie();
     EXPECT_EQ(avancement(), pl::avancement::en_cours);
 
     envoyer(touche('n'));
-    libre::lancer_jeu_pred("essai.xml");
-    libre::activer();
-    EXPECT_TRUE(libre::controleur().est_reprise());
+    mode().lancer_jeu_pred("essai.xml");
+    EXPECT_TRUE(mode().est_reprise());
     EXPECT_EQ(nombre_chemins(), 1);
     EXPECT_TRUE(occupee({2, 1}));
     EXPECT_EQ(partie().obtenir_points_aide_partie(), credit);
 
     envoyer(touche('r'));
-    EXPECT_FALSE(libre::controleur().est_reprise());
+    EXPECT_FALSE(mode().est_reprise());
     EXPECT_EQ(nombre_chemins(), 0);
     EXPECT_FALSE(occupee({2, 1}));
     EXPECT_EQ(avancement(), pl::avancement::aucun);
@@ -339,13 +319,12 @@ TEST_F(PartieLibre, UneProgressionIllisibleOuImpossibleAEcrireNArretePasLaPartie
     racine.ecrire(pl_chemin(), "<partie><grille taille=\"x\"");
     envoyer(touche('n'));
     testing::internal::CaptureStdout();
-    libre::lancer_jeu_pred("essai.xml");
-    libre::activer();
+    mode().lancer_jeu_pred("essai.xml");
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression illisible"), std::string::npos);
-    EXPECT_FALSE(libre::controleur().est_reprise());
+    EXPECT_FALSE(mode().est_reprise());
     EXPECT_EQ(nombre_chemins(), 0);
 
-    std::filesystem::remove_all(os::fichiers::repertoire_parties_libres());
+    std::filesystem::remove_all(emplacements_pkg::repertoire_parties_libres());
     racine.ecrire("parties_libres", "un fichier à la place du dossier");
     testing::internal::CaptureStdout();
     touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
@@ -358,57 +337,52 @@ TEST_F(Accueil, UnFichierDeGrilleIllisibleEstSignaleEtRameneAuChoixSansQuitter) 
     racine.ecrire("grilles/pas_une_grille.xml", "<carte></carte>");
     for (const std::string fichier : {"casse.xml", "pas_une_grille.xml", "disparu.xml"}) {
         SCOPED_TRACE(fichier);
-        libre::ouvrir_accueil();
         envoyer(nomme("pred"));
-        ASSERT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::PREDEFINI);
-        envoyer(nomme("valider_choix_liste", fichier));
-        ASSERT_TRUE(libre::accueil_est_choisi());
-
+        ASSERT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::PREDEFINI);
         testing::internal::CaptureStdout();
-        libre::activer();
+        envoyer(nomme("valider_choix_liste", fichier));
         const std::string sortie = testing::internal::GetCapturedStdout();
         EXPECT_NE(sortie.find("_PKG.ERREUR_"), std::string::npos) << sortie;
-        EXPECT_FALSE(libre::accueil_est_choisi());
-        EXPECT_FALSE(libre::obtenir_partie());
-        EXPECT_FALSE(libre::est_actif());
-        EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+        EXPECT_FALSE(partie_choisie());
+        EXPECT_FALSE(mode().obtenir_partie());
+        EXPECT_FALSE(est_actif());
+        EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
     }
     // Le mode continue : la bonne grille se choisit et se charge ensuite.
-    libre::ouvrir_accueil();
     envoyer(nomme("pred"));
     envoyer(nomme("valider_choix_liste", std::string("essai.xml")));
-    libre::activer();
-    EXPECT_TRUE(libre::obtenir_partie());
-    EXPECT_EQ(libre::obtenir_nom_grille(), "essai");
+    EXPECT_TRUE(est_actif());
+    EXPECT_TRUE(mode().obtenir_partie());
+    EXPECT_EQ(mode().obtenir_nom_grille(), "essai");
 }
 
 TEST_F(Accueil, SupprimerUneGrillePersonnelleRafraichitLaListeMemeSiElleADejaDisparu) {
     racine.ecrire("grilles_personnelles/a.xml", outils_modele::grille_essai_4x4);
     racine.ecrire("grilles_personnelles/b.xml", outils_modele::grille_essai_4x4);
-    libre::ouvrir_accueil();
-    const auto accueil = libre::obtenir_accueil();
+    revenir();
+    const auto accueil = mode().obtenir_accueil();
     ASSERT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 2);
 
     envoyer(nomme("supprimer"));
     envoyer(nomme("valider_choix_liste", std::string("a.xml")));
     EXPECT_FALSE(std::filesystem::exists("grilles_personnelles/a.xml"));
     EXPECT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 1);
-    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
-    EXPECT_FALSE(libre::accueil_est_choisi());
+    EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    EXPECT_FALSE(partie_choisie());
 
     std::filesystem::remove("grilles_personnelles/b.xml");
     envoyer(nomme("supprimer"));
     EXPECT_NO_THROW(envoyer(nomme("valider_choix_liste", std::string("b.xml"))));
     EXPECT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 0);
-    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
 }
 
 // Un effacement refusé par le système (ici un répertoire non vide à la place du fichier, que même
 // l'administrateur ne peut effacer ainsi) est dit sur la sortie standard, et la liste montre toujours l'entrée.
 TEST_F(Accueil, UneSuppressionRefuseeEstDiteEtLaListeLaGarde) {
     racine.ecrire("grilles_personnelles/bloquee.xml/dedans", "x");
-    libre::ouvrir_accueil();
-    const auto accueil = libre::obtenir_accueil();
+    revenir();
+    const auto accueil = mode().obtenir_accueil();
     ASSERT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 1);
 
     testing::internal::CaptureStdout();
@@ -417,48 +391,45 @@ TEST_F(Accueil, UneSuppressionRefuseeEstDiteEtLaListeLaGarde) {
     const std::string sortie = testing::internal::GetCapturedStdout();
     EXPECT_NE(sortie.find("Impossible de supprimer grilles_personnelles/bloquee.xml"), std::string::npos) << sortie;
     EXPECT_EQ(accueil->obtenir_la_liste_perso().nombre_donnees(), 1);
-    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
 }
 
 // Les noms de fichiers sont en UTF-8, la police reçoit du latin-1 : la conversion se fait une fois, au dessin.
 TEST_F(Accueil, UneGrillePersonnelleAuNomAccentueSeMontreSeChargeEtSeSupprime) {
     racine.ecrire("grilles_personnelles/Fusée.xml", outils_modele::grille_essai_4x4);
-    libre::ouvrir_accueil();
+    revenir();
     envoyer(nomme("perso"));
-    auto& liste = libre::obtenir_accueil()->obtenir_la_liste_perso();
+    auto& liste = mode().obtenir_accueil()->obtenir_la_liste_perso();
     liste.mettre_a_jour();
     const auto ligne = liste.obtenir_ligne(3);
     EXPECT_EQ(ligne->obtenir_texte(), "Fusée.xml");
     EXPECT_EQ(ligne->obtenir_texte_montre(), "Fus\xE9" "e.xml");
 
     envoyer(nomme("valider_choix_liste", liste.obtenir_nom_courant()));
-    libre::activer();
-    ASSERT_TRUE(libre::obtenir_partie());
-    EXPECT_EQ(libre::obtenir_nom_grille(), "Fusée");
+    ASSERT_TRUE(mode().obtenir_partie());
+    EXPECT_EQ(mode().obtenir_nom_grille(), "Fusée");
 
-    libre::resetlibre();
-    libre::ouvrir_accueil();
+    mode().abandonner();
     envoyer(nomme("supprimer"));
     envoyer(nomme("valider_choix_liste", std::string("Fusée.xml")));
     EXPECT_FALSE(std::filesystem::exists("grilles_personnelles/Fusée.xml"));
-    EXPECT_EQ(libre::obtenir_accueil()->obtenir_la_liste_perso().nombre_donnees(), 0);
+    EXPECT_EQ(mode().obtenir_accueil()->obtenir_la_liste_perso().nombre_donnees(), 0);
 }
 
 TEST_F(Accueil, LeClavierParcourtLesQuatreLignesEtEchapFermeDAbordLaListe) {
-    libre::ouvrir_accueil();
     touches_({touches::BAS, touches::BAS, touches::BAS, touches::BAS});
-    EXPECT_EQ(libre::obtenir_courante(), 4);
+    EXPECT_EQ(mode().obtenir_courante(), 4);
     touches_({touches::HAUT, touches::HAUT});
-    ASSERT_EQ(libre::obtenir_courante(), 2);
+    ASSERT_EQ(mode().obtenir_courante(), 2);
     envoyer(touche(touches::ENTREE));
-    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::LIBRE);
+    EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::LIBRE);
 
-    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::LIBRE);
+    banc.aller_a(etat_principal::LIBRE);
     envoyer(touche(touches::ECHAP));
-    EXPECT_EQ(libre::obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::LIBRE);
+    EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+    EXPECT_EQ(banc.etat(), etat_principal::LIBRE);
     envoyer(touche(touches::ECHAP));
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
+    EXPECT_EQ(banc.etat(), etat_principal::MENU);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Récepteur de la souris : ordre des crochets, une seule sélection par image, absence de racine.
+// Récepteur de la souris : ordre des crochets, rapports mis en file, une seule sélection par image, absence de racine.
+#include "file_evenements_pkg.hpp"
 #include "objet_3d_recepteur_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
 
@@ -39,10 +40,17 @@ public:
         initialiser();
     }
     void sourisappuie(const evenement&) override { noter("appuie"); }
-    void sourisrelache(const evenement&) override { noter("relache"); }
+    // Un bouton rapporte qu'on l'a relâché ; un objet quitté, qu'il l'est.
+    void sourisrelache(const evenement&) override {
+        noter("relache");
+        rapporter(nom_ + "_relache");
+    }
     void sourisbouge(const evenement&) override { noter("bouge"); }
     void sourisentre(const evenement&) override { noter("entre"); }
-    void sourissort(const evenement&) override { noter("sort"); }
+    void sourissort(const evenement&) override {
+        noter("sort");
+        rapporter(nom_ + "_quitte");
+    }
 
 private:
     void noter(const std::string& crochet) { journal_.push_back(nom_ + "." + crochet); }
@@ -64,7 +72,8 @@ struct RecepteurSouris : testing::Test {
     bouton_temoin a{journal, "A"};
     bouton_temoin b{journal, "B"};
     selection_table selection;
-    recepteur_souris recepteur{selection};
+    file_evenements_pkg::file_memoire file;
+    recepteur_souris recepteur{file, selection};
 
     void SetUp() override {
         selection.objet_en_x = {{100, a.obtenir_identifiant()}, {200, b.obtenir_identifiant()}};
@@ -82,7 +91,7 @@ TEST_F(RecepteurSouris, EntreeDuNouveauAvantSortieDeLAncien) {
     EXPECT_TRUE(apres_image(souris(evenement_pkg::SOURIS_BOUGE, 100)));
     EXPECT_TRUE(apres_image(souris(evenement_pkg::SOURIS_BOUGE, 200)));
     EXPECT_EQ(journal, (std::vector<std::string>{"A.entre", "A.bouge", "A.bouge", "B.entre", "B.bouge", "A.sort"}));
-    EXPECT_EQ(recepteur_souris_pkg::obtenir_id_dernier_objet_touche(), b.obtenir_identifiant());
+    EXPECT_EQ(selection.obtenir_dernier_touche(), b.obtenir_identifiant());
 }
 
 TEST_F(RecepteurSouris, RienSousLePointeurConsommeEtPrevientLObjetQuitte) {
@@ -90,13 +99,17 @@ TEST_F(RecepteurSouris, RienSousLePointeurConsommeEtPrevientLObjetQuitte) {
     journal.clear();
     EXPECT_TRUE(apres_image(souris(evenement_pkg::SOURIS_BOUGE, 5)));
     EXPECT_EQ(journal, (std::vector<std::string>{"A.sort"}));
-    EXPECT_EQ(recepteur_souris_pkg::obtenir_id_dernier_objet_touche(), 0u);
+    EXPECT_EQ(selection.obtenir_dernier_touche(), 0u);
 }
 
 TEST_F(RecepteurSouris, AppuiSurUnBoutonEtRelachementSurUnAutreActiveLeSecond) {
     apres_image(souris(evenement_pkg::SOURIS_APPUIE, 100, 1));
     apres_image(souris(evenement_pkg::SOURIS_RELACHE, 200, 1));
     EXPECT_EQ(journal, (std::vector<std::string>{"A.entre", "A.appuie", "B.entre", "B.relache", "A.sort"}));
+    // Ce que les objets ont rapporté part en file dans l'ordre de leurs crochets, pour la même passe de la boucle.
+    std::vector<std::string> en_file;
+    while (auto e = file.scruter()) en_file.push_back(evenement_pkg::nom_de(*e));
+    EXPECT_EQ(en_file, (std::vector<std::string>{"B_relache", "A_quitte"}));
 }
 
 TEST_F(RecepteurSouris, SansNouvelleImageLeResultatDeLaSelectionEstReutilise) {
@@ -108,7 +121,7 @@ TEST_F(RecepteurSouris, SansNouvelleImageLeResultatDeLaSelectionEstReutilise) {
 }
 
 TEST_F(RecepteurSouris, DeclineSansRacineOuHorsSouris) {
-    recepteur_souris sans_racine{selection};
+    recepteur_souris sans_racine{file, selection};
     auto e = souris(evenement_pkg::SOURIS_RELACHE, 100, 1);
     EXPECT_FALSE(sans_racine.accepter(e));
     evenement touche;

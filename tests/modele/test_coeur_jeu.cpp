@@ -266,6 +266,7 @@ TEST_F(CoeurDeJeu, UneGrilleResolueResteImmobileSelonLaPolitique) {
     campagne.initialiser(outils_modele::grille_avec(2, {{1, 1, 1}, {2, 1, 1}, {1, 2, 2}, {2, 2, 2}}));
     struct sans_aide : coeur_jeu_pkg::compte_aide {
         int obtenir_compteur_aide() const override { return 0; }
+        void mettre_a_jour_compteur_aide(int) override {}
         void vider_compteur_aide() override {}
         grille_pkg::chemin_ptr obtenir_chemin_aide_courant() const override { return nullptr; }
         void reinitialiser_chemin_aide(const case_simple_pkg::classe_case&) override {}

@@ -8,7 +8,7 @@
 #include <stdlib.h>
 
 #include "emplacement_donnees_pkg.hpp"
-#include "os_fichiers.hpp"
+#include "emplacements_pkg.hpp"
 
 namespace {
 
@@ -22,7 +22,7 @@ struct repertoire_jetable {
         chemin = ::mkdtemp(modele.data());
     }
     ~repertoire_jetable() {
-        os::fichiers::definir_racines("", "");
+        emplacements_pkg::definir_racines("", "");
         fs::remove_all(chemin);
     }
     fs::path chemin;
@@ -65,7 +65,7 @@ TEST(EmplacementDonnees, DossierDuJoueurSelonXdgEtLaMaison) {
 TEST(EmplacementDonnees, LesRepertoiresDuJoueurSontCreesOuSignales) {
     repertoire_jetable r;
     const fs::path joueur = r.chemin / "xdg/novelia-tessaline";
-    os::fichiers::definir_racines("", joueur.string());
+    emplacements_pkg::definir_racines("", joueur.string());
     std::ostringstream premier;
     preparer_dossier_joueur(premier);
     EXPECT_TRUE(fs::is_directory(joueur / "sessions"));
@@ -85,7 +85,7 @@ TEST(EmplacementDonnees, LesRepertoiresDuJoueurSontCreesOuSignales) {
     std::ifstream lu(joueur / "sessions");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lu), {}), "à garder");
 
-    os::fichiers::definir_racines("", (joueur / "sessions/sous").string());
+    emplacements_pkg::definir_racines("", (joueur / "sessions/sous").string());
     std::ostringstream impossible;
     preparer_dossier_joueur(impossible);
     EXPECT_NE(impossible.str().find("Impossible de créer"), std::string::npos) << impossible.str();

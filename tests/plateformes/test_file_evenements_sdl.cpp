@@ -1,6 +1,5 @@
 // File d'événements sur SDL2 : événements du jeu mêlés à ceux du système, dans l'ordre, sans fuite.
 #include "file_evenements_sdl_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +16,11 @@ void pousser_touche_sdl(SDL_Scancode position) {
 
 TEST(FileEvenementsSdl, LesEvenementsNommesReviennentDansLOrdreDePousseeAvecLeurCharge) {
     file_evenements_sdl_pkg::file_evenements_sdl file;
-    gestion_evenements_pkg::definir_file(file);
 
     pousser_touche_sdl(SDL_SCANCODE_RETURN);
-    gestion_evenements_pkg::emettre_evenement_nomme("deplacer_curseur", case_simple_pkg::coordonnees{3, 9});
+    file.pousser(evenement_pkg::nomme("deplacer_curseur", case_simple_pkg::coordonnees{3, 9}));
     pousser_touche_sdl(SDL_SCANCODE_ESCAPE);
-    gestion_evenements_pkg::emettre_evenement_nomme("valider_choix_liste", std::string("niv1_1.xml"));
+    file.pousser(evenement_pkg::nomme("valider_choix_liste", std::string("niv1_1.xml")));
 
     auto e1 = file.scruter();
     auto e2 = file.scruter();
@@ -30,7 +28,7 @@ TEST(FileEvenementsSdl, LesEvenementsNommesReviennentDansLOrdreDePousseeAvecLeur
     auto e4 = file.scruter();
     ASSERT_TRUE(e1 && e2 && e3 && e4);
     EXPECT_EQ(e1->touche, evenement_pkg::touches::ENTREE);
-    EXPECT_EQ(e2->type, gestion_evenements_pkg::evenement_tessaline);
+    EXPECT_EQ(e2->type, evenement_pkg::EVENEMENT_NOMME);
     EXPECT_EQ(e2->nom, "deplacer_curseur");
     EXPECT_EQ(std::get<case_simple_pkg::coordonnees>(e2->donnee), (case_simple_pkg::coordonnees{3, 9}));
     EXPECT_EQ(e3->touche, evenement_pkg::touches::ECHAP);
@@ -42,8 +40,7 @@ TEST(FileEvenementsSdl, DesEvenementsJamaisLusSontLiberesAvecLaFile) {
     {
         file_evenements_sdl_pkg::file_evenements_sdl file;
         for (int i = 0; i < 100; ++i) {
-            file.pousser(gestion_evenements_pkg::obtenir_evenement_nomme("valider_ecriture", 0,
-                                                                          std::string(200, 'x')));
+            file.pousser(evenement_pkg::nomme("valider_ecriture", std::string(200, 'x')));
         }
     }
     // Une nouvelle file ne voit rien de l'ancienne.

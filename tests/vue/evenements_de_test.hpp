@@ -1,7 +1,8 @@
 // Outils des tests de widgets : événements synthétiques, événements nommés émis, chaîne des récepteurs, répertoire jetable.
 #pragma once
 
-#include "gestion_evenements_pkg.hpp"
+#include "chaine_recepteurs_pkg.hpp"
+#include "file_evenements_pkg.hpp"
 #include "recepteur_souris_pkg.hpp"
 
 #include <gtest/gtest.h>
@@ -31,26 +32,22 @@ inline evenement_pkg::evenement saisie(const std::string& texte) {
     return e;
 }
 
-inline evenement_pkg::evenement nomme(const std::string& nom) {
-    return gestion_evenements_pkg::obtenir_evenement_nomme(nom);
+inline evenement_pkg::evenement nomme(const std::string& nom, evenement_pkg::donnee_evenement donnee = {}) {
+    return evenement_pkg::nomme(nom, std::move(donnee));
 }
 
-// Offre l'événement à la chaîne ; vrai si un récepteur l'a consommé (il ne va pas jusqu'au témoin du fond).
+// Une chaîne de récepteurs et la file où ils émettent, comme celles d'un mode.
 class chaine_de_test {
 public:
-    chaine_de_test() {
-        gestion_evenements_pkg::definir_file(file_);
-        gestion_evenements_pkg::empiler_recepteur(&fond_);
-    }
-    ~chaine_de_test() { gestion_evenements_pkg::supprimer_recepteur(&fond_); }
+    chaine_de_test() = default;
     chaine_de_test(const chaine_de_test&) = delete;
     chaine_de_test& operator=(const chaine_de_test&) = delete;
 
-    bool offrir(evenement_pkg::evenement e) {
-        fond_.atteint = false;
-        gestion_evenements_pkg::traiter_evenement(e);
-        return !fond_.atteint;
-    }
+    chaine_recepteurs_pkg::chaine_recepteurs& chaine() { return chaine_; }
+    file_evenements_pkg::file_memoire& file() { return file_; }
+
+    // Offre l'événement à la chaîne ; vrai si un récepteur l'a consommé.
+    bool offrir(evenement_pkg::evenement e) { return chaine_.traiter(e); }
 
     // Événements nommés émis depuis le dernier appel : nom et texte porté ("" sans texte).
     std::vector<std::pair<std::string, std::string>> emis() {
@@ -67,7 +64,7 @@ public:
         std::vector<std::pair<std::string, std::string>> v;
         while (auto e = file_.scruter()) {
             v.push_back(decrire(*e));
-            gestion_evenements_pkg::traiter_evenement(*e);
+            chaine_.traiter(*e);
         }
         return v;
     }
@@ -80,33 +77,28 @@ public:
         return consomme;
     }
 
-    // Récepteurs présents, du premier consulté au dernier, sans le témoin du fond.
-    static std::vector<recepteur_pkg::classe_recepteur> recepteurs() {
-        using l = gestion_evenements_pkg::liste_recepteurs_pkg;
-        std::vector<recepteur_pkg::classe_recepteur> v;
-        for (auto c = gestion_evenements_pkg::obtenir_chaine_recepteurs(); !l::est_vide(c); c = l::get_suiv(c)) {
-            v.push_back(l::get_elem(c));
-        }
-        v.pop_back();
-        return v;
-    }
+    // Récepteurs présents, du premier consulté au dernier.
+    std::vector<recepteur_pkg::classe_recepteur> recepteurs() const { return chaine_.recepteurs(); }
 
-private:
+    // Nom et texte porté ("(rien)" sans texte) d'un événement nommé.
     static std::pair<std::string, std::string> decrire(const evenement_pkg::evenement& e) {
         const auto* texte = std::get_if<std::string>(&e.donnee);
         return {e.nom, texte ? *texte : std::string("(rien)")};
     }
 
-    struct temoin : recepteur_pkg::recepteur {
-        bool atteint = false;
-        bool accepter(evenement_pkg::evenement&) override {
-            atteint = true;
-            return true;
-        }
-    };
-    temoin fond_;
+private:
+
+    chaine_recepteurs_pkg::chaine_recepteurs chaine_;
     file_evenements_pkg::file_memoire file_;
 };
+
+// Ce qu'un objet cliquable a rapporté depuis la dernière fois, décrit comme chaine_de_test::emis.
+template <typename objet>
+std::vector<std::pair<std::string, std::string>> rapports(objet& o) {
+    std::vector<std::pair<std::string, std::string>> v;
+    for (const auto& e : o.prendre_rapports()) v.push_back(chaine_de_test::decrire(e));
+    return v;
+}
 
 // Récepteur d'un contrôleur qui n'est pas le sujet du test : il laisse tout passer.
 struct recepteur_muet : recepteur_pkg::recepteur {
@@ -139,7 +131,7 @@ public:
     repertoire_jetable& operator=(const repertoire_jetable&) = delete;
 
     const std::filesystem::path& chemin() const { return chemin_; }
-    // Chemin avec "/" final, comme ceux que donne os::fichiers.
+    // Chemin avec "/" final, comme ceux que donne emplacements_pkg.
     std::string nom() const { return chemin_.string() + "/"; }
     void creer(const std::string& entree, bool repertoire = true) const {
         if (repertoire) {

@@ -11,11 +11,6 @@
 
 namespace {
 
-// Les récepteurs du contrôleur n'ont rien à faire ici : l'écran les tient sans les appeler.
-struct recepteur_muet : recepteur_pkg::recepteur {
-    bool accepter(evenement_pkg::evenement&) override { return false; }
-};
-
 TEST(AccueilGrilleLibre, LesLignesSontLesEntreesDeHautEnBasEtLaSourisDeplaceLaLigne) {
     evenements_de_test::repertoire_jetable rep;
     rep.creer("grilles");
@@ -23,9 +18,7 @@ TEST(AccueilGrilleLibre, LesLignesSontLesEntreesDeHautEnBasEtLaSourisDeplaceLaLi
     const std::filesystem::path precedent = std::filesystem::current_path();
     std::filesystem::current_path(rep.chemin());
 
-    recepteur_muet evenements;
-    recepteur_muet clavier;
-    auto accueil = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>(evenements, clavier);
+    auto accueil = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>();
     accueil->initialiser();
     // Le titre est dessiné d'abord, puis les entrées de haut en bas.
     const auto titre = std::dynamic_pointer_cast<objet_texte_pkg::texte_affichable>(accueil->obtenir_nieme_objets(1));

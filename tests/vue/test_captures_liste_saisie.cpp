@@ -54,17 +54,13 @@ TEST(CapturesListeSaisie, ListeSaisieEtEcranDesComptes) {
         champ->positionner_objet3d({-2.0f, -1.5f, -10.0f});
         capturer(champ, "saisie_texte");
 
-        evenements_de_test::recepteur_muet nommes;
-        evenements_de_test::recepteur_muet clavier;
-        auto ecran = std::make_shared<session_3d_pkg::session_affichable>(&nommes, &clavier);
+        auto ecran = std::make_shared<session_3d_pkg::session_affichable>();
         ecran->initialiser();
         capturer(ecran, "ecran_comptes");
         // Nom refusé : la saisie sous son invite, avec la ligne d'erreur.
         ecran->changer_etat(session_3d_pkg::etat_session::NOUVEAU);
         ecran->modifier_mess_erreur(true);
         capturer(ecran, "ecran_comptes_nouveau");
-        ecran->changer_etat(session_3d_pkg::etat_session::CHOIX);
-        ecran->desactiver_clavier();
     }
     fs::current_path(precedent);
 }

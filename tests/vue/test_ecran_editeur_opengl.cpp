@@ -1,7 +1,7 @@
 // Écrans de l'éditeur dans une vraie fenêtre, avec les données du jeu : questions, cases peintes ou vides, curseur,
 // chiffres après la génération, clic trouvé par la sélection, page d'aide à la place de la grille.
 #include "controleur_editeur_pkg.hpp"
-#include "controleur_pkg.hpp"
+#include "../controleur/banc_application.hpp"
 #include "evenements_de_test.hpp"
 #include "fenetre_dans_les_donnees.hpp"
 #include "pixels_de_test.hpp"
@@ -12,7 +12,6 @@ namespace {
 
 namespace editeur = controleur_editeur_pkg;
 namespace touches = evenement_pkg::touches;
-using evenements_de_test::chaine_de_test;
 using evenements_de_test::nomme;
 using evenements_de_test::saisie;
 using evenements_de_test::touche;
@@ -35,21 +34,23 @@ int dans_la_grille(bool (*p)(const pixel&)) { return compter(100, 85, 430, 430, 
 
 struct EcranEditeur : testing::Test {
     fenetre_dans_les_donnees::fenetre_du_jeu fenetre;
-    chaine_de_test chaine;
+    banc_application::banc banc{&recepteur_souris_pkg::selection_scene()};
 
     void SetUp() override {
-        controleur_pkg::modifier_etat(controleur_pkg::etat_principal::EDITEUR);
+        banc.aller_a(banc_application::etat_principal::EDITEUR);
         dessiner();
     }
-    void TearDown() override { editeur::reset_editeur(); }
 
-    static void dessiner() {
-        editeur::editeur();
+    editeur::controleur_editeur& mode() {
+        return banc.mode<editeur::controleur_editeur>(banc_application::etat_principal::EDITEUR);
+    }
+    void dessiner() {
+        banc.dessiner();
         glReadBuffer(GL_BACK);
     }
     void repondre(const std::string& reponse) {
-        chaine.envoyer(saisie(reponse));
-        chaine.envoyer(touche(touches::ENTREE));
+        banc.envoyer(saisie(reponse));
+        banc.envoyer(touche(touches::ENTREE));
         dessiner();
     }
     // Un événement de souris au centre de la case, après une image : la sélection est refaite.
@@ -60,7 +61,7 @@ struct EcranEditeur : testing::Test {
         e.bouton = type == evenement_pkg::SOURIS_BOUGE ? 0 : evenement_pkg::boutons::GAUCHE;
         e.x = static_cast<std::uint16_t>(colonne(x));
         e.y = static_cast<std::uint16_t>(rangee(y));
-        chaine.envoyer(e);
+        banc.envoyer(e);
     }
     void cliquer(int x, int y) {
         souris(evenement_pkg::SOURIS_BOUGE, x, y);
@@ -74,14 +75,14 @@ TEST_F(EcranEditeur, LaQuestionSAfficheEtUnLongNomNeRecouvrePasSonEtiquette) {
     EXPECT_GT(compter(20, 100, 760, 40, blanc), 2500) << "la question de la taille";
     repondre("12");
     repondre("9");
-    chaine.envoyer(saisie("Planète Saturne"));
+    banc.envoyer(saisie("Planète Saturne"));
     dessiner();
     EXPECT_GT(compter(255, 320, 400, 35, blanc), 800) << "le nom tapé";
     EXPECT_EQ(compter(240, 320, 12, 35, blanc), 0) << "entre l'étiquette et la saisie";
     EXPECT_GT(compter(100, 320, 138, 35, blanc), 300) << "l'étiquette « Nom : »";
     EXPECT_EQ(compter(20, 215, 760, 30, rouge), 0);
 
-    chaine.envoyer(touche(touches::ECHAP));
+    banc.envoyer(touche(touches::ECHAP));
     repondre("15");
     EXPECT_GT(compter(20, 215, 760, 30, rouge), 1000) << "la ligne d'erreur, sous la question";
 }
@@ -90,19 +91,19 @@ TEST_F(EcranEditeur, CasesPeintesOuVidesEtCurseurPendantLeDessinPuisChiffresSans
     repondre("10");
     repondre("9");
     repondre("Très grande Noé");
-    ASSERT_TRUE(editeur::controleur().obtenir_editeur());
+    ASSERT_TRUE(mode().obtenir_editeur());
     EXPECT_GT(compter(664, 38, 118, 26, jaune_nom), 150) << "le nom n'est pas écrit";
     EXPECT_EQ(compter(600, 38, 64, 26, jaune_nom) + compter(782, 38, 18, 26, jaune_nom), 0) << "le nom déborde";
 
-    chaine.envoyer(touche(touches::ESPACE));
-    chaine.envoyer(touche(touches::DROITE));
+    banc.envoyer(touche(touches::ESPACE));
+    banc.envoyer(touche(touches::DROITE));
     dessiner();
     EXPECT_LT(dans_la_case(1, 1, cyan), 20) << "la case décoloriée";
     EXPECT_GT(dans_la_case(5, 5, cyan), 150) << "une case peinte";
     EXPECT_GT(dans_la_case(2, 1, curseur), 100) << "le curseur";
     EXPECT_EQ(dans_la_case(1, 1, curseur), 0);
 
-    chaine.envoyer(touche(touches::ENTREE));
+    banc.envoyer(touche(touches::ENTREE));
     dessiner();
     EXPECT_EQ(dans_la_grille(curseur), 0) << "plus de curseur une fois la grille générée";
     EXPECT_EQ(dans_la_grille(cyan), 0) << "le dessin ne se voit plus que par ses chiffres";
@@ -116,14 +117,14 @@ TEST_F(EcranEditeur, UnClicChangeLaCaseSousLePointeurMaisPasAuTraversDeLAide) {
     repondre("9");
     repondre("Clic");
     dessiner();
-    const auto grille = editeur::controleur().obtenir_editeur()->obtenir_grille();
+    const auto grille = mode().obtenir_editeur()->obtenir_grille();
     cliquer(3, 7);
     EXPECT_FALSE(grille->rend_case({3, 7})->est_occupe());
-    EXPECT_EQ(editeur::controleur().obtenir_editeur()->obtenir_curseur(), (case_simple_pkg::coordonnees{3, 7}));
+    EXPECT_EQ(mode().obtenir_editeur()->obtenir_curseur(), (case_simple_pkg::coordonnees{3, 7}));
     dessiner();
     EXPECT_LT(dans_la_case(3, 7, cyan), 20);
 
-    chaine.envoyer(touche('h'));
+    banc.envoyer(touche('h'));
     dessiner();
     EXPECT_EQ(dans_la_grille(cyan), 0) << "la page d'aide remplace la grille";
     EXPECT_GT(compter(100, 85, 430, 430, blanc), 2000);

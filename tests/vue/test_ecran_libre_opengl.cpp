@@ -1,5 +1,6 @@
 // Écran du jeu libre dans une vraie fenêtre, avec les données du jeu : ce que le joueur doit voir en entier.
 #include "controleur_libre_pkg.hpp"
+#include "../controleur/banc_application.hpp"
 #include "fenetre_dans_les_donnees.hpp"
 #include "pixels_de_test.hpp"
 
@@ -15,17 +16,20 @@ bool blanc(const pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
 
 struct EcranLibre : testing::Test {
     fenetre_dans_les_donnees::fenetre_du_jeu fenetre;
+    banc_application::banc banc{&recepteur_souris_pkg::selection_scene()};
 
-    // Choisie, chargée au premier dessin, puis dessinée de nouveau comme la boucle le ferait.
-    static void ouvrir(const std::string& grille) {
-        controleur_libre_pkg::lancer_jeu_pred(grille);
-        controleur_libre_pkg::libre();
-        ASSERT_NE(controleur_libre_pkg::obtenir_partie(), nullptr) << grille;
+    // Choisie depuis le jeu libre, chargée, puis dessinée deux fois comme la boucle le ferait.
+    void ouvrir(const std::string& grille) {
+        banc.aller_a(banc_application::etat_principal::LIBRE);
+        auto& libre = banc.mode<controleur_libre_pkg::controleur_libre>(banc_application::etat_principal::LIBRE);
+        libre.lancer_jeu_pred(grille);
+        ASSERT_NE(libre.obtenir_partie(), nullptr) << grille;
+        dessiner();
         dessiner();
     }
 
-    static void dessiner() {
-        controleur_libre_pkg::libre();
+    void dessiner() {
+        banc.dessiner();
         glReadBuffer(GL_BACK);
     }
 };
@@ -41,7 +45,7 @@ TEST_F(EcranLibre, UnLongNomDeGrilleResteDansSonCadre) {
 // La dernière ligne de l'aide (« 'L' - Zoom/Dezoom ... ») s'écrit au-dessus du bas du cadre, vers y = 492.
 TEST_F(EcranLibre, LaDerniereLigneDeLAideEstVisible) {
     ouvrir("maison.xml");
-    controleur_libre_pkg::aide_libre();
+    banc.envoyer(evenements_de_test::touche('h'));
     dessiner();
     EXPECT_GT(compter(140, 482, 380, 20, blanc), 200);
 }

@@ -2,6 +2,7 @@
 #include "bruitages_pkg.hpp"
 #include "ecriture_3d_pkg.hpp"
 #include "evenements_de_test.hpp"
+#include "recepteurs_ecriture_pkg.hpp"
 #include "texte_utf8_pkg.hpp"
 
 #include <gtest/gtest.h>
@@ -20,13 +21,13 @@ using emissions = std::vector<std::pair<std::string, std::string>>;
 struct Ecriture : testing::Test {
     chaine_de_test chaine;
     sans_selection selection;
-    std::shared_ptr<ecriture_affichable> champ = std::make_shared<ecriture_affichable>(selection);
+    std::shared_ptr<ecriture_affichable> champ = std::make_shared<ecriture_affichable>();
+    recepteurs_ecriture_pkg::recepteurs_ecriture recepteurs{champ, chaine.chaine(), chaine.file(), selection};
 
     void SetUp() override {
         champ->initialiser();
-        champ->activer();
+        recepteurs.ouvrir();
     }
-    void TearDown() override { champ->desactiver(); }
 
     void taper(std::initializer_list<evenement_pkg::evenement> touches) {
         for (const auto& e : touches) {
@@ -82,29 +83,29 @@ TEST_F(Ecriture, EntreeEmetLeTexteTapeEtFermeLaSaisie) {
     champ->reset_texte();
     taper({saisie("Élise"), saisie("2")});
     for (const auto& confirmer : {touche(t::ENTREE), nomme("ecriture_valider")}) {
-        champ->activer();
+        recepteurs.ouvrir();
         EXPECT_TRUE(chaine.offrir(confirmer));
         EXPECT_EQ(chaine.emis(), (emissions{{"valider_ecriture", "Élise2"}}));
-        EXPECT_FALSE(champ->est_actif());
-        EXPECT_TRUE(chaine_de_test::recepteurs().empty());
+        EXPECT_FALSE(recepteurs.est_ouverte());
+        EXPECT_TRUE(chaine.recepteurs().empty());
     }
 }
 
 TEST_F(Ecriture, EchapLaisseUnBlancQueLaValidationRefuseJusquACeQuOnTapeApres) {
     taper({saisie("x")});
     for (const auto& annuler : {touche(t::ECHAP), nomme("ecriture_precedent")}) {
-        champ->activer();
+        recepteurs.ouvrir();
         EXPECT_TRUE(chaine.offrir(annuler));
         EXPECT_EQ(chaine.emis(), (emissions{{"annuler_ecriture", "(rien)"}}));
         EXPECT_EQ(champ->obtenir_texte(), " ");
         EXPECT_EQ(champ->obtenir_affichage()->obtenir_texte(), " ");
-        EXPECT_FALSE(champ->est_actif());
+        EXPECT_FALSE(recepteurs.est_ouverte());
     }
     // Réouverte, la saisie garde le blanc : Entrée ne fait rien, ce qui est tapé vient après.
-    champ->activer();
+    recepteurs.ouvrir();
     taper({touche(t::ENTREE), nomme("ecriture_valider")});
     EXPECT_TRUE(chaine.emis().empty());
-    EXPECT_TRUE(champ->est_actif());
+    EXPECT_TRUE(recepteurs.est_ouverte());
     taper({saisie("d"), touche(t::ENTREE)});
     EXPECT_EQ(chaine.emis(), (emissions{{"valider_ecriture", " d"}}));
 }
@@ -116,8 +117,8 @@ TEST_F(Ecriture, ApresRemiseAZeroEntreeEmetLeTexteVide) {
     EXPECT_EQ(chaine.emis(), (emissions{{"valider_ecriture", ""}}));
 }
 
-TEST_F(Ecriture, LesToucheInconnuesPassentEtLaChaineEstSourisClavierPuisNommes) {
-    ASSERT_EQ(chaine_de_test::recepteurs().size(), 3u);
+TEST_F(Ecriture, LesToucheInconnuesPassentEtLaChaineEstSourisPuisTexte) {
+    ASSERT_EQ(chaine.recepteurs().size(), 2u);
     for (const auto& e : {touche(t::HAUT), touche(t::TABULATION), touche(t::F1), touche(t::PAVE_PLUS),
                           touche(t::PAVE_ENTREE), nomme("valider_ecriture"), nomme("precedent")}) {
         EXPECT_FALSE(chaine.offrir(e)) << e.touche << e.nom;
@@ -134,7 +135,7 @@ TEST_F(Ecriture, LesToucheInconnuesPassentEtLaChaineEstSourisClavierPuisNommes) 
     EXPECT_TRUE(chaine.offrir(mouvement));
 }
 
-TEST_F(Ecriture, LesBoutonsEmettentLeursEvenementsQueLaSaisieTraduit) {
+TEST_F(Ecriture, LesBoutonsRapportentLeursEvenementsQueLaSaisieTraduit) {
     const evenement_pkg::evenement souris;
     const auto ok = champ->obtenir_bouton(t_bouton_ecriture::VALIDER);
     const auto retour = champ->obtenir_bouton(t_bouton_ecriture::PRECEDENT);
@@ -148,15 +149,15 @@ TEST_F(Ecriture, LesBoutonsEmettentLeursEvenementsQueLaSaisieTraduit) {
 
     taper({saisie("n")});
     ok->sourisrelache(souris);
-    auto emis = chaine.emis();
+    auto emis = rapports(*ok);
     ASSERT_EQ(emis, (emissions{{"ecriture_valider", "(rien)"}}));
-    // L'événement du bouton revient par la file et devient la validation du texte.
+    // L'événement rapporté par le bouton revient par la file et devient la validation du texte.
     EXPECT_TRUE(chaine.offrir(nomme(emis.front().first)));
     EXPECT_EQ(chaine.emis(), (emissions{{"valider_ecriture", "n"}}));
 
-    champ->activer();
+    recepteurs.ouvrir();
     retour->sourisrelache(souris);
-    EXPECT_TRUE(chaine.offrir(nomme(chaine.emis().front().first)));
+    EXPECT_TRUE(chaine.offrir(nomme(rapports(*retour).front().first)));
     EXPECT_EQ(chaine.emis(), (emissions{{"annuler_ecriture", "(rien)"}}));
 }
 

@@ -1,6 +1,5 @@
 // Champ d'étoiles du menu : mêmes pixels que le quadrilatère filtré par OpenGL, à tout angle et toute taille, et
 // une image redemandée seulement quand le coin de l'écran a avancé d'une étoile.
-#include "controleur_pkg.hpp"
 #include "fenetre_dans_les_donnees.hpp"
 #include "fond_etoile_3d.hpp"
 #include "geometrie_pkg.hpp"
@@ -99,12 +98,19 @@ TEST_F(FondEtoile, LesPixelsSontCeuxDuQuadrilatereMipmappe) {
 // À trois degrés par seconde, l'angle suit l'horloge ; tant que le coin n'a pas avancé d'une étoile, l'angle
 // reste et l'image est demandée pour le moment où il l'aura fait.
 TEST_F(FondEtoile, LAngleSuitLHorlogeParPasDUneEtoileAuCoin) {
+    EXPECT_EQ(fond->delai_prochaine_image(), horloge_pkg::duree::zero()) << "jamais dessiné : une image tout de suite";
     image(fond);  // mesure le pas d'après la projection
     const float depart = fond->obtenir_angle_rotation();
+    const auto premier_delai = fond->delai_prochaine_image();
+    ASSERT_TRUE(premier_delai);
+    EXPECT_GT(*premier_delai, 10ms) << "le pas mesuré à la première image, pas un délai de démarrage";
+    EXPECT_LT(*premier_delai, 100ms);
     horloge.instant += 10ms;
     image(fond);
     EXPECT_EQ(fond->obtenir_angle_rotation(), depart);
-    EXPECT_FALSE(controleur_pkg::obtenir_modification());
+    const auto delai = fond->delai_prochaine_image();
+    ASSERT_TRUE(delai);
+    EXPECT_LT(std::chrono::abs(*delai - (*premier_delai - 10ms)), 1us) << "l'image suivante attend l'étoile suivante";
     horloge.instant += 90ms;
     image(fond);
     EXPECT_NEAR(fond->obtenir_angle_rotation(), depart + 0.3f, 1e-4f);  // 100 ms à 3 degrés par seconde

@@ -1,7 +1,6 @@
 // Grille à l'écran sans fenêtre : place et indice des tuiles, texture selon l'état, événements de la souris, curseur.
 #include "case_term_3d_pkg.hpp"
 #include "curseur_3d_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
 #include "grille_3d_pkg.hpp"
 
 #include <gtest/gtest.h>
@@ -183,17 +182,15 @@ std::ostream& operator<<(std::ostream& o, const evenement_attendu& e) {
 }
 
 struct EvenementsDeLaCase : testing::Test {
-    file_evenements_pkg::file_memoire file;
     grille_3d_pkg::classe_grille_affichable g3d = grille_construite(grille_modele(3, {{{3, 1}, 2}}));
 
-    void SetUp() override { gestion_evenements_pkg::definir_file(file); }
-
-    std::vector<evenement_attendu> envoyes() {
+    // Ce que la tuile a rapporté.
+    static std::vector<evenement_attendu> rapportes(objet_3d_recepteur_pkg::objet_3d_recepteur& tuile) {
         std::vector<evenement_attendu> e;
-        while (auto suivant = file.scruter()) {
-            EXPECT_EQ(suivant->type, gestion_evenements_pkg::evenement_tessaline);
-            EXPECT_EQ(suivant->code, 0);
-            e.push_back({gestion_evenements_pkg::obtenir_nom_evenement(*suivant), suivant->donnee});
+        for (const auto& suivant : tuile.prendre_rapports()) {
+            EXPECT_EQ(suivant.type, evenement_pkg::EVENEMENT_NOMME);
+            EXPECT_EQ(suivant.code, 0);
+            e.push_back({evenement_pkg::nom_de(suivant), suivant.donnee});
         }
         return e;
     }
@@ -240,7 +237,7 @@ TEST_F(EvenementsDeLaCase, AppuiRelachementEntreeSelonLeBoutonOuLeMasque) {
         case mouvement: e.type = evenement_pkg::SOURIS_BOUGE; tuile->sourisbouge(e); break;
         case sortie: e.type = evenement_pkg::SOURIS_BOUGE; tuile->sourissort(e); break;
         }
-        EXPECT_EQ(envoyes(), k.attendus) << "crochet " << k.quoi << ", bouton " << +k.bouton;
+        EXPECT_EQ(rapportes(*tuile), k.attendus) << "crochet " << k.quoi << ", bouton " << +k.bouton;
     }
 }
 

@@ -4,7 +4,7 @@
 #include "donnees_temporaires.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
+#include "chaine_recepteurs_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "grille_3d_pkg.hpp"
 #include "nom_gl_pkg.hpp"
@@ -62,7 +62,6 @@ struct GrilleOpenGL : testing::Test {
             }
         }
         ouvrir_fenetre();
-        gestion_evenements_pkg::definir_file(evenements);
 
         // Chemins (1, 1)-(1, 2) de 2 cases et (3, 3) de 1 case ; (1, 1), (1, 2) et (2, 2) occupées.
         modele->initialiser("essai");
@@ -136,7 +135,7 @@ struct GrilleOpenGL : testing::Test {
     std::vector<std::string> evenements_envoyes() {
         std::vector<std::string> noms;
         while (auto e = evenements.scruter()) {
-            std::string nom = gestion_evenements_pkg::obtenir_nom_evenement(*e);
+            std::string nom = evenement_pkg::nom_de(*e);
             if (const auto* c = std::get_if<coordonnees>(&e->donnee)) {
                 nom += " " + std::to_string(c->x) + "," + std::to_string(c->y);
             }
@@ -189,9 +188,10 @@ TEST_F(GrilleOpenGL, LaLoupeCouvreLesCasesDAideEtLeCurseurSaCaseSansArreterLaSou
 }
 
 TEST_F(GrilleOpenGL, LaSourisAtteintLesCasesParLaChaineDesRecepteursEtEnvoieLeursEvenements) {
-    recepteur_souris_pkg::recepteur_souris recepteur;
+    recepteur_souris_pkg::recepteur_souris recepteur(evenements, recepteur_souris_pkg::selection_scene());
     recepteur.definir_objet_racine(scene);
-    gestion_evenements_pkg::empiler_recepteur(&recepteur);
+    chaine_recepteurs_pkg::chaine_recepteurs chaine;
+    chaine.empiler(&recepteur);
     // Une image entre deux événements : chacun a sa propre passe de sélection.
     auto envoyer = [&](std::uint8_t type, const std::array<int, 2>& p, std::uint8_t bouton) {
         dessiner();
@@ -200,7 +200,7 @@ TEST_F(GrilleOpenGL, LaSourisAtteintLesCasesParLaChaineDesRecepteursEtEnvoieLeur
         e.x = static_cast<std::uint16_t>(p[0]);
         e.y = static_cast<std::uint16_t>(p[1]);
         e.bouton = bouton;
-        gestion_evenements_pkg::traiter_evenement(e);
+        chaine.traiter(e);
     };
     using namespace evenement_pkg;
     poser_curseur({3, 3});  // sous le curseur, c'est toujours la case qui répond
@@ -219,7 +219,6 @@ TEST_F(GrilleOpenGL, LaSourisAtteintLesCasesParLaChaineDesRecepteursEtEnvoieLeur
     envoyer(SOURIS_BOUGE, pixel_de({1, 1}, 3.0f, 0.0f), 0);  // hors de la grille
     envoyer(SOURIS_RELACHE, pixel_de({1, 1}, 3.0f, 0.0f), boutons::GAUCHE);
     EXPECT_EQ(evenements_envoyes(), (std::vector<std::string>{"deplacer_curseur 1,1", "appuie", "effacer"}));
-    gestion_evenements_pkg::supprimer_recepteur(&recepteur);
 }
 
 // Hors de la grille, une case se dessine seule : sa texture, son chiffre, sa loupe par-dessus.

@@ -1,6 +1,7 @@
 // Liste déroulante : lecture d'un répertoire, cinq lignes qui défilent, touches, boutons et choix émis.
 #include "evenements_de_test.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
+#include "recepteurs_liste_deroulante_pkg.hpp"
 
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -42,8 +43,7 @@ struct ListeDeroulante : testing::Test {
     chaine_de_test chaine;
     repertoire_jetable rep;
     std::shared_ptr<liste_affichable> liste = std::make_shared<liste_affichable>();
-
-    void TearDown() override { liste->desactiver(); }
+    recepteurs_liste_deroulante_pkg::recepteur_liste recepteur{*liste, chaine.chaine(), chaine.file()};
 
     // Six comptes, créés dans le désordre pour que l'ordre du répertoire ne soit pas celui des noms.
     void six_noms() {
@@ -106,7 +106,7 @@ TEST_F(ListeDeroulante, LeNomCourantResteAuMilieuAvecDeuxVoisinsDeChaqueCote) {
 TEST_F(ListeDeroulante, LesFlechesDefilentSansDepasserLesBouts) {
     six_noms();
     liste->initialiser(rep.nom());
-    liste->activer();
+    recepteur.ouvrir();
     EXPECT_TRUE(chaine.offrir(touche(t::HAUT)));
     EXPECT_EQ(liste->obtenir_cour(), 1);
     for (int i = 0; i < 8; ++i) {
@@ -125,40 +125,39 @@ TEST_F(ListeDeroulante, ValiderEmetLeNomCourantEtFermeLaListe) {
     six_noms();
     liste->initialiser(rep.nom());
     for (const auto& confirmer : {touche(t::ENTREE), nomme("liste_valider")}) {
-        liste->activer();
+        recepteur.ouvrir();
         chaine.offrir(touche(t::BAS));
         const std::string choisi = liste->obtenir_nom_courant();
         EXPECT_TRUE(chaine.offrir(confirmer));
         EXPECT_EQ(chaine.emis(), (std::vector<std::pair<std::string, std::string>>{{"valider_choix_liste", choisi}}));
-        EXPECT_FALSE(liste->est_actif());
-        EXPECT_TRUE(chaine_de_test::recepteurs().empty());
+        EXPECT_FALSE(recepteur.est_ouverte());
+        EXPECT_TRUE(chaine.recepteurs().empty());
     }
 }
 
 TEST_F(ListeDeroulante, EchapOuRetourAnnulentMemeSurUneListeVideQueValiderIgnore) {
     liste->initialiser(rep.nom());
     ASSERT_EQ(liste->nombre_donnees(), 0);
-    liste->activer();
+    recepteur.ouvrir();
     EXPECT_TRUE(chaine.offrir(touche(t::ENTREE)));
     EXPECT_TRUE(chaine.offrir(nomme("liste_valider")));
     EXPECT_TRUE(chaine.emis().empty());
-    EXPECT_TRUE(liste->est_actif());
+    EXPECT_TRUE(recepteur.est_ouverte());
 
     for (const auto& annuler : {touche(t::ECHAP), nomme("precedent")}) {
-        liste->activer();
+        recepteur.ouvrir();
         EXPECT_TRUE(chaine.offrir(annuler));
         EXPECT_EQ(chaine.emis(), (std::vector<std::pair<std::string, std::string>>{{"annuler_choix_liste", "(rien)"}}));
-        EXPECT_FALSE(liste->est_actif());
+        EXPECT_FALSE(recepteur.est_ouverte());
     }
 }
 
 TEST_F(ListeDeroulante, LesAutresTouchesEtEvenementsPassentAuSuivant) {
     six_noms();
     liste->initialiser(rep.nom());
-    liste->activer();
-    // Le récepteur des événements nommés est consulté avant celui du clavier.
-    const auto recepteurs = chaine_de_test::recepteurs();
-    ASSERT_EQ(recepteurs.size(), 2u);
+    recepteur.ouvrir();
+    const auto recepteurs = chaine.recepteurs();
+    ASSERT_EQ(recepteurs.size(), 1u);
     for (const auto& e : {touche('a'), touche(t::GAUCHE), touche(t::PAVE_ENTREE), nomme("valider"), nomme("fleche"),
                           nomme("ecriture_valider")}) {
         EXPECT_FALSE(chaine.offrir(e)) << e.touche << e.nom;
@@ -169,11 +168,11 @@ TEST_F(ListeDeroulante, LesAutresTouchesEtEvenementsPassentAuSuivant) {
     EXPECT_TRUE(chaine.emis().empty());
     EXPECT_EQ(liste->obtenir_cour(), 1);
 
-    liste->activer();  // sans effet : déjà dans la chaîne
-    EXPECT_EQ(chaine_de_test::recepteurs(), recepteurs);
-    liste->desactiver();
-    liste->desactiver();
-    EXPECT_TRUE(chaine_de_test::recepteurs().empty());
+    recepteur.ouvrir();  // sans effet : déjà dans la chaîne
+    EXPECT_EQ(chaine.recepteurs(), recepteurs);
+    recepteur.fermer();
+    recepteur.fermer();
+    EXPECT_TRUE(chaine.recepteurs().empty());
 }
 
 TEST_F(ListeDeroulante, ListeVideAfficheAucuneDonneeEtLaRelectureRevientAuPremier) {
@@ -215,7 +214,7 @@ TEST_F(ListeDeroulante, UnRepertoireIllisibleEstSignaleEtDonneUneListeVide) {
     }
 }
 
-TEST_F(ListeDeroulante, ChaqueBoutonEmetSonEvenementAuRelachementEtGrossitSousLePointeur) {
+TEST_F(ListeDeroulante, ChaqueBoutonRapporteSonEvenementAuRelachementEtGrossitSousLePointeur) {
     liste->initialiser(rep.nom());
     struct attendu {
         t_bouton_deroulant le_type;
@@ -237,10 +236,10 @@ TEST_F(ListeDeroulante, ChaqueBoutonEmetSonEvenementAuRelachementEtGrossitSousLe
         EXPECT_FLOAT_EQ(b->obtenir_echelle(), c.survol) << c.evenement;
         b->sourisappuie(souris);
         EXPECT_TRUE(b->obtenir_bouton_ancien_actif());
-        EXPECT_TRUE(chaine.emis().empty()) << "rien à l'appui";
+        EXPECT_TRUE(rapports(*b).empty()) << "rien à l'appui";
         b->sourisrelache(souris);
         EXPECT_FALSE(b->obtenir_bouton_ancien_actif());
-        EXPECT_EQ(chaine.emis(), (std::vector<std::pair<std::string, std::string>>{{c.evenement, "(rien)"}}));
+        EXPECT_EQ(rapports(*b), (std::vector<std::pair<std::string, std::string>>{{c.evenement, "(rien)"}}));
         b->sourisappuie(souris);
         b->sourissort(souris);
         EXPECT_FLOAT_EQ(b->obtenir_echelle(), c.repos);

@@ -9,6 +9,8 @@
 #include "liste_deroulante_3d_pkg.hpp"
 #include "racine_de_scene.hpp"
 #include "recepteur_souris_pkg.hpp"
+#include "recepteurs_ecriture_pkg.hpp"
+#include "recepteurs_liste_deroulante_pkg.hpp"
 #include "scene_pkg.hpp"
 
 #include <GL/gl.h>
@@ -123,10 +125,11 @@ TEST_F(ListeSaisieOpenGL, LaListeMontreSesNomsEtLaSourisChoisitUneLigne) {
     EXPECT_TRUE(proche(vert)(lire(colonne(-3.0f), ligne(-2.0f))));
     EXPECT_TRUE(proche(bleu)(lire(colonne(-3.8f), ligne(0.0f))));
 
-    recepteur_souris_pkg::recepteur_souris recepteur;
+    recepteur_souris_pkg::recepteur_souris recepteur(chaine.file(), recepteur_souris_pkg::selection_scene());
     recepteur.definir_objet_racine(scene);
-    gestion_evenements_pkg::empiler_recepteur(&recepteur);
-    liste->activer();
+    chaine.chaine().empiler(&recepteur);
+    recepteurs_liste_deroulante_pkg::recepteur_liste recepteur_liste(*liste, chaine.chaine(), chaine.file());
+    recepteur_liste.ouvrir();
 
     // La flèche du bas, tenue : la plaque ne change pas, la flèche grossit sous le pointeur.
     cliquer(-3.0f, -2.0f);
@@ -143,8 +146,7 @@ TEST_F(ListeSaisieOpenGL, LaListeMontreSesNomsEtLaSourisChoisitUneLigne) {
     EXPECT_TRUE(proche(rouge)(lire(colonne(-3.8f), ligne(0.0f))));
     souris(evenement_pkg::SOURIS_RELACHE, -3.0f, 0.05f);
     EXPECT_EQ(chaine.distribuer(), (emissions{{"liste_valider", "(rien)"}, {"valider_choix_liste", deuxieme}}));
-    EXPECT_FALSE(liste->est_actif());
-    gestion_evenements_pkg::supprimer_recepteur(&recepteur);
+    EXPECT_FALSE(recepteur_liste.est_ouverte());
 }
 
 TEST_F(ListeSaisieOpenGL, LaSaisieMontreCeQuiEstTapeEtSesBoutonsRepondentALaSouris) {
@@ -152,7 +154,9 @@ TEST_F(ListeSaisieOpenGL, LaSaisieMontreCeQuiEstTapeEtSesBoutonsRepondentALaSour
     champ->initialiser();
     champ->positionner_objet3d({-2.0f, -1.5f, -10.0f});
     scene->ajouter_sous_objet(champ);
-    champ->activer();
+    recepteurs_ecriture_pkg::recepteurs_ecriture recepteurs(champ, chaine.chaine(), chaine.file(),
+                                                            recepteur_souris_pkg::selection_scene());
+    recepteurs.ouvrir();
     dessiner();
     // Le texte blanc, à l'échelle 0,5, part de l'origine de la saisie vers la droite, même long.
     auto zone_texte = [&] { return compter(-2.0f, -1.75f, 4.0f, -1.25f, blanc); };
@@ -171,7 +175,7 @@ TEST_F(ListeSaisieOpenGL, LaSaisieMontreCeQuiEstTapeEtSesBoutonsRepondentALaSour
     // La saisie est sa propre racine de sélection : « valider » à (4, -1,5) dans son repère.
     cliquer(-2.0f + 4.0f, -1.5f - 1.5f);
     EXPECT_EQ(chaine.distribuer(), (emissions{{"ecriture_valider", "(rien)"}, {"valider_ecriture", "BOB"}}));
-    EXPECT_FALSE(champ->est_actif());
+    EXPECT_FALSE(recepteurs.est_ouverte());
 }
 
 } // namespace

@@ -1,6 +1,4 @@
 // Objets affichables : courbes d'animation, files de déplacements et de rotations, ordre des sous-objets.
-#include "controleur_pkg.hpp"
-#include "file_evenements_pkg.hpp"
 #include "../modele/horloge_reglable.hpp"
 #include "objet_3d_pkg.hpp"
 
@@ -134,28 +132,26 @@ TEST_F(ObjetAnime, LesSousObjetsSAnimentSaufSiLeParentLeRefuse) {
     EXPECT_EQ(enfant->obtenir_position(), (coordonnee_3d{1.0f, 0.0f, 0.0f}));
 }
 
-// Une animation en cours fait redessiner la boucle principale à chaque échéance de 25 ms ; une fois finie, plus d'image.
-TEST_F(ObjetAnime, LaBouclePrincipaleRedessineTantQueQuelqueChoseBouge) {
-    file_evenements_pkg::file_memoire file;
-    int images = 0;
-    controleur_pkg::boucle_principale boucle(file, horloge, [&] {
-        ++images;
-        objet->animer();
-    });
-    objet->positionner_objet3d({1.0f, 0.0f, 0.0f}, 100ms, mode_animation::LINEAIRE);
-    controleur_pkg::modifie_ecran();
+// L'écran dit à la boucle quand il aura besoin d'une image : au plus tôt tant qu'une animation est en file, celle
+// d'un sous-objet comprise s'il l'anime ; jamais une fois tout arrivé.
+TEST_F(ObjetAnime, UnObjetDemandeUneImageTantQuUneAnimationEstEnFile) {
+    auto enfant = std::make_shared<objet_temoin>(journal, "enfant");
+    objet->ajouter_sous_objet(enfant);
+    EXPECT_FALSE(objet->delai_prochaine_image());
 
-    for (int i = 0; i < 10; ++i) {
-        horloge.instant += 30ms;
-        boucle.passe();
-    }
-    EXPECT_EQ(objet->obtenir_position().x, 1.0f);
-    EXPECT_GE(images, 4);  // 100 ms d'animation à une image toutes les 30 ms
-    EXPECT_LE(images, 6);
-    const int images_a_la_fin = images;
-    horloge.instant += 30ms;
-    boucle.passe();
-    EXPECT_EQ(images, images_a_la_fin);
+    enfant->positionner_objet3d({1.0f, 0.0f, 0.0f}, 100ms, mode_animation::LINEAIRE);
+    EXPECT_EQ(objet->delai_prochaine_image(), horloge_pkg::duree::zero());
+    objet->animer_sous_objets(false);
+    EXPECT_FALSE(objet->delai_prochaine_image()) << "un sous-objet qu'il n'anime pas ne compte pas";
+    objet->animer_sous_objets(true);
+
+    avancer(50ms);
+    EXPECT_EQ(objet->delai_prochaine_image(), horloge_pkg::duree::zero());
+    avancer(60ms);  // arrivée : la file se vide à l'image qui la termine
+    EXPECT_FALSE(objet->delai_prochaine_image());
+
+    objet->rotation_objet3d(90.0f, {0.0f, 0.0f, 1.0f}, 100ms, mode_animation::CARRE);
+    EXPECT_EQ(objet->delai_prochaine_image(), horloge_pkg::duree::zero());
 }
 
 TEST(SousObjets, LeDernierAjouteEstLePremierDansLaListeEtAuDessin) {

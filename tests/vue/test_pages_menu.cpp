@@ -1,13 +1,13 @@
 // Menu principal et pages d'aide, d'options et de crédits dans une vraie fenêtre, avec les données du jeu :
 // pixels du dessin, souris par la vraie sélection OpenGL, musique sur le pilote audio factice.
+#include "application_pkg.hpp"
 #include "controleur_menu_pkg.hpp"
-#include "controleur_pkg.hpp"
+#include "controleur_options_son_pkg.hpp"
+#include "controleur_pages_pkg.hpp"
 #include "credit_3d_pkg.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
 #include "musique_pkg.hpp"
-#include "option_son_3d_pkg.hpp"
 #include "page_aide_3d_pkg.hpp"
 #include "scene_pkg.hpp"
 
@@ -22,7 +22,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using controleur_pkg::etat_principal;
+using mode_pkg::etat_principal;
 using evenement_pkg::evenement;
 namespace touches = evenement_pkg::touches;
 
@@ -52,30 +52,42 @@ struct PagesMenu : testing::Test {
     file_evenements_sdl_pkg::file_evenements_sdl file_fenetre;
     fenetre_sdl_pkg::fenetre_sdl fenetre{file_fenetre};
     file_evenements_pkg::file_memoire evenements;
-    controleur_menu_pkg::recepteur_retour_menu retour;
+    application_pkg::application app;
 
-    // Comme au démarrage du jeu.
+    // Comme au démarrage du jeu : le menu, sa première image, puis la suivante, qui lance la musique.
     void SetUp() override {
         scene_pkg::initialiser_fenetre(fenetre);
-        gestion_evenements_pkg::definir_file(evenements);
-        gestion_evenements_pkg::empiler_recepteur(&retour);
-        controleur_menu_pkg::activer();
+        application_pkg::installer_modes(app, {.modes = app,
+                                               .file = evenements,
+                                               .selection = recepteur_souris_pkg::selection_scene(),
+                                               .horloge = horloge_pkg::horloge_systeme()});
+        app.demarrer();
+        dessiner();
         dessiner();
     }
 
     void TearDown() override { fs::current_path(precedent); }
 
     void dessiner() {
-        controleur_pkg::dessiner_mode_courant();
+        app.dessiner();
         glReadBuffer(GL_BACK);
     }
 
     // Comme la boucle principale : l'événement, puis les événements nommés qu'il a fait naître.
     void traiter(evenement e) {
-        gestion_evenements_pkg::traiter_evenement(e);
-        while (auto suivant = evenements.scruter()) {
-            gestion_evenements_pkg::traiter_evenement(*suivant);
-        }
+        app.traiter(e);
+        while (auto suivant = evenements.scruter()) app.traiter(*suivant);
+    }
+
+    controleur_menu_pkg::controleur_menu& menu() {
+        return dynamic_cast<controleur_menu_pkg::controleur_menu&>(app.obtenir_mode(etat_principal::MENU));
+    }
+    controleur_options_son_pkg::controleur_options_son& options() {
+        return dynamic_cast<controleur_options_son_pkg::controleur_options_son&>(app.obtenir_mode(etat_principal::SON));
+    }
+    template <typename type_page>
+    std::shared_ptr<type_page> page(etat_principal mode) {
+        return dynamic_cast<controleur_pages_pkg::controleur_page<type_page>&>(app.obtenir_mode(mode)).obtenir_page();
     }
 
     void touche(std::int32_t symbole) {
@@ -120,7 +132,7 @@ struct PagesMenu : testing::Test {
     }
 
     std::string libelle(int ligne) const {
-        return option_son_3d_pkg::obtenir_page()->entrees().obtenir_entree(ligne)->obtenir_texte()->obtenir_texte();
+        return const_cast<PagesMenu*>(this)->options().obtenir_page()->entrees().obtenir_entree(ligne)->obtenir_texte()->obtenir_texte();
     }
 };
 
@@ -131,26 +143,26 @@ TEST_F(PagesMenu, LeMenuMontreSonTitreEtCampagneEnBleuPuisSuitLaSouris) {
 
     souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_entree[3]);
     dessiner();
-    EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 3);
+    EXPECT_EQ(menu().obtenir_courante(), 3);
     EXPECT_EQ(compter(rangee_entree[1], 25, bleu_menu), 0);
     EXPECT_GT(compter(rangee_entree[3], 25, bleu_menu), 300);
     touche(touches::ENTREE);
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::EDITEUR);
+    EXPECT_EQ(app.obtenir_etat(), etat_principal::EDITEUR);
 }
 
 TEST_F(PagesMenu, QuitterAgitAuRelachementDuBoutonPasALAppui) {
     souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_entree[7]);
     dessiner();
     souris(evenement_pkg::SOURIS_APPUIE, 400, rangee_entree[7]);
-    EXPECT_FALSE(controleur_pkg::est_termine());
+    EXPECT_FALSE(app.est_termine());
     souris(evenement_pkg::SOURIS_RELACHE, 400, rangee_entree[7]);
-    EXPECT_TRUE(controleur_pkg::est_termine());
+    EXPECT_TRUE(app.est_termine());
 }
 
 TEST_F(PagesMenu, LaPageDesOptionsEteintEtRallumeLaMusiqueEtLesBruitages) {
     ASSERT_EQ(Mix_Playing(musique_pkg::canal_musique), 1) << "la musique démarre avec le menu";
     cliquer(400, rangee_entree[5]);
-    ASSERT_EQ(controleur_pkg::obtenir_etat(), etat_principal::SON);
+    ASSERT_EQ(app.obtenir_etat(), etat_principal::SON);
     dessiner();
     EXPECT_EQ(libelle(1), "Musique : activée");
     EXPECT_EQ(libelle(2), "Bruitage : activé");
@@ -168,7 +180,7 @@ TEST_F(PagesMenu, LaPageDesOptionsEteintEtRallumeLaMusiqueEtLesBruitages) {
     // La souris sur les bruitages puis Entrée : ce sont les bruitages qui basculent.
     souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_bruitage);
     dessiner();
-    EXPECT_EQ(option_son_3d_pkg::obtenir_courante(), 2);
+    EXPECT_EQ(options().obtenir_courante(), 2);
     touche(touches::BAS);
     touche(touches::ENTREE);
     EXPECT_FALSE(musique_pkg::bruitage_est_actif());
@@ -177,12 +189,12 @@ TEST_F(PagesMenu, LaPageDesOptionsEteintEtRallumeLaMusiqueEtLesBruitages) {
     EXPECT_EQ(libelle(2), "Bruitage : désactivé");
     touche(touches::HAUT);
     touche(touches::HAUT);
-    EXPECT_EQ(option_son_3d_pkg::obtenir_courante(), 1);
+    EXPECT_EQ(options().obtenir_courante(), 1);
 
     touche(touches::ECHAP);
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
-    EXPECT_FALSE(option_son_3d_pkg::est_actif());
-    EXPECT_FALSE(controleur_pkg::est_termine());
+    EXPECT_EQ(app.obtenir_etat(), etat_principal::MENU);
+    EXPECT_TRUE(options().chaine().recepteurs().empty());
+    EXPECT_FALSE(app.est_termine());
 }
 
 // La ligne du clavier est gardée, et montrée, quand on revient au menu comme à la page des options.
@@ -190,24 +202,24 @@ TEST_F(PagesMenu, LaLigneDuClavierEstGardeeEtAllumeeQuandLEcranRevient) {
     souris(evenement_pkg::SOURIS_BOUGE, 400, rangee_entree[5]);
     dessiner();
     touche(touches::ENTREE);
-    ASSERT_EQ(controleur_pkg::obtenir_etat(), etat_principal::SON);
+    ASSERT_EQ(app.obtenir_etat(), etat_principal::SON);
     dessiner();
     touche(touches::BAS);
     touche(touches::ECHAP);
     dessiner();
-    EXPECT_EQ(controleur_menu_pkg::obtenir_courante(), 5);
+    EXPECT_EQ(menu().obtenir_courante(), 5);
     EXPECT_GT(compter(rangee_entree[5], 25, bleu_menu), 300);
     EXPECT_EQ(compter(rangee_entree[1], 25, bleu_menu), 0);
 
     touche(touches::ENTREE);
     dessiner();
-    EXPECT_EQ(option_son_3d_pkg::obtenir_courante(), 2);
+    EXPECT_EQ(options().obtenir_courante(), 2);
     EXPECT_GT(compter(rangee_bruitage, 25, bleu_menu), 300);
     EXPECT_EQ(compter(rangee_musique, 25, bleu_menu), 0);
 }
 
 TEST_F(PagesMenu, LeMenuNeRelancePasUneMusiqueEteinte) {
-    controleur_pkg::modifier_etat(etat_principal::SON);
+    app.aller_a(etat_principal::SON);
     dessiner();
     touche(touches::ENTREE);
     touche(touches::ECHAP);
@@ -223,31 +235,31 @@ TEST_F(PagesMenu, LesPagesDAideEtDeCreditsSeConstruisentUneFoisEtRamenentAuMenu)
         int textes;
     };
     const std::array<cas, 2> pages{{
-        {etat_principal::AIDE, [] { return page_aide_3d_pkg::obtenir_page(); }, 18},
-        {etat_principal::CREDITS, [] { return credit_3d_pkg::obtenir_page(); }, 4},
+        {etat_principal::AIDE, [this] { return page<page_aide_3d_pkg::page_aide_affichable>(etat_principal::AIDE); }, 18},
+        {etat_principal::CREDITS, [this] { return page<credit_3d_pkg::credit_affichable>(etat_principal::CREDITS); }, 4},
     }};
     for (const cas& c : pages) {
-        controleur_pkg::modifier_etat(c.mode);
+        app.aller_a(c.mode);
         dessiner();
         const auto page = c.page();
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(objet_3d_pkg::l_obj3d::taille_liste(page->obtenir_sous_objets()), c.textes);
 
         cliquer(plaque_x, plaque_y);
-        EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+        EXPECT_EQ(app.obtenir_etat(), etat_principal::MENU);
         dessiner();
 
-        controleur_pkg::modifier_etat(c.mode);
+        app.aller_a(c.mode);
         dessiner();
         EXPECT_EQ(c.page(), page);
         EXPECT_EQ(objet_3d_pkg::l_obj3d::taille_liste(page->obtenir_sous_objets()), c.textes);
         touche(touches::ECHAP);
-        EXPECT_EQ(controleur_pkg::obtenir_etat(), etat_principal::MENU);
+        EXPECT_EQ(app.obtenir_etat(), etat_principal::MENU);
         dessiner();
     }
-    EXPECT_FALSE(page_aide_3d_pkg::est_actif());
-    EXPECT_FALSE(credit_3d_pkg::est_actif());
-    EXPECT_FALSE(controleur_pkg::est_termine());
+    EXPECT_TRUE(app.obtenir_mode(etat_principal::AIDE).chaine().recepteurs().empty());
+    EXPECT_TRUE(app.obtenir_mode(etat_principal::CREDITS).chaine().recepteurs().empty());
+    EXPECT_FALSE(app.est_termine());
 }
 
 } // namespace

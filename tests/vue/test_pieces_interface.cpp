@@ -4,7 +4,6 @@
 #include "bouton_cockpit_3d.hpp"
 #include "bouton_dock_3d.hpp"
 #include "bouton_rond_3d.hpp"
-#include "controleur_pkg.hpp"
 #include "dock_3d.hpp"
 #include "fleche_3d.hpp"
 #include "fond_droite_pkg.hpp"
@@ -12,7 +11,6 @@
 #include "fond_gauche_pkg.hpp"
 #include "fond_pkg.hpp"
 #include "fond_score_3d.hpp"
-#include "gestion_evenements_pkg.hpp"
 #include "../modele/horloge_reglable.hpp"
 #include "interface_dock_pkg.hpp"
 #include "panneau_droite_3d.hpp"
@@ -34,12 +32,10 @@ const evenement_pkg::evenement souris{};
 
 using horloge_reglable_pkg::horloge_reglable;
 
-// Noms des événements nommés en attente dans la file du jeu, dans l'ordre.
-std::vector<std::string> evenements_envoyes(file_evenements_pkg::file_memoire& file) {
+// Noms des événements nommés que l'objet a rapportés depuis la dernière fois, dans l'ordre.
+std::vector<std::string> rapportes(objet_3d_recepteur_pkg::objet_3d_recepteur& o) {
     std::vector<std::string> noms;
-    while (auto e = file.scruter()) {
-        noms.push_back(gestion_evenements_pkg::obtenir_nom_evenement(*e));
-    }
+    for (const auto& e : o.prendre_rapports()) noms.push_back(evenement_pkg::nom_de(e));
     return noms;
 }
 
@@ -182,12 +178,7 @@ TEST(PiecesNonConstruites, ChacuneLeveSaPropreErreur) {
     }
 }
 
-struct Boutons : testing::Test {
-    file_evenements_pkg::file_memoire file;
-    void SetUp() override { gestion_evenements_pkg::definir_file(file); }
-};
-
-TEST_F(Boutons, LeBoutonDuDockSEnfonceTenuEtSonVoyantSuitLePointeur) {
+TEST(Boutons, LeBoutonDuDockSEnfonceTenuEtSonVoyantSuitLePointeur) {
     bouton_dock_3d::bouton_dock_3d_affichable b;
     b.initialiser("Aide", "aide");
     const std::uint32_t id = b.obtenir_identifiant();
@@ -205,17 +196,17 @@ TEST_F(Boutons, LeBoutonDuDockSEnfonceTenuEtSonVoyantSuitLePointeur) {
     EXPECT_EQ(b.texture_plaque(), "bouton_dock_actif");
     b.sourisrelache(souris);
     EXPECT_EQ(b.texture_plaque(), "bouton_dock");
-    EXPECT_EQ(evenements_envoyes(file), std::vector<std::string>{"aide"});
+    EXPECT_EQ(rapportes(b), std::vector<std::string>{"aide"});
 
     b.sourisappuie(souris);
     b.sourissort(souris);
     EXPECT_EQ(b.texture_plaque(), "bouton_dock");
     EXPECT_EQ(b.texture_voyant(), "rond_rouge");
     EXPECT_EQ(b.obtenir_etiquette()->obtenir_couleur(), affichage_texte_pkg::jaune_pale);
-    EXPECT_TRUE(evenements_envoyes(file).empty());
+    EXPECT_TRUE(rapportes(b).empty());
 }
 
-TEST_F(Boutons, LeBoutonRondQuitteAvantLeRelachementNEnvoieRien) {
+TEST(Boutons, LeBoutonRondQuitteAvantLeRelachementNEnvoieRien) {
     bouton_rond_3d::bouton_rond_3d_affichable b;
     b.initialiser("OK", "ok");
     EXPECT_EQ(b.obtenir_etiquette()->obtenir_couleur(), affichage_texte_pkg::noir);
@@ -228,13 +219,13 @@ TEST_F(Boutons, LeBoutonRondQuitteAvantLeRelachementNEnvoieRien) {
     b.sourissort(souris);  // relâché ailleurs : le récepteur de souris ne prévient que l'objet sous le pointeur
     EXPECT_EQ(b.texture_courante(), "bouton_rond");
     EXPECT_EQ(b.obtenir_etiquette()->obtenir_couleur(), affichage_texte_pkg::noir);
-    EXPECT_TRUE(evenements_envoyes(file).empty());
+    EXPECT_TRUE(rapportes(b).empty());
 
     b.mettre_a_jour(" -");
     EXPECT_EQ(b.obtenir_etiquette()->obtenir_texte(), " -");
 }
 
-TEST_F(Boutons, LeBoutonDuCockpitInclineSonEtiquetteEtEnvoieSonEvenement) {
+TEST(Boutons, LeBoutonDuCockpitInclineSonEtiquetteEtEnvoieSonEvenement) {
     bouton_cockpit_3d::bouton_cockpit_3d_affichable b;
     b.initialiser("Menu", "menu", 45.0f);
     EXPECT_FLOAT_EQ(b.obtenir_etiquette()->obtenir_angle_rotation(), 45.0f);
@@ -247,28 +238,29 @@ TEST_F(Boutons, LeBoutonDuCockpitInclineSonEtiquetteEtEnvoieSonEvenement) {
     EXPECT_EQ(b.texture_courante(), "bouton_cockpit_actif");
     b.sourisrelache(souris);
     EXPECT_EQ(b.texture_courante(), "bouton_cockpit");
-    EXPECT_EQ(evenements_envoyes(file), std::vector<std::string>{"menu"});
+    EXPECT_EQ(rapportes(b), std::vector<std::string>{"menu"});
 }
 
-TEST_F(Boutons, LaFlecheTourneLeCubeDansSaDirection) {
-    std::vector<int> rotations;
-    fleche_3d::definir_rotation_cube([&](int direction) { rotations.push_back(direction); });
+TEST(Boutons, LaFlecheRapporteSaDirectionAuRelachement) {
     fleche_3d::fleche_3d_affichable f;
     f.initialiser();
     f.la_direction = 2;
     f.sourisappuie(souris);
     EXPECT_EQ(f.texture_courante(), "fleche_actif");
+    EXPECT_TRUE(f.prendre_rapports().empty());
     f.sourisrelache(souris);
     EXPECT_EQ(f.texture_courante(), "fleche");
+    const auto rapports = f.prendre_rapports();
+    ASSERT_EQ(rapports.size(), 1u);
+    EXPECT_EQ(evenement_pkg::nom_de(rapports.front()), fleche_3d::action_tourner);
+    EXPECT_EQ(rapports.front().code, 2);
     f.sourisappuie(souris);
     f.sourissort(souris);
     EXPECT_EQ(f.texture_courante(), "fleche");
-    EXPECT_EQ(rotations, std::vector<int>{2});
-    EXPECT_TRUE(evenements_envoyes(file).empty());
-    fleche_3d::definir_rotation_cube(nullptr);
+    EXPECT_TRUE(f.prendre_rapports().empty());
 }
 
-TEST_F(Boutons, LaPlaqueMenuGrossitSousLePointeurEtRameneAuMenu) {
+TEST(Boutons, LaPlaqueMenuGrossitSousLePointeurEtRameneAuMenu) {
     retour_menu_3d_pkg::retour_menu r;
     r.initialiser();
     auto texte = std::dynamic_pointer_cast<objet_texte_pkg::texte_affichable>(r.obtenir_nieme_objets(1));
@@ -279,10 +271,8 @@ TEST_F(Boutons, LaPlaqueMenuGrossitSousLePointeurEtRameneAuMenu) {
     r.sourissort(souris);
     EXPECT_FLOAT_EQ(r.obtenir_echelle(), 1.0f);
 
-    controleur_pkg::modifier_etat(controleur_pkg::etat_principal::AIDE);
     r.sourisrelache(souris);
-    EXPECT_EQ(controleur_pkg::obtenir_etat(), controleur_pkg::etat_principal::MENU);
-    EXPECT_TRUE(evenements_envoyes(file).empty());
+    EXPECT_EQ(rapportes(r), std::vector<std::string>{"menu"});
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "donnees_temporaires.hpp"
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
+#include "chaine_recepteurs_pkg.hpp"
 #include "gestionnaire_texture_pkg.hpp"
 #include "pieces_de_test.hpp"
 #include "pixels_de_test.hpp"
@@ -68,7 +68,6 @@ struct PiecesOpenGL : testing::Test {
         auto& t = gestionnaire_texture_pkg::obtenir_textures();
         gestionnaire_texture_pkg::initialiser_jeu_textures(t);
         gestionnaire_texture_pkg::initialiser_planetes_textures(t, 0);
-        gestion_evenements_pkg::definir_file(evenements);
         quadrique = sphere_3d::creer_quadrique();
     }
 
@@ -110,7 +109,7 @@ struct PiecesOpenGL : testing::Test {
     std::vector<std::string> evenements_envoyes() {
         std::vector<std::string> noms;
         while (auto e = evenements.scruter()) {
-            noms.push_back(gestion_evenements_pkg::obtenir_nom_evenement(*e));
+            noms.push_back(evenement_pkg::nom_de(*e));
         }
         return noms;
     }
@@ -171,13 +170,14 @@ TEST_F(PiecesOpenGL, LaSourisTrouveLesBoutonsEtSeulLeRelachementSurLeBoutonEnvoi
     dock->positionner_objet3d({1.2f, 0.0f, pieces_de_test::profondeur});
     scene->ajouter_sous_objet(rond);
     scene->ajouter_sous_objet(dock);
-    recepteur_souris_pkg::recepteur_souris recepteur;
+    recepteur_souris_pkg::recepteur_souris recepteur(evenements, recepteur_souris_pkg::selection_scene());
     recepteur.definir_objet_racine(scene);
-    gestion_evenements_pkg::empiler_recepteur(&recepteur);
+    chaine_recepteurs_pkg::chaine_recepteurs chaine;
+    chaine.empiler(&recepteur);
     auto envoyer = [&](std::uint8_t type, float x, float y) {
         dessiner();  // une image entre deux événements : une nouvelle passe de sélection
         auto e = souris(type, x, y);
-        gestion_evenements_pkg::traiter_evenement(e);
+        chaine.traiter(e);
     };
 
     // L'étiquette, dessinée dans le bouton, renvoie au bouton.
@@ -205,7 +205,6 @@ TEST_F(PiecesOpenGL, LaSourisTrouveLesBoutonsEtSeulLeRelachementSurLeBoutonEnvoi
     EXPECT_TRUE(ressemble(lire_scene(0.3f, 0.0f), bleu));
     EXPECT_TRUE(ressemble(lire_scene(2.0f, 0.0f), rouge));
     EXPECT_TRUE(evenements_envoyes().empty());
-    gestion_evenements_pkg::supprimer_recepteur(&recepteur);
 }
 
 } // namespace

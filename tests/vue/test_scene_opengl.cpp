@@ -1,7 +1,8 @@
 // Scène dans une vraie fenêtre OpenGL : sélection par la souris et état rendu après chaque passe.
 #include "fenetre_sdl_pkg.hpp"
 #include "file_evenements_sdl_pkg.hpp"
-#include "gestion_evenements_pkg.hpp"
+#include "chaine_recepteurs_pkg.hpp"
+#include "file_evenements_pkg.hpp"
 #include "objet_3d_recepteur_pkg.hpp"
 #include "racine_de_scene.hpp"
 #include "recepteur_souris_pkg.hpp"
@@ -115,9 +116,11 @@ TEST_F(SceneOpenGL, LaChaineDesRecepteursTrouveLObjetSousLePointeurUneFoisParIma
     std::vector<std::string> journal;
     scene->ajouter_sous_objet(std::make_shared<rectangle_temoin>(journal, "A", -1.5f, 0.5f, -5.0f));
     scene->ajouter_sous_objet(std::make_shared<rectangle_temoin>(journal, "B", -0.5f, 1.5f, -4.0f));
-    recepteur_souris_pkg::recepteur_souris souris;
+    file_evenements_pkg::file_memoire file;
+    recepteur_souris_pkg::recepteur_souris souris(file, recepteur_souris_pkg::selection_scene());
     souris.definir_objet_racine(scene);
-    gestion_evenements_pkg::empiler_recepteur(&souris);
+    chaine_recepteurs_pkg::chaine_recepteurs chaine;
+    chaine.empiler(&souris);
 
     auto evenement = [](std::uint8_t type, int x) {
         evenement_pkg::evenement e;
@@ -129,12 +132,12 @@ TEST_F(SceneOpenGL, LaChaineDesRecepteursTrouveLObjetSousLePointeurUneFoisParIma
     };
     scene_pkg::afficher_scene(scene);
     auto sur_a = evenement(evenement_pkg::SOURIS_BOUGE, 250);
-    gestion_evenements_pkg::traiter_evenement(sur_a);
+    chaine.traiter(sur_a);
     auto sur_b_sans_image = evenement(evenement_pkg::SOURIS_RELACHE, 600);
-    gestion_evenements_pkg::traiter_evenement(sur_b_sans_image);  // même sélection : encore A
+    chaine.traiter(sur_b_sans_image);  // même sélection : encore A
     scene_pkg::afficher_scene(scene);
     auto sur_b = evenement(evenement_pkg::SOURIS_RELACHE, 600);
-    gestion_evenements_pkg::traiter_evenement(sur_b);
+    chaine.traiter(sur_b);
     EXPECT_EQ(journal, (std::vector<std::string>{"A.entre", "A.relache", "B.entre", "B.relache", "A.sort"}));
 }
 

@@ -1,4 +1,4 @@
-// Écran des comptes : construction, entrées du menu, ligne du clavier qui suit la souris, états et récepteurs.
+// Écran des comptes : construction, entrées du menu, ligne du clavier qui suit la souris.
 #include "evenements_de_test.hpp"
 #include "session_3d_pkg.hpp"
 
@@ -9,31 +9,21 @@
 namespace {
 
 using namespace evenements_de_test;
-using recepteur_pkg::classe_recepteur;
 using session_3d_pkg::etat_session;
 using session_3d_pkg::session_affichable;
-namespace t = evenement_pkg::touches;
 
 struct Session : testing::Test {
     chaine_de_test chaine;
     repertoire_jetable rep;
     std::filesystem::path precedent = std::filesystem::current_path();
-    recepteur_muet nommes;
-    recepteur_muet clavier;
-    sans_selection selection;
-    std::shared_ptr<session_affichable> ecran = std::make_shared<session_affichable>(&nommes, &clavier, selection);
+    std::shared_ptr<session_affichable> ecran = std::make_shared<session_affichable>();
 
     void SetUp() override {
         rep.creer("sessions/alice");
         rep.creer("sessions/bob");
         std::filesystem::current_path(rep.chemin());
     }
-    void TearDown() override {
-        ecran->changer_etat(etat_session::CHOIX);
-        ecran->desactiver();
-        ecran->desactiver_clavier();
-        std::filesystem::current_path(precedent);
-    }
+    void TearDown() override { std::filesystem::current_path(precedent); }
 
     bouton_menu_pkg::classe_bouton_menu entree_ligne(int l) const { return ecran->entrees().obtenir_entree(l); }
 
@@ -114,55 +104,6 @@ TEST_F(Session, LaLigneDuClavierSuitLaSouris) {
     ecran->mettre_a_jour();
     EXPECT_EQ(ecran->entrees().obtenir_ligne_courante(), 2);
     EXPECT_EQ(lignes_allumees(), std::vector<int>{2});
-}
-
-TEST_F(Session, ChaqueEtatOuvreEtFermeLesBonsRecepteurs) {
-    ecran->changer_etat(etat_session::CHOIX);  // même état : rien, mais l'écran est construit
-    EXPECT_TRUE(ecran->est_initialise());
-    EXPECT_TRUE(chaine_de_test::recepteurs().empty());
-
-    ecran->activer();
-    const auto recepteurs_choix = chaine_de_test::recepteurs();
-    ASSERT_EQ(recepteurs_choix.size(), 3u);
-    EXPECT_EQ(recepteurs_choix.front(), &clavier);
-    EXPECT_EQ(recepteurs_choix.back(), &nommes);
-    ecran->activer();
-    EXPECT_EQ(chaine_de_test::recepteurs(), recepteurs_choix);
-
-    ecran->changer_etat(etat_session::NOUVEAU);
-    EXPECT_TRUE(ecran->obtenir_ecriture()->est_actif());
-    EXPECT_FALSE(ecran->est_actif());
-    EXPECT_FALSE(ecran->clavier_est_actif());
-    EXPECT_EQ(chaine_de_test::recepteurs().size(), 3u);  // ceux de la saisie seulement
-
-    // La saisie se ferme d'elle-même sur Échap ; le contrôleur revient alors aux quatre actions.
-    EXPECT_TRUE(chaine.offrir(touche(t::ECHAP)));
-    EXPECT_EQ(chaine.emis(), (std::vector<std::pair<std::string, std::string>>{{"annuler_ecriture", "(rien)"}}));
-    EXPECT_TRUE(chaine_de_test::recepteurs().empty());
-    ecran->changer_etat(etat_session::CHOIX);
-    EXPECT_EQ(chaine_de_test::recepteurs(), std::vector<classe_recepteur>{&clavier});
-    ecran->activer();
-    EXPECT_EQ(chaine_de_test::recepteurs().size(), 3u);
-
-    ecran->changer_etat(etat_session::CHARGER);
-    EXPECT_TRUE(ecran->obtenir_la_liste()->est_actif());
-    EXPECT_FALSE(ecran->clavier_est_actif());
-    EXPECT_TRUE(ecran->est_actif());
-    EXPECT_EQ(chaine_de_test::recepteurs().size(), 4u);  // liste (2), souris et événements nommés de l'écran
-    ecran->changer_etat(etat_session::SUPPRIMER);
-    EXPECT_EQ(chaine_de_test::recepteurs().size(), 4u);
-
-    // Entrée sur la liste : le compte choisi part avec l'événement, la liste se ferme.
-    EXPECT_TRUE(chaine.offrir(touche(t::ENTREE)));
-    const auto emis = chaine.emis();
-    ASSERT_EQ(emis.size(), 1u);
-    EXPECT_EQ(emis.front().first, "valider_choix_liste");
-    EXPECT_TRUE(emis.front().second == "alice" || emis.front().second == "bob") << emis.front().second;
-    EXPECT_FALSE(ecran->obtenir_la_liste()->est_actif());
-    EXPECT_EQ(chaine_de_test::recepteurs().size(), 2u);
-
-    ecran->changer_etat(etat_session::CHOIX);
-    EXPECT_EQ(chaine_de_test::recepteurs(), recepteurs_choix);
 }
 
 } // namespace

@@ -15,6 +15,10 @@ public:
     // Dans l'ordre où ils seront consultés : le premier donné est le premier de la chaîne.
     groupe_recepteurs(chaine_recepteurs_pkg::chaine_recepteurs& chaine,
                       std::initializer_list<recepteur_pkg::classe_recepteur> premier_consulte_d_abord);
+    // Un groupe détruit quitte la chaîne : elle ne garde jamais un récepteur détruit.
+    ~groupe_recepteurs() { desactiver(); }
+    groupe_recepteurs(const groupe_recepteurs&) = delete;
+    groupe_recepteurs& operator=(const groupe_recepteurs&) = delete;
     // Met le groupe en tête de la chaîne.
     void activer();
     void desactiver();

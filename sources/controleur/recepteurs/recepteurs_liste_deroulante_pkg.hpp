@@ -18,6 +18,10 @@ public:
     recepteur_liste(liste_deroulante_3d_pkg::liste_affichable& l, chaine_recepteurs_pkg::chaine_recepteurs& chaine,
                     file_evenements_pkg::file_evenements& file)
         : la_liste_(l), chaine_(chaine), file_(file) {}
+    // La chaîne ne garde jamais un récepteur détruit.
+    ~recepteur_liste() override { fermer(); }
+    recepteur_liste(const recepteur_liste&) = delete;
+    recepteur_liste& operator=(const recepteur_liste&) = delete;
 
     // Boutons "precedent", "liste_valider", "fleche_haut", "fleche_bas" ; Échap, Entrée, flèches haut et bas. Toute
     // autre touche passe au récepteur suivant.
