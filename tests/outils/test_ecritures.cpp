@@ -135,6 +135,9 @@ const panne pannes[] = {
     {"ulimit_f", sortie_standard::fichier_limite, EFBIG},
 };
 
+void PrintTo(const commande& c, std::ostream* flux) { *flux << c.nom; }
+void PrintTo(const panne& p, std::ostream* flux) { *flux << p.nom; }
+
 class sortie_en_panne : public ::testing::TestWithParam<std::tuple<commande, panne>> {};
 
 TEST_P(sortie_en_panne, UnMessageEtLeCode5) {
