@@ -94,9 +94,11 @@ int tableau(const std::string& dossier, std::ostream& sortie) {
         return 1;
     }
     std::sort(noms.begin(), noms.end(), avant);
-    sortie << "fichier            côté chemins longueur seules  règle1  règles12  essais  prof.  reste   note\n";
+    sortie << "fichier            côté chemins longueur seules  règle1  règles12  essais  prof.  reste   note" << std::endl;
     int code = 0;
+    // Une ligne écrite dès qu'elle est mesurée ; si la sortie ne la prend plus, inutile de mesurer la suite.
     for (const auto& nom : noms) {
+        if (!sortie) break;
         sortie << std::left << std::setw(18) << nom << std::right;
         try {
             const auto g = mesurer_fichier((std::filesystem::path(dossier) / nom).string());
@@ -105,9 +107,9 @@ int tableau(const std::string& dossier, std::ostream& sortie) {
                    << std::setw(5) << pourcent(g.seules_evitables) << " %" << std::setw(6) << pourcent(m.part_regle1) << " %"
                    << std::setw(8) << pourcent(m.part_regles12) << " %" << std::setw(8) << (m.contradiction ? -1 : m.essais)
                    << std::setw(7) << m.profondeur << std::setw(5) << pourcent(m.part_restante) << " %" << std::setw(7)
-                   << decimal(m.score, 1) << '\n';
+                   << decimal(m.score, 1) << std::endl;
         } catch (const erreur_pkg::erreur& e) {
-            sortie << " " << e.what() << '\n';
+            sortie << " " << e.what() << std::endl;
             code = 1;
         }
     }

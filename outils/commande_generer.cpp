@@ -18,6 +18,7 @@
 #include "fichier_xml_pkg.hpp"
 #include "lecture_fichier_pkg.hpp"
 #include "solveur_pkg.hpp"
+#include "sortie_verifiee.hpp"
 #include "unicite.hpp"
 
 namespace commande_generer {
@@ -148,6 +149,7 @@ std::vector<float> lire_aleas(const std::string& fichier) {
 int executer(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
     try {
         const options o = lire_options(arguments);
+        if (o.sortie) fichier_xml_pkg::cible_ecriture(*o.sortie);  // une cible refusée l'est avant le calcul
         const dessin::dessin_peint d = dessin::lire(o.image);
         // Sans case peinte, la grille écrite n'aurait aucun chemin et ne se chargerait pas.
         if (std::find(d.cases.begin(), d.cases.end(), true) == d.cases.end()) {
@@ -189,6 +191,9 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
         if (o.sortie) fichier_xml_pkg::ecrire_fichier(*o.sortie, texte);
         else sortie << texte;
         return code;
+    } catch (const fichier_xml_pkg::ERREUR_ECRITURE_FICHIER& r) {
+        erreurs << r.what() << '\n';
+        return sortie_verifiee::CODE_ECRITURE_IMPOSSIBLE;
     } catch (const refus& r) {
         erreurs << r.what() << '\n';
     } catch (const dessin::dessin_invalide& r) {

@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fichier_xml_pkg {
@@ -133,6 +134,21 @@ const std::regex& forme_temporaire() {
     throw ERREUR_ECRITURE_FICHIER("impossible " + quoi + " " + chemin + " (" + std::strerror(numero_erreur) + ")");
 }
 
+// Ce que le renommage remplacerait s'il n'était pas un fichier ordinaire : un nœud du système (/dev/full), un tube
+// qu'un autre programme lit, un répertoire ou un lien n'est jamais changé en fichier ordinaire.
+[[noreturn]] void refuser_cible(const std::string& chemin, const std::string& quoi) {
+    throw ERREUR_ECRITURE_FICHIER("impossible d'écrire " + chemin + " (" + quoi +
+                                  " : seul un fichier ordinaire est remplacé)");
+}
+
+std::string nature(mode_t mode) {
+    if (S_ISDIR(mode)) return "répertoire";
+    if (S_ISFIFO(mode)) return "tube nommé";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "périphérique";
+    if (S_ISSOCK(mode)) return "socket";
+    return "fichier spécial";
+}
+
 // Le répertoire sur le disque après un renommage : sinon, après une coupure, le nouveau nom peut s'y perdre.
 void synchroniser_repertoire(const std::string& chemin) {
     const std::filesystem::path parent = std::filesystem::path(chemin).parent_path();
@@ -194,11 +210,27 @@ void nettoyer_temporaires(const std::string& repertoire) {
     }
 }
 
+std::string cible_ecriture(const std::string& chemin) {
+    struct stat noeud {};
+    // Nom nouveau, ou chemin inaccessible que l'ouverture du temporaire refusera avec sa cause.
+    if (::lstat(chemin.c_str(), &noeud) != 0 || S_ISREG(noeud.st_mode)) return chemin;
+    if (!S_ISLNK(noeud.st_mode)) refuser_cible(chemin, nature(noeud.st_mode));
+    struct stat vise {};
+    if (::stat(chemin.c_str(), &vise) != 0) refuser_cible(chemin, "lien sans fichier au bout");
+    if (!S_ISREG(vise.st_mode)) refuser_cible(chemin, "lien vers un " + nature(vise.st_mode));
+    std::error_code erreur;
+    const std::filesystem::path fichier = std::filesystem::canonical(chemin, erreur);
+    if (erreur) refuser_ecriture("d'écrire", chemin, erreur.value());
+    return fichier.string();
+}
+
 void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
     // Temporaire caché dans le même répertoire, propre à cet écrivain (processus et rang) et créé en exclusivité :
     // deux écrivains de la même cible ne se partagent jamais leur temporaire, et le renommage reste atomique.
+    // Au bout d'un lien, c'est le fichier visé qui est remplacé, dans son propre répertoire : le lien reste.
     static std::atomic<unsigned> rang{0};
-    const std::filesystem::path cible(chemin);
+    const std::string vraie_cible = cible_ecriture(chemin);
+    const std::filesystem::path cible(vraie_cible);
     const std::string temporaire =
         (cible.parent_path() / ("." + cible.filename().string() + "." + std::to_string(::getpid()) + "." +
                                 std::to_string(rang++) + ".tmp"))
@@ -216,11 +248,11 @@ void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
         }
     }
     if (lot_courant != nullptr) {
-        lot_courant->en_attente_.emplace_back(temporaire, chemin);
+        lot_courant->en_attente_.emplace_back(temporaire, vraie_cible);
         return;
     }
-    remplacer(temporaire, chemin);
-    synchroniser_repertoire(chemin);
+    remplacer(temporaire, vraie_cible);
+    synchroniser_repertoire(vraie_cible);
 }
 
 void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {

@@ -35,8 +35,14 @@ void ecrire_entier(pugi::xml_node noeud, const char* nom, std::int64_t valeur);
 std::string imprimer(const pugi::xml_node& racine);
 
 // Écrit le contenu dans un fichier temporaire du même répertoire puis le renomme : une écriture
-// interrompue laisse l'ancien fichier tel quel.
+// interrompue laisse l'ancien fichier tel quel. Un lien est suivi jusqu'au fichier ordinaire qu'il vise, qui est
+// remplacé ; un lien sans fichier ordinaire au bout, un répertoire, un tube ou un périphérique est refusé
+// (ERREUR_ECRITURE_FICHIER) sans que rien ne soit créé.
 void ecrire_fichier(const std::string& chemin, const std::string& contenu);
+
+// Le fichier que ecrire_fichier remplacerait pour ce chemin : lui-même, ou le fichier visé par un lien. Lève
+// ERREUR_ECRITURE_FICHIER comme ecrire_fichier pour une cible refusée ; permet de la refuser avant un long calcul.
+std::string cible_ecriture(const std::string& chemin);
 
 // Lot d'écritures : tant qu'il existe, ecrire_fichier prépare ses temporaires sans les renommer ; valider les met
 // tous sur le disque d'un seul coup puis les renomme. Détruit sans validation, il efface ses temporaires et les

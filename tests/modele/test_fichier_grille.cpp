@@ -254,7 +254,7 @@ TEST(FichierGrille, UneEcritureImpossibleLaisseLAncienFichier) {
     repertoire_temporaire::ecrire("garde.xml", "ancien");
     EXPECT_EQ(erreur_levee([&] { fichier_xml_pkg::ecrire_fichier("absent/garde.xml", "x"); }),
               "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
-    // Le renommage échoue (la cible est un répertoire non vide) : la cible reste, le temporaire disparaît.
+    // La cible est un répertoire : refusée avant tout temporaire, elle reste.
     repertoire_temporaire::ecrire("dossier/dedans", "x");
     EXPECT_EQ(erreur_levee([&] { fichier_xml_pkg::ecrire_fichier("dossier", "x"); }),
               "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
@@ -263,6 +263,31 @@ TEST(FichierGrille, UneEcritureImpossibleLaisseLAncienFichier) {
     fichier_xml_pkg::ecrire_fichier("garde.xml", "nouveau");
     EXPECT_EQ(repertoire_temporaire::lire("garde.xml"), "nouveau");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+}
+
+// Dans un lot aussi (sauvegarde d'une campagne), un lien du dossier du joueur est suivi jusqu'au fichier qu'il vise,
+// remplacé dans son propre répertoire, et le lien reste ; un tube est refusé sans rien laisser.
+TEST(FichierGrille, UnLienEstSuiviEtUnTubeRefuseDansUnLot) {
+    repertoire_temporaire rep;
+    repertoire_temporaire::ecrire("ailleurs/vraie.xml", "ancien");
+    std::filesystem::create_directory("joueur");
+    std::filesystem::create_symlink("../ailleurs/vraie.xml", "joueur/lien.xml");
+    ASSERT_EQ(mkfifo("joueur/tube.xml", 0600), 0);
+    {
+        fichier_xml_pkg::lot_ecriture lot;
+        fichier_xml_pkg::ecrire_fichier("joueur/lien.xml", "nouveau");
+        EXPECT_EQ(erreur_levee([] { fichier_xml_pkg::ecrire_fichier("joueur/tube.xml", "x"); }),
+                  "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
+        lot.valider();
+    }
+    EXPECT_EQ(std::filesystem::read_symlink("joueur/lien.xml").string(), "../ailleurs/vraie.xml");
+    EXPECT_EQ(repertoire_temporaire::lire("ailleurs/vraie.xml"), "nouveau");
+    EXPECT_TRUE(std::filesystem::is_fifo("joueur/tube.xml"));
+    for (const char* repertoire : {"joueur", "ailleurs"}) {
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(repertoire), std::filesystem::directory_iterator()),
+                  repertoire == std::string("joueur") ? 2 : 1)
+            << repertoire;
+    }
 }
 
 }  // namespace
