@@ -37,7 +37,7 @@ void campagne::sauvegarder_campagne() const {
     std::filesystem::create_directories(repertoire, erreur);  // un échec se dira à l'écriture du premier fichier
     fichier_xml_pkg::lot_ecriture lot;
     for (int i = 1; i <= NOMBRE_NIVEAUX; ++i) {
-        niveau_numero(i)->sauvegarder_les_six_parties_composant_le_niveau(repertoire);
+        niveau_numero(i)->sauvegarder_les_six_parties_composant_le_niveau(repertoire, lot);
     }
     lot.valider();
 }

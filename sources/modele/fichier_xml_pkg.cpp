@@ -122,8 +122,6 @@ bool tout_ecrire(int fd, const std::string& contenu) {
 }  // namespace
 
 namespace {
-lot_ecriture* lot_courant = nullptr;
-
 // « .<nom>.<processus>.<rang>.tmp », le nom des temporaires de ecrire_fichier ; le processus est le groupe 1.
 const std::regex& forme_temporaire() {
     static const std::regex forme(R"(\..+\.([0-9]{1,9})\.[0-9]{1,10}\.tmp)");
@@ -167,10 +165,7 @@ void remplacer(const std::string& temporaire, const std::string& chemin) {
 }
 }  // namespace
 
-lot_ecriture::lot_ecriture() : precedent_(lot_courant) { lot_courant = this; }
-
 lot_ecriture::~lot_ecriture() {
-    lot_courant = precedent_;
     for (const auto& [temporaire, cible] : en_attente_) ::unlink(temporaire.c_str());
 }
 
@@ -224,10 +219,13 @@ std::string cible_ecriture(const std::string& chemin) {
     return fichier.string();
 }
 
-void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
-    // Temporaire caché dans le même répertoire, propre à cet écrivain (processus et rang) et créé en exclusivité :
-    // deux écrivains de la même cible ne se partagent jamais leur temporaire, et le renommage reste atomique.
-    // Au bout d'un lien, c'est le fichier visé qui est remplacé, dans son propre répertoire : le lien reste.
+namespace {
+// Le contenu dans un temporaire caché du même répertoire, propre à cet écrivain (processus et rang) et créé en
+// exclusivité : deux écrivains de la même cible ne se partagent jamais leur temporaire, et le renommage reste
+// atomique. Au bout d'un lien, c'est le fichier visé qui sera remplacé, dans son propre répertoire : le lien reste.
+// Rend le temporaire et le fichier qu'il remplacera.
+std::pair<std::string, std::string> preparer_temporaire(const std::string& chemin, const std::string& contenu,
+                                                        bool mettre_sur_le_disque) {
     static std::atomic<unsigned> rang{0};
     const std::string vraie_cible = cible_ecriture(chemin);
     const std::filesystem::path cible(vraie_cible);
@@ -235,24 +233,32 @@ void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
         (cible.parent_path() / ("." + cible.filename().string() + "." + std::to_string(::getpid()) + "." +
                                 std::to_string(rang++) + ".tmp"))
             .string();
-    {
-        const lecture_fichier_pkg::descripteur fichier(
-            ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
-        if (fichier.fd() < 0) refuser_ecriture("d'écrire", chemin, errno);
-        // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier
-        // vide. Dans un lot, le lot s'en charge d'un coup.
-        if (!tout_ecrire(fichier.fd(), contenu) || (lot_courant == nullptr && ::fdatasync(fichier.fd()) != 0)) {
-            const int numero = errno;
-            ::unlink(temporaire.c_str());
-            refuser_ecriture("d'écrire", chemin, numero);
-        }
+    const lecture_fichier_pkg::descripteur fichier(
+        ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (fichier.fd() < 0) refuser_ecriture("d'écrire", chemin, errno);
+    if (!tout_ecrire(fichier.fd(), contenu) || (mettre_sur_le_disque && ::fdatasync(fichier.fd()) != 0)) {
+        const int numero = errno;
+        ::unlink(temporaire.c_str());
+        refuser_ecriture("d'écrire", chemin, numero);
     }
-    if (lot_courant != nullptr) {
-        lot_courant->en_attente_.emplace_back(temporaire, vraie_cible);
-        return;
-    }
-    remplacer(temporaire, vraie_cible);
-    synchroniser_repertoire(vraie_cible);
+    return {temporaire, vraie_cible};
+}
+}  // namespace
+
+void ecrire_fichier(const std::string& chemin, const std::string& contenu) {
+    // Sur le disque avant le renommage : après une coupure de courant, le nom ne désigne jamais un fichier vide.
+    const auto [temporaire, cible] = preparer_temporaire(chemin, contenu, true);
+    remplacer(temporaire, cible);
+    synchroniser_repertoire(cible);
+}
+
+// Le lot met ses fichiers sur le disque d'un coup, à la validation.
+void lot_ecriture::ecrire(const std::string& chemin, const std::string& contenu) {
+    en_attente_.push_back(preparer_temporaire(chemin, contenu, false));
+}
+
+void lot_ecriture::sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {
+    ecrire(chemin, imprimer(racine));
 }
 
 void sauvegarder(const pugi::xml_node& racine, const std::string& chemin) {

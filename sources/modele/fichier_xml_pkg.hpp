@@ -44,21 +44,22 @@ void ecrire_fichier(const std::string& chemin, const std::string& contenu);
 // ERREUR_ECRITURE_FICHIER comme ecrire_fichier pour une cible refusée ; permet de la refuser avant un long calcul.
 std::string cible_ecriture(const std::string& chemin);
 
-// Lot d'écritures : tant qu'il existe, ecrire_fichier prépare ses temporaires sans les renommer ; valider les met
-// tous sur le disque d'un seul coup puis les renomme. Détruit sans validation, il efface ses temporaires et les
-// anciens fichiers restent.
+// Lot d'écritures, passé à ceux qui écrivent ses fichiers : chaque écriture prépare son temporaire sans le renommer ;
+// valider les met tous sur le disque d'un seul coup puis les renomme. Détruit sans validation, il efface ses
+// temporaires et les anciens fichiers restent.
 class lot_ecriture {
 public:
-    lot_ecriture();
+    lot_ecriture() = default;
     ~lot_ecriture();
     lot_ecriture(const lot_ecriture&) = delete;
     lot_ecriture& operator=(const lot_ecriture&) = delete;
+    // Comme ecrire_fichier, le renommage en moins : il attend valider.
+    void ecrire(const std::string& chemin, const std::string& contenu);
+    void sauvegarder(const pugi::xml_node& racine, const std::string& chemin);
     // ERREUR_ECRITURE_FICHIER si le disque refuse ; les fichiers déjà renommés sont entiers.
     void valider();
 
 private:
-    friend void ecrire_fichier(const std::string& chemin, const std::string& contenu);
-    lot_ecriture* precedent_;
     std::vector<std::pair<std::string, std::string>> en_attente_;  // temporaire, cible
 };
 

@@ -99,9 +99,10 @@ void niveau::charger_les_six_parties_composant_le_niveau(const std::string& repe
     initialiser_chemins_aide();
 }
 
-void niveau::sauvegarder_les_six_parties_composant_le_niveau(const std::string& repertoire) const {
+void niveau::sauvegarder_les_six_parties_composant_le_niveau(const std::string& repertoire,
+                                                             fichier_xml_pkg::lot_ecriture& lot) const {
     for (int i = 1; i <= NOMBRE_PARTIES; ++i) {
-        les_parties[rang(i)]->sauvegarder_partie_campagne(repertoire, nom_fichier_sauvegarde(i));
+        les_parties[rang(i)]->sauvegarder_partie_campagne(repertoire, nom_fichier_sauvegarde(i), lot);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "coeur_jeu_pkg.hpp"
 #include "erreur_pkg.hpp"
+#include "fichier_xml_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "partie_pkg.hpp"
 
@@ -58,7 +59,9 @@ public:
     void charger_les_six_parties_composant_le_niveau();
     // Depuis les sauvegardes d'un compte.
     void charger_les_six_parties_composant_le_niveau(const std::string& repertoire);
-    void sauvegarder_les_six_parties_composant_le_niveau(const std::string& repertoire) const;
+    // Dans le lot de la sauvegarde de la campagne.
+    void sauvegarder_les_six_parties_composant_le_niveau(const std::string& repertoire,
+                                                         fichier_xml_pkg::lot_ecriture& lot) const;
 
     // Nom de la partie i sans blancs, suivi de ".xml" (grille initiale) ou ".save.xml" (sauvegarde).
     std::string nom_fichier_initial(int i) const;

@@ -41,8 +41,7 @@ pugi::xml_node partie::partie_xml(pugi::xml_node parent) const {
     return element;
 }
 
-void partie::sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde,
-                                         const std::string& nom_partie) const {
+std::string partie::document_partie_campagne() const {
     pugi::xml_document document;
     pugi::xml_node racine = document.append_child("partie");
     fichier_xml_pkg::ecrire_entier(racine, "aide", points_aide_utilises);
@@ -50,7 +49,17 @@ void partie::sauvegarder_partie_campagne(const std::string& repertoire_de_sauveg
     fichier_xml_pkg::ecrire_entier(racine, "timer", timer_pkg::secondes_arrondies(tps->obtenir_temps_passe()));
     grille_courante->grille_xml(racine);
     chemins_joues_xml(racine);
-    fichier_xml_pkg::sauvegarder(racine, repertoire_de_sauvegarde + nom_partie);
+    return fichier_xml_pkg::imprimer(racine);
+}
+
+void partie::sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde,
+                                         const std::string& nom_partie) const {
+    fichier_xml_pkg::ecrire_fichier(repertoire_de_sauvegarde + nom_partie, document_partie_campagne());
+}
+
+void partie::sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie,
+                                         fichier_xml_pkg::lot_ecriture& lot) const {
+    lot.ecrire(repertoire_de_sauvegarde + nom_partie, document_partie_campagne());
 }
 
 void partie::charger_chemins_joues(const pugi::xml_node& noeud_chemins_joues) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "erreur_pkg.hpp"
+#include "fichier_xml_pkg.hpp"
 #include "jeu_sur_grille_pkg.hpp"
 #include "timer_pkg.hpp"
 
@@ -59,6 +60,9 @@ public:
 
     pugi::xml_node partie_xml(pugi::xml_node parent) const;
     void sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie) const;
+    // Dans le lot d'une sauvegarde de campagne : écrite avec les cinquante-neuf autres, ou pas du tout.
+    void sauvegarder_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie,
+                                     fichier_xml_pkg::lot_ecriture& lot) const;
     // Tout est lu avant de remplacer quoi que ce soit : un fichier refusé laisse la partie intacte.
     void charger_partie_campagne(const std::string& repertoire_de_sauvegarde, const std::string& nom_partie);
     void charger_chemins_joues(const pugi::xml_node& noeud_chemins_joues);
@@ -69,6 +73,8 @@ protected:
     void apres_retrait(int cases) override { score -= 10 * cases; }
 
 private:
+    // Le fichier d'une partie de campagne, imprimé.
+    std::string document_partie_campagne() const;
     timer_pkg::temps_ptr tps;
     int score = 0;
     int points_aide_utilises = 0;

@@ -275,8 +275,8 @@ TEST(FichierGrille, UnLienEstSuiviEtUnTubeRefuseDansUnLot) {
     ASSERT_EQ(mkfifo("joueur/tube.xml", 0600), 0);
     {
         fichier_xml_pkg::lot_ecriture lot;
-        fichier_xml_pkg::ecrire_fichier("joueur/lien.xml", "nouveau");
-        EXPECT_EQ(erreur_levee([] { fichier_xml_pkg::ecrire_fichier("joueur/tube.xml", "x"); }),
+        lot.ecrire("joueur/lien.xml", "nouveau");
+        EXPECT_EQ(erreur_levee([&lot] { lot.ecrire("joueur/tube.xml", "x"); }),
                   "FICHIER_XML_PKG.ERREUR_ECRITURE_FICHIER");
         lot.valider();
     }

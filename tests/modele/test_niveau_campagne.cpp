@@ -32,7 +32,10 @@ TEST(Niveau, NomsDeFichiersDuDixiemeNiveau) {
     n.charger_les_six_parties_composant_le_niveau();
     EXPECT_EQ(n.obtenir_partie(1)->obtenir_grille()->obtenir_nom_grille(), "niv10_1.xml");
     std::filesystem::create_directory("compte");
-    n.sauvegarder_les_six_parties_composant_le_niveau("compte/");
+    fichier_xml_pkg::lot_ecriture lot;
+    n.sauvegarder_les_six_parties_composant_le_niveau("compte/", lot);
+    EXPECT_FALSE(std::filesystem::exists("compte/niv10_1.save.xml")) << "rien avant la validation du lot";
+    lot.valider();
     EXPECT_TRUE(std::filesystem::exists("compte/niv10_1.save.xml"));
     EXPECT_TRUE(std::filesystem::exists("compte/niv10_6.save.xml"));
 }
