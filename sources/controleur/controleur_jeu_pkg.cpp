@@ -196,7 +196,7 @@ void controleur_jeu::tourner_cube(niveau_3d_pkg::cote_adjacent_cube direction) {
 }
 
 void controleur_jeu::tricher() {
-    if (la_campagne_ && la_campagne_->obtenir_nom() == compte_tricheur) niveau_courant()->activer_cheat();
+    if (la_campagne_ && la_campagne_->obtenir_nom() == compte_tricheur) niveau_courant()->activer_triche();
 }
 
 void controleur_jeu::apres_coup(const coeur_jeu_pkg::compte_rendu& r) {

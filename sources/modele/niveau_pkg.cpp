@@ -38,7 +38,7 @@ int niveau::score_niveau() const {
 }
 
 bool niveau::est_termine() const {
-    if (cheat_actif) return true;
+    if (triche_active) return true;
     return std::all_of(les_parties.begin(), les_parties.end(), [](const auto& p) { return p->est_valide(); });
 }
 

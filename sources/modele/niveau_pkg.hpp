@@ -53,7 +53,7 @@ public:
     void payer_aide(int cases_revelees) override;
     void compter_chemin_valide(int) override { mettre_a_jour_score_aide(); }
     void compter_chemin_supprime(int) override { mettre_a_jour_score_aide(); }
-    void activer_cheat() { cheat_actif = true; }
+    void activer_triche() { triche_active = true; }
 
     // Depuis les grilles initiales de la campagne.
     void charger_les_six_parties_composant_le_niveau();
@@ -79,7 +79,7 @@ private:
     std::array<grille_pkg::chemin_ptr, NOMBRE_PARTIES> les_chemins_aide{};
     int compteur_aide = 0;
     int score_aide = 0;
-    bool cheat_actif = false;
+    bool triche_active = false;
 };
 
 using niveau_ptr = std::shared_ptr<niveau>;

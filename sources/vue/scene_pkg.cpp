@@ -29,7 +29,7 @@ const GLfloat lumiere_diffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
 const GLfloat lumiere_ambiante[] = {0.2f, 0.2f, 0.3f, 1.0f};
 const GLfloat lumiere_speculaire[] = {1.0f, 1.0f, 1.0f, 1.0f};
 std::uint32_t hit = aucun_hit_detecte;
-bool picking_calcule = false;
+bool selection_faite = false;
 GLenum mode_de_rendu_courant = 0;
 int nombre_rechargements = 0;
 
@@ -162,7 +162,7 @@ void afficher_scene(const objet_3d_pkg::classe_objet_affichable& o) {
     la_fenetre->echanger_tampons();
     glFinish();
     mode_de_rendu_courant = 0;
-    picking_calcule = false;
+    selection_faite = false;
 }
 
 void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int x, int y) {
@@ -170,7 +170,7 @@ void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int
     const int y_opengl = hauteur - y;
     if (x < cadre.x || x >= cadre.x + cadre.largeur || y_opengl <= cadre.y || y_opengl > cadre.y + cadre.hauteur) {
         hit = aucun_hit_detecte;
-        picking_calcule = true;
+        selection_faite = true;
         return;
     }
     mode_de_rendu_courant = GL_SELECT;
@@ -205,11 +205,11 @@ void afficher_mode_selection(const objet_3d_pkg::classe_objet_affichable& o, int
     appliquer_projection();
 
     mode_de_rendu_courant = 0;
-    picking_calcule = true;
+    selection_faite = true;
 }
 
 std::uint32_t obtenir_identifiant_hit() { return hit; }
-bool picking_a_mettre_a_jour() { return !picking_calcule; }
+bool picking_a_mettre_a_jour() { return !selection_faite; }
 unsigned obtenir_mode_de_rendu_courant() { return mode_de_rendu_courant; }
 int obtenir_largeur() { return largeur; }
 int obtenir_hauteur() { return hauteur; }

@@ -74,7 +74,7 @@ TEST(Niveau, ScoreAvecAideBornesEtTricherie) {
 
     EXPECT_EQ(erreur_levee([&] { n.obtenir_partie(7); }), "NIVEAU_PKG.ERREUR_PARTIE_HORS_LIMITE_NIVEAU");
     EXPECT_EQ(n.obtenir_numero_partie_courante(), 0);
-    n.activer_cheat();
+    n.activer_triche();
     EXPECT_TRUE(n.est_termine());
 }
 

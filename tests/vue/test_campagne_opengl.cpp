@@ -144,7 +144,7 @@ TEST_F(CampagneOpenGL, LaPageDAideRemplaceLeCubeQuiNeRepondPlus) {
 
 TEST_F(CampagneOpenGL, CapturesDesPanneauxDeFinEtDUnGrandNiveau) {
     dessiner();
-    campagne->obtenir_niveau_courant()->activer_cheat();
+    campagne->obtenir_niveau_courant()->activer_triche();
     dessiner();
     capturer("campagne_fin_niveau_1");
     EXPECT_TRUE(ecran->obtenir_element_droite()->obtenir_spheres()[0]->est_trouve());
@@ -163,7 +163,7 @@ TEST_F(CampagneOpenGL, CapturesDesPanneauxDeFinEtDUnGrandNiveau) {
     capturer("campagne_niveau_10_zoom");
     EXPECT_EQ(ecran->obtenir_element_droite()->obtenir_bouton_zoom()->obtenir_etiquette()->obtenir_texte(), " -");
 
-    campagne->obtenir_niveau_courant()->activer_cheat();
+    campagne->obtenir_niveau_courant()->activer_triche();
     dessiner();
     capturer("campagne_fin_niveau_10");
     campagne->mettre_campagne_finie();
