@@ -116,16 +116,18 @@ void controleur_jeu::faire_action(const std::string& n) {
     case etat_session::NOUVEAU: {
         const std::string nom = texte_utf8_pkg::minuscules(n);
         bool cree = comptes_pkg::nom_sur(nom) && !comptes_pkg::compte_existe(nom);
+        afficher_ou_desafficher_erreur(!cree);
         if (cree) {
             try {
                 comptes_pkg::creer_compte(nom);
             } catch (const comptes_pkg::ERREUR_REPERTOIRE_COMPTE& e) {
-                // Le dossier du compte ne se crée pas : rien n'est choisi, la saisie reste ouverte.
+                // Le dossier du compte ne se crée pas (disque plein, dossier protégé) : ce n'est pas le nom qui est
+                // en cause, l'écran le dit ; rien n'est choisi, la saisie reste ouverte.
                 std::cout << "Compte non créé : " << e.what() << std::endl;
+                comptes_->ecran->modifier_mess_erreur(true, "COMPTE NON CRÉÉ : LE DISQUE REFUSE SON DOSSIER");
                 cree = false;
             }
         }
-        afficher_ou_desafficher_erreur(!cree);
         if (cree) {
             choisir_compte(nom);
         } else {

@@ -83,7 +83,9 @@ bool controleur_jeu::commencer_campagne(bool charger) {
     niveau_courant()->changer_partie_courante(1);
     prendre_partie_courante();
     camp_->initialiser(la_campagne_);
-    if (charger) charger_jeu();
+    sauvegarde_refusee_.reset();
+    confirmer_nouveau_ = false;
+    if (charger) charger_sauvegarde(true);
     return true;
 }
 
@@ -109,7 +111,9 @@ void controleur_jeu::demarrer_chrono_si_en_cours() {
     if (la_partie_ && !la_partie_->est_valide() && !page_aide) la_partie_->obtenir_temps_ptr()->demarrer_chrono();
 }
 
-void controleur_jeu::charger_jeu() {
+void controleur_jeu::charger_jeu() { charger_sauvegarde(false); }
+
+void controleur_jeu::charger_sauvegarde(bool a_l_ouverture) {
     if (!la_campagne_) return;
     auto campagne = std::make_shared<campagne_pkg::campagne>(services_.horloge);
     try {
@@ -118,15 +122,27 @@ void controleur_jeu::charger_jeu() {
         // Un compte neuf n'a pas encore de sauvegarde : il commence au niveau 1, sans message.
         if (!campagne->sauvegarde_existe()) return;
         campagne->charger_campagne();
-    } catch (const erreur_pkg::erreur& e) {
-        // Rien n'est remplacé tant que tout n'est pas lu : la campagne en cours reste entière.
+    } catch (const niveau_pkg::ERREUR_SAUVEGARDE_REFUSEE& e) {
+        // Rien n'est remplacé tant que tout n'est pas lu : la campagne en cours reste entière. Si elle n'est pas
+        // celle du compte (la campagne neuve de son ouverture), elle ne doit jamais écraser ses fichiers.
         std::cout << "Sauvegarde du compte " << nom_ << " non chargée, la partie continue : " << e.what()
                   << std::endl;
         bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        if (a_l_ouverture || sauvegarde_refusee_) sauvegarde_refusee_ = e.fichier();
+        montrer("Sauvegarde illisible : " + e.fichier() +
+                (sauvegarde_refusee_ ? ". Rien ne sera écrit sur ce compte." : ". La partie continue."));
+        return;
+    } catch (const erreur_pkg::erreur& e) {
+        // Les grilles livrées de la campagne manquent : la campagne en cours reste.
+        std::cout << "Sauvegarde du compte " << nom_ << " non chargée, la partie continue : " << e.what()
+                  << std::endl;
+        bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        montrer("Sauvegarde non chargée : " + e.detail());
         return;
     }
     arreter_chrono();
     la_campagne_ = campagne;
+    sauvegarde_refusee_.reset();
     camp_->reset_campagne();
     prendre_partie_courante();
     camp_->initialiser(la_campagne_);
@@ -137,21 +153,39 @@ void controleur_jeu::charger_jeu() {
 
 void controleur_jeu::sauvegarder_jeu() {
     if (!la_campagne_) return;
+    if (sauvegarde_refusee_) {
+        std::cout << "Sauvegarde refusée : " << *sauvegarde_refusee_ << " du compte " << nom_
+                  << " est illisible, ses fichiers restent tels quels" << std::endl;
+        bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        montrer("Sauvegarde refusée : " + *sauvegarde_refusee_ + " est illisible. N deux fois : recommencer ce compte.");
+        return;
+    }
     // Le passage en cours est compté avant d'écrire : une reprise ne remet pas la montre à zéro.
     const bool en_cours = la_partie_->obtenir_temps_ptr()->est_actif();
     arreter_chrono();
     try {
         la_campagne_->sauvegarder_campagne();
+        montrer("Partie sauvegardée.", bandeau_message_3d::gravite::information);
     } catch (const erreur_pkg::erreur& e) {
         // Disque plein, dossier protégé : aucun des soixante fichiers n'est remplacé, la partie continue.
         std::cout << "Sauvegarde impossible, la partie continue : " << e.what() << std::endl;
         bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        montrer("Sauvegarde impossible, la partie continue : " + e.detail());
     }
     if (en_cours) la_partie_->obtenir_temps_ptr()->demarrer_chrono();
 }
 
 void controleur_jeu::bouton_nouveau() {
+    if (sauvegarde_refusee_ && !confirmer_nouveau_) {
+        confirmer_nouveau_ = true;
+        montrer("Recommencer remplacera la sauvegarde du compte au prochain S : N pour confirmer.");
+        return;
+    }
     if (commencer_campagne(false)) activer_partie();
+}
+
+void controleur_jeu::montrer(const std::string& texte, bandeau_message_3d::gravite g) {
+    if (camp_) camp_->montrer_message(texte, g);
 }
 
 void controleur_jeu::bouton_abandonner() {
@@ -200,6 +234,7 @@ void controleur_jeu::tricher() {
 }
 
 void controleur_jeu::apres_coup(const coeur_jeu_pkg::compte_rendu& r) {
+    confirmer_nouveau_ = false;
     if (r.valide > 0 && la_partie_->est_valide()) arreter_chrono();
 }
 
@@ -225,6 +260,8 @@ void controleur_jeu::basculer_page_aide() {
 void controleur_jeu::basculer_dock() { camp_->activer_desactiver_dock(); }
 
 bool controleur_jeu::touche(std::int32_t symbole) {
+    // Une confirmation ne vaut que pour la touche qui suit.
+    if (symbole != 'n') confirmer_nouveau_ = false;
     if (symbole >= touches::PAVE_1 && symbole < touches::PAVE_1 + niveau_pkg::NOMBRE_PARTIES) {
         changer_partie_courante_controleur(symbole - touches::PAVE_1 + 1);
         return true;
@@ -250,6 +287,7 @@ bool controleur_jeu::touche(std::int32_t symbole) {
 
 bool controleur_jeu::action(const evenement_pkg::evenement& evenement) {
     const std::string& nom = evenement.nom;
+    if (nom != "bouton_nouveau") confirmer_nouveau_ = false;
     if (nom == fleche_3d::action_tourner) {
         if (evenement.code < 0 || evenement.code > static_cast<int>(niveau_3d_pkg::cote_adjacent_cube::DROITE)) return false;
         tourner_cube(static_cast<niveau_3d_pkg::cote_adjacent_cube>(evenement.code));

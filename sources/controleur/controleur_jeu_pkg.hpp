@@ -13,6 +13,7 @@
 #include "session_3d_pkg.hpp"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace controleur_jeu_pkg {
@@ -62,11 +63,17 @@ public:
     void revenir_au_menu();
 
     // Campagne.
+    // Une sauvegarde refusée est dite à l'écran et sur la sortie standard, le fichier nommé ; la campagne en cours
+    // reste.
     void charger_jeu();
-    // Un échec est écrit sur la sortie standard ; la partie continue.
+    // Un échec est dit à l'écran et sur la sortie standard ; la partie continue. Refusée tant que la sauvegarde du
+    // compte n'a pu être lue : ses fichiers ne sont jamais remplacés par moins qu'ils ne tiennent.
     void sauvegarder_jeu();
-    // Une campagne neuve pour le même compte, sans relire sa sauvegarde.
+    // Une campagne neuve pour le même compte, sans relire sa sauvegarde ; sur un compte à la sauvegarde illisible,
+    // seulement à la seconde demande, qui confirme qu'elle sera remplacée.
     void bouton_nouveau();
+    // Le fichier de la sauvegarde du compte qui n'a pu être lu, tant que la campagne en cours n'est pas la sienne.
+    const std::optional<std::string>& obtenir_sauvegarde_refusee() const { return sauvegarde_refusee_; }
     // La campagne est laissée : l'écran des comptes sera rebâti à sa prochaine ouverture.
     void bouton_abandonner();
     void passer_niveau_suivant();
@@ -100,6 +107,9 @@ private:
     void oublier_session();
     // Une campagne neuve au niveau 1, puis, si demandé, la sauvegarde du compte ; faux si elle ne se bâtit pas.
     bool commencer_campagne(bool charger);
+    // a_l_ouverture : la campagne en cours n'est pas encore celle du compte ; si la sauvegarde est refusée, elle ne
+    // la remplacera pas.
+    void charger_sauvegarde(bool a_l_ouverture);
     // Les récepteurs de la partie, tant que la campagne n'est pas finie.
     void activer_partie();
     // La partie de la face courante du niveau devient celle du cœur de jeu ; son chronomètre part si elle n'est
@@ -107,6 +117,7 @@ private:
     void prendre_partie_courante();
     void arreter_chrono();
     void demarrer_chrono_si_en_cours();
+    void montrer(const std::string& texte, bandeau_message_3d::gravite g = bandeau_message_3d::gravite::erreur);
     niveau_pkg::niveau_ptr niveau_courant() const { return la_campagne_->obtenir_niveau_courant(); }
 
     const mode_pkg::services services_;
@@ -115,6 +126,8 @@ private:
     campagne_pkg::campagne_ptr la_campagne_;
     partie_pkg::partie_ptr la_partie_;
     std::shared_ptr<campagne_3d_pkg::campagne_affichable> camp_;
+    std::optional<std::string> sauvegarde_refusee_;
+    bool confirmer_nouveau_ = false;
     partie_en_cours_pkg::partie_en_cours partie_;
 };
 

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace controleur_libre_pkg {
 
@@ -177,6 +178,10 @@ void controleur_libre::supprimer_grille_perso(const std::string& n) {
     std::filesystem::remove(chemin, erreur);
     if (erreur && erreur != std::errc::no_such_file_or_directory) {
         std::cout << "Impossible de supprimer " << chemin << " : " << erreur.message() << std::endl;
+        if (accueil_) {
+            accueil_->ecran->montrer_message("Impossible de supprimer " + n + " : " + erreur.message(),
+                                             bandeau_message_3d::gravite::erreur);
+        }
     }
     if (accueil_) accueil_->ecran->mettre_a_jour_liste_perso();
     changer_etat_accueil(etat_accueil::CHOIX);
@@ -192,6 +197,8 @@ bool controleur_libre::charger_partie() {
         // Fichier illisible, qui n'est pas une grille ou parti entre-temps : le jeu continue à l'accueil.
         std::cout << e.what() << std::endl;
         oublier_partie();
+        if (accueil_) accueil_->ecran->montrer_message("Grille " + obtenir_nom_grille() + " refusée : " + e.detail(),
+                                                       bandeau_message_3d::gravite::erreur);
         return false;
     }
     reprise_ = reprendre(*partie);
@@ -200,6 +207,9 @@ bool controleur_libre::charger_partie() {
     partie_.commencer(*la_partie_, *la_partie_);
     affich_ = std::make_shared<grille_libre_3d_pkg::grille_libre_affichable>();
     affich_->initialiser(la_partie_, la_partie_->obtenir_chemin_aide_courant());
+    if (std::exchange(progression_refusee_, false)) {
+        affich_->montrer_message("Progression illisible : la grille recommence.", bandeau_message_3d::gravite::erreur);
+    }
     return true;
 }
 
@@ -209,7 +219,7 @@ void controleur_libre::oublier_partie() {
     la_partie_.reset();
 }
 
-bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) const {
+bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) {
     const std::string chemin = parties_libres_pkg::chemin_progression(lieu_, nom_grille_);
     std::error_code absent;
     if (!std::filesystem::exists(chemin, absent)) return false;
@@ -218,6 +228,7 @@ bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) const {
         return true;
     } catch (const erreur_pkg::erreur& e) {
         std::cout << "Progression illisible, la grille recommence : " << e.what() << std::endl;
+        progression_refusee_ = true;
         return false;
     }
 }
@@ -230,6 +241,7 @@ void controleur_libre::enregistrer_progression() {
     } catch (const erreur_pkg::erreur& e) {
         // Disque plein ou dossier en lecture seule : la partie continue, la progression précédente reste.
         std::cout << "Progression non enregistrée : " << e.what() << std::endl;
+        affich_->montrer_message("Progression non enregistrée : " + e.detail(), bandeau_message_3d::gravite::erreur);
     }
 }
 

@@ -88,7 +88,7 @@ private:
     bool charger_partie();
     void oublier_partie();
     // La progression enregistrée de la grille choisie, si elle se lit ; sinon la grille commence.
-    bool reprendre(grille_libre_pkg::grille_libre& partie) const;
+    bool reprendre(grille_libre_pkg::grille_libre& partie);
     // Après un coup qui change les chemins validés ou le crédit d'aide : la grille se reprend où on l'a laissée,
     // quelle que soit la façon de partir (menu, autre grille, fin du jeu, arrêt brutal).
     void enregistrer_progression();
@@ -100,6 +100,8 @@ private:
     std::string nom_grille_;
     std::string lieu_;
     bool reprise_ = false;
+    // La progression enregistrée n'a pu être lue : l'écran de la grille le dira.
+    bool progression_refusee_ = false;
     partie_en_cours_pkg::partie_en_cours partie_;
 };
 

@@ -88,9 +88,10 @@ void niveau::charger_les_six_parties_composant_le_niveau(const std::string& repe
     for (int i = 1; i <= NOMBRE_PARTIES; ++i) {
         try {
             les_parties[rang(i)]->charger_partie_campagne(repertoire, nom_fichier_sauvegarde(i));
-        } catch (const std::exception& e) {
+        } catch (const erreur_pkg::erreur& e) {
             // Le joueur doit savoir quel fichier de sa sauvegarde est en cause.
-            throw ERREUR_SAUVEGARDE_REFUSEE(repertoire + nom_fichier_sauvegarde(i) + " : " + e.what());
+            throw ERREUR_SAUVEGARDE_REFUSEE(nom_fichier_sauvegarde(i), repertoire + nom_fichier_sauvegarde(i) + " : " +
+                                                                           e.what());
         }
         mettre_a_jour_score_aide();
     }

@@ -17,8 +17,17 @@ DECLARER_ERREUR(ERREUR_PARTIE_HORS_LIMITE_NIVEAU, "NIVEAU_PKG.ERREUR_PARTIE_HORS
 DECLARER_ERREUR(ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE,
                 "NIVEAU_PKG.ERREUR_CREATION_NIVEAU_XML_NIVEAU_NON_INITIALISE");
 
-// Un fichier de sauvegarde illisible ou qui n'est pas une partie ; le message nomme le fichier.
-DECLARER_ERREUR(ERREUR_SAUVEGARDE_REFUSEE, "NIVEAU_PKG.ERREUR_SAUVEGARDE_REFUSEE");
+// Un fichier de sauvegarde illisible, absent ou qui n'est pas une partie : le message et fichier() le nomment, pour
+// que le joueur sache lequel est en cause.
+struct ERREUR_SAUVEGARDE_REFUSEE : erreur_pkg::erreur {
+    ERREUR_SAUVEGARDE_REFUSEE(const std::string& fichier, const std::string& cause)
+        : erreur_pkg::erreur("NIVEAU_PKG.ERREUR_SAUVEGARDE_REFUSEE", fichier + " : " + cause), fichier_(fichier) {}
+    // Le nom du fichier, sans son répertoire.
+    const std::string& fichier() const noexcept { return fichier_; }
+
+private:
+    std::string fichier_;
+};
 
 constexpr int NOMBRE_PARTIES = 6;
 

@@ -39,6 +39,9 @@ void accueil_grille_libre_affichable::initialiser() {
     }
     ajouter_sous_objet(piece_pkg::creer_etiquette("Choississez une action : ", affichage_texte_pkg::blanc, 0.8f,
                                                   {0.0f, 3.0f, -10.0f}));
+    // En bas, à droite du bouton « precedent » des listes ; deux fois plus loin que le cadre des écrans de jeu.
+    message_->definir_echelle(1.8f);
+    message_->positionner_objet3d({0.5f, -3.85f, -9.9f});
     est_initialise_ = true;
 }
 
@@ -75,7 +78,12 @@ void accueil_grille_libre_affichable::afficher() {
     } else {
         afficher_sous_objets();
     }
+    message_->afficher();
     terminer_affichage();
+}
+
+objet_3d_pkg::delai_image accueil_grille_libre_affichable::delai_prochaine_image() const {
+    return objet_3d_pkg::au_plus_tot(objet_affichable::delai_prochaine_image(), message_->delai_prochaine_image());
 }
 
 } // namespace accueil_grille_libre_3d_pkg

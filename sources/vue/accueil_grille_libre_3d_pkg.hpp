@@ -1,12 +1,14 @@
 // Écran d'accueil des grilles libres : quatre entrées, puis la liste des grilles prédéfinies ou personnelles.
 #pragma once
 
+#include "bandeau_message_3d.hpp"
 #include "entrees_menu_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace accueil_grille_libre_3d_pkg {
 
@@ -38,6 +40,10 @@ public:
     void monter() { entrees_.monter(); }
     void descendre() { entrees_.descendre(); }
     void afficher() override;
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
+    // Ce que l'écran dit au joueur quelques secondes, en bas (une grille refusée, une suppression impossible).
+    void montrer_message(const std::string& texte, bandeau_message_3d::gravite g) { message_->montrer(texte, g); }
+    const bandeau_message_3d::bandeau_message_affichable& obtenir_message() const { return *message_; }
 
     // Les quatre entrées, de haut en bas, et la ligne du clavier.
     const entrees_menu_pkg::entrees_menu& entrees() const { return entrees_; }
@@ -50,6 +56,8 @@ private:
     std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_perso_;
     etat_accueil etat_ = etat_accueil::CHOIX;
     entrees_menu_pkg::entrees_menu entrees_;
+    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_ =
+        std::make_shared<bandeau_message_3d::bandeau_message_affichable>(4.4f);
 };
 
 } // namespace accueil_grille_libre_3d_pkg

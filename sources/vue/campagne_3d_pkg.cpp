@@ -50,6 +50,7 @@ void campagne_affichable::initialiser(campagne_pkg::campagne_ptr campagne_modele
     ajouter_sous_objet(ecran_fin_);
     ajouter_sous_objet(ecran_fin_campagne_);
     ajouter_sous_objet(le_dock_);
+    message_->positionner_objet3d(bandeau_message_3d::place_dans_le_cadre);
     est_initialise_ = true;
 }
 
@@ -106,7 +107,12 @@ void campagne_affichable::afficher() {
         element_droite_->afficher();
     }
     element_gauche_->afficher();
+    message_->afficher();
     terminer_affichage();
+}
+
+objet_3d_pkg::delai_image campagne_affichable::delai_prochaine_image() const {
+    return objet_3d_pkg::au_plus_tot(objet_affichable::delai_prochaine_image(), message_->delai_prochaine_image());
 }
 
 } // namespace campagne_3d_pkg

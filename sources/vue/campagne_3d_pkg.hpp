@@ -2,6 +2,7 @@
 // de fin de niveau et de fin de campagne.
 #pragma once
 
+#include "bandeau_message_3d.hpp"
 #include "campagne_pkg.hpp"
 #include "coeur_jeu_pkg.hpp"
 #include "erreur_pkg.hpp"
@@ -16,6 +17,7 @@
 #include "panneau_fin_campagne.hpp"
 
 #include <memory>
+#include <string>
 
 namespace campagne_3d_pkg {
 
@@ -37,8 +39,13 @@ public:
     virtual void activer_desactiver_ecran_aide() { ecran_aide_actif_ = !ecran_aide_actif_; }
     virtual bool obtenir_etat_ecran_aide() const { return ecran_aide_actif_; }
     virtual void activer_desactiver_dock() { le_dock_->toggle(); }
-    // Au centre, dans cet ordre de priorité : la page d'aide, la fin de campagne, la fin du niveau, le cube.
+    // Au centre, dans cet ordre de priorité : la page d'aide, la fin de campagne, la fin du niveau, le cube ; le
+    // message du moment par-dessus.
     void afficher() override;
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
+    // Ce que l'écran dit au joueur quelques secondes, au bas de la grille ; il survit à une campagne rebâtie.
+    void montrer_message(const std::string& texte, bandeau_message_3d::gravite g) { message_->montrer(texte, g); }
+    const bandeau_message_3d::bandeau_message_affichable& obtenir_message() const { return *message_; }
 
     bool est_initialise() const { return est_initialise_; }
     std::shared_ptr<interface_partie_droite_pkg::interface_partie_droite_affichable> obtenir_element_droite() const {
@@ -63,6 +70,8 @@ private:
     std::shared_ptr<interface_partie_aide::interface_partie_aide_affichable> ecran_aide_;
     bool ecran_aide_actif_ = false;
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> le_dock_;
+    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_ =
+        std::make_shared<bandeau_message_3d::bandeau_message_affichable>(bandeau_message_3d::largeur_cadre);
 };
 
 } // namespace campagne_3d_pkg

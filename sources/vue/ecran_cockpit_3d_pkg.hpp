@@ -2,6 +2,7 @@
 // panneau gauche et le panneau droit propre à chaque écran. Le jeu libre et l'éditeur le composent.
 #pragma once
 
+#include "bandeau_message_3d.hpp"
 #include "fond_pkg.hpp"
 #include "grille_jouee_3d_pkg.hpp"
 #include "interface_dock_pkg.hpp"
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 
 namespace ecran_cockpit_3d_pkg {
 
@@ -42,6 +44,10 @@ public:
     void modifier_plan_vue() { la_grille_jouee_->modifier_plan_vue(); }
     void activer_desactiver_ecran_aide() { ecran_aide_actif_ = !ecran_aide_actif_; }
     void activer_desactiver_dock() { le_dock_->toggle(); }
+    // Ce que l'écran dit au joueur quelques secondes, au bas de la grille.
+    void montrer_message(const std::string& texte, bandeau_message_3d::gravite g) { message_->montrer(texte, g); }
+    const bandeau_message_3d::bandeau_message_affichable& obtenir_message() const { return *message_; }
+    objet_3d_pkg::delai_image delai_prochaine_image() const override;
 
     bool est_construit() const { return static_cast<bool>(le_dock_); }
     etat_vue obtenir_vue() const { return la_grille_jouee_->obtenir_vue(); }
@@ -75,6 +81,7 @@ private:
     objet_3d_pkg::classe_objet_affichable ecran_aide_;
     bool ecran_aide_actif_ = false;
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> le_dock_;
+    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_;
 };
 
 } // namespace ecran_cockpit_3d_pkg

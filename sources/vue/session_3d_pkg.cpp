@@ -40,7 +40,9 @@ void session_affichable::initialiser() {
         ajouter_sous_objet(entree);
     }
     invite_ = creer_texte("Entrez un nom de compte :", 0.0f, 3.0f, 0.8f);
-    erreur_ = creer_texte("COMPTE EXISTANT / CHAMPS VIDE", 0.0f, 1.5f, 0.6f, affichage_texte_pkg::rouge);
+    erreur_ = creer_texte(texte_nom_refuse, 0.0f, 1.5f, 0.6f, affichage_texte_pkg::rouge);
+    // Un texte plus long (le disque qui refuse le compte) reste dans la fenêtre.
+    erreur_->definir_largeur_max(10.5f);
     etiquette_compte_ = creer_texte("Compte : ", -3.5f, -1.5f, 0.6f);
     ajouter_sous_objet(invite_);
     ajouter_sous_objet(erreur_);
@@ -58,6 +60,14 @@ void session_affichable::changer_etat(etat_session e) {
     initialiser();
     etat_ = e;
 }
+
+void session_affichable::modifier_mess_erreur(bool b, const std::string& texte) {
+    mess_erreur_ = b;
+    initialiser();
+    erreur_->definir_texte(texte);
+}
+
+std::string session_affichable::obtenir_texte_erreur() const { return erreur_ ? erreur_->obtenir_texte() : ""; }
 
 void session_affichable::mettre_a_jour_liste() {
     if (!est_initialise_) {

@@ -9,12 +9,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace session_3d_pkg {
 
 enum class etat_session : std::uint8_t { CHOIX = 0, NOUVEAU = 1, CHARGER = 2, SUPPRIMER = 3 };
 
 inline constexpr int nombre_actions = 4;
+inline const std::string texte_nom_refuse = "COMPTE EXISTANT / CHAMPS VIDE";
 
 class session_affichable : public objet_3d_pkg::objet_affichable {
 public:
@@ -25,7 +27,10 @@ public:
     virtual std::shared_ptr<liste_deroulante_3d_pkg::liste_affichable> obtenir_la_liste() const { return la_liste_; }
     virtual std::shared_ptr<ecriture_3d_pkg::ecriture_affichable> obtenir_ecriture() const { return champ_texte_; }
     virtual bool mess_erreur_etat() const { return mess_erreur_; }
-    virtual void modifier_mess_erreur(bool b) { mess_erreur_ = b; }
+    // La ligne d'erreur sous l'invite, avec le texte d'un nom refusé (« COMPTE EXISTANT / CHAMPS VIDE ») ou
+    // celui donné.
+    virtual void modifier_mess_erreur(bool b, const std::string& texte = texte_nom_refuse);
+    std::string obtenir_texte_erreur() const;
     // Relit les comptes, après une création ou une suppression.
     virtual void mettre_a_jour_liste();
     // Une fois par image : la ligne du clavier suit la souris, puis la liste se redessine.

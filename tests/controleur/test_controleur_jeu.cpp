@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 
 namespace {
@@ -229,6 +230,11 @@ TEST_F(ComptesCampagne, UnRepertoireImpossibleACreerLeDitEtLeJeuContinue) {
     EXPECT_NE(sortie.find("Compte non créé"), std::string::npos) << sortie;
     EXPECT_FALSE(compte_choisi());
     EXPECT_TRUE(erreur_montree());
+    EXPECT_NE(jeu().obtenir_session()->obtenir_texte_erreur().find("DISQUE"), std::string::npos)
+        << "le nom n'est pas en cause : l'écran dit que c'est le disque";
+    // Un nom refusé, lui, le dit comme avant.
+    nouveau_compte("");
+    EXPECT_EQ(jeu().obtenir_session()->obtenir_texte_erreur(), session_3d_pkg::texte_nom_refuse);
 }
 
 TEST_F(PartieCampagne, UnCompteNeufCommenceAuNiveau1Face1SansMessageEtLeChronometreTourne) {
@@ -394,6 +400,55 @@ TEST_F(PartieCampagne, NouveauRepartDuNiveau1SansChargerEtAbandonnerOublieLeComp
     envoyer(nomme_avec("valider_choix_liste", std::string("vega")));
     jeu().tic();
     EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 2);
+}
+
+// Une sauvegarde dont un fichier manque ne se charge pas ; la campagne neuve montrée à sa place n'écrit jamais sur
+// les fichiers du compte, jusqu'à ce que le joueur recommence ce compte, à la seconde demande.
+TEST_F(PartieCampagne, UneSauvegardeRefuseeNEstJamaisEcraseeParUneCampagneNeuve) {
+    resoudre_niveau();
+    envoyer(touches::ENTREE);  // niveau 2, sauvegardé en passant
+    ASSERT_TRUE(fs::exists("sessions/vega/niv10_6.save.xml"));
+    fs::remove("sessions/vega/niv1_3.save.xml");
+    const auto contenu = [] {
+        std::map<std::string, std::string> fichiers;
+        for (const auto& f : fs::directory_iterator("sessions/vega")) {
+            fichiers[f.path().filename().string()] = outils_modele::repertoire_temporaire::lire(f.path().string());
+        }
+        return fichiers;
+    };
+    const auto avant = contenu();
+    ASSERT_EQ(avant.size(), 59u);
+
+    envoyer(nomme("bouton_abandonner"));
+    banc.aller_a(etat_principal::JEU);
+    jeu().changer_etat_session(etat_session::CHARGER);
+    testing::internal::CaptureStdout();
+    envoyer(nomme_avec("valider_choix_liste", std::string("vega")));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("niv1_3.save.xml"), std::string::npos);
+    ASSERT_TRUE(jeu().jeu_est_initialise());
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1) << "une campagne neuve, pas la sienne";
+    EXPECT_EQ(jeu().obtenir_sauvegarde_refusee(), std::optional<std::string>("niv1_3.save.xml"));
+    EXPECT_NE(jeu().obtenir_affichage()->obtenir_message().obtenir_texte().find("niv1_3.save.xml"), std::string::npos);
+
+    // Ni 's', ni le bouton, ni le passage au niveau suivant n'écrivent ; une seule demande de recommencer non plus.
+    resoudre_niveau();
+    envoyer('s');
+    envoyer(nomme("bouton_sauvegarder"));
+    envoyer(touches::ENTREE);
+    envoyer('n');
+    envoyer('s');
+    EXPECT_EQ(contenu(), avant);
+    EXPECT_NE(jeu().obtenir_affichage()->obtenir_message().obtenir_texte().find("refusée"), std::string::npos);
+
+    // 'c' ne change rien tant que le fichier manque ; la seconde demande de recommencer libère le compte.
+    envoyer('c');
+    EXPECT_TRUE(jeu().obtenir_sauvegarde_refusee());
+    envoyer('n');
+    envoyer('n');
+    EXPECT_FALSE(jeu().obtenir_sauvegarde_refusee());
+    EXPECT_EQ(jeu().obtenir_campagne()->obtenir_numero_niveau_courant(), 1);
+    envoyer('s');
+    EXPECT_EQ(contenu().size(), 60u) << "recommencé, le compte est sauvegardé en entier";
 }
 
 TEST_F(PartieCampagne, SeulLeCompteVokhPasseUnNiveauDUneTouche) {

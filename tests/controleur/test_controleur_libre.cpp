@@ -321,6 +321,8 @@ TEST_F(PartieLibre, UneProgressionIllisibleOuImpossibleAEcrireNArretePasLaPartie
     testing::internal::CaptureStdout();
     mode().lancer_jeu_pred("essai.xml");
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression illisible"), std::string::npos);
+    EXPECT_NE(mode().obtenir_affichage()->obtenir_message().obtenir_texte().find("Progression illisible"),
+              std::string::npos);
     EXPECT_FALSE(mode().est_reprise());
     EXPECT_EQ(nombre_chemins(), 0);
 
@@ -329,6 +331,8 @@ TEST_F(PartieLibre, UneProgressionIllisibleOuImpossibleAEcrireNArretePasLaPartie
     testing::internal::CaptureStdout();
     touches_({touches::ESPACE, touches::DROITE, touches::DROITE});
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression non enregistrée"), std::string::npos);
+    EXPECT_NE(mode().obtenir_affichage()->obtenir_message().obtenir_texte().find("Progression non enregistrée"),
+              std::string::npos);
     EXPECT_EQ(nombre_chemins(), 1);
 }
 
@@ -347,6 +351,9 @@ TEST_F(Accueil, UnFichierDeGrilleIllisibleEstSignaleEtRameneAuChoixSansQuitter) 
         EXPECT_FALSE(mode().obtenir_partie());
         EXPECT_FALSE(est_actif());
         EXPECT_EQ(mode().obtenir_etat_accueil(), libre::etat_accueil::CHOIX);
+        const auto& message = mode().obtenir_accueil()->obtenir_message();
+        EXPECT_TRUE(message.est_montre()) << "l'écran le dit aussi";
+        EXPECT_NE(message.obtenir_texte().find(fichier.substr(0, fichier.size() - 4)), std::string::npos);
     }
     // Le mode continue : la bonne grille se choisit et se charge ensuite.
     envoyer(nomme("pred"));

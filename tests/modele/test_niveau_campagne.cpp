@@ -146,6 +146,7 @@ TEST_F(Campagne, UnCompteSansSauvegardeEchoueSansToucherAuxNiveauxSuivants) {
         const std::string message = e.what();
         EXPECT_NE(message.find("sessions/bob/niv1_1.save.xml"), std::string::npos) << message;
         EXPECT_NE(message.find("FICHIER_XML_PKG.ERREUR_FICHIER_ILLISIBLE"), std::string::npos) << message;
+        EXPECT_EQ(e.fichier(), "niv1_1.save.xml");
     }
     EXPECT_EQ(c.obtenir_numero_niveau_courant(), 1);
 }

@@ -133,6 +133,29 @@ TEST_F(CampagneOpenGL, LesPanneauxSuiventLaCampagne) {
     EXPECT_EQ(droite->obtenir_bouton_zoom()->obtenir_etiquette()->obtenir_texte(), "+");
 }
 
+// Un message se lit par-dessus la grille, laisse la souris atteindre ce qu'il recouvre, puis s'en va de lui-même :
+// l'écran demande l'image de ce moment-là.
+TEST_F(CampagneOpenGL, UnMessageSeLitPuisSEnVaDeLuiMeme) {
+    const auto rouge = [](const pixels_de_test::pixel& p) { return p.r > 200 && p.g < 170 && p.b < 150; };
+    const auto rouges_en_bas = [&] { return pixels_de_test::compter(120, 530, 400, 70, rouge); };
+    dessiner();
+    const int sans_message = rouges_en_bas();
+    const std::set<std::uint32_t> face1 = tuiles_de_la_face(1);
+    ecran->montrer_message("Sauvegarde illisible : niv1_3.save.xml. Rien ne sera écrit sur ce compte.",
+                           bandeau_message_3d::gravite::erreur);
+    dessiner();
+    capturer("campagne_message");
+    EXPECT_GT(rouges_en_bas(), sans_message + 300) << "le message n'est pas lisible";
+    EXPECT_EQ(ecran->obtenir_message().obtenir_lignes().size(), 2u) << "trop long pour une ligne";
+    EXPECT_TRUE(face1.contains(objet_sous(300, 480))) << "la case sous le message ne répond plus";
+    EXPECT_EQ(ecran->delai_prochaine_image(), bandeau_message_3d::duree_affichage);
+
+    dessiner(bandeau_message_3d::duree_affichage);
+    EXPECT_FALSE(ecran->obtenir_message().est_montre());
+    EXPECT_EQ(rouges_en_bas(), sans_message);
+    EXPECT_FALSE(ecran->delai_prochaine_image());
+}
+
 TEST_F(CampagneOpenGL, LaPageDAideRemplaceLeCubeQuiNeRepondPlus) {
     dessiner();
     ecran->activer_desactiver_ecran_aide();
