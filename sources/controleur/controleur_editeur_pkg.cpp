@@ -134,7 +134,7 @@ bool controleur_editeur::grille_existe(const std::string& n) const {
     try {
         fichier = texte_utf8_pkg::minuscules(grille_libre_pkg::nom_fichier_grille_personnelle(n));
     } catch (const grille_libre_pkg::ERREUR_NOM_GRILLE_INVALIDE&) {
-        return false;
+        return false;  // ce nom ne ferait pas un nom de fichier : la réponse est refusée
     }
     using noms = liste_deroulante_3d_pkg::liste_comptes;
     for (auto l = liste_deroulante_3d_pkg::lire_repertoire(emplacements_pkg::repertoire_grilles_personnelles());
@@ -149,7 +149,7 @@ bool controleur_editeur::nom_acceptable(const std::string& n) const {
     try {
         grille_libre_pkg::nom_fichier_grille_personnelle(n);
     } catch (const grille_libre_pkg::ERREUR_NOM_GRILLE_INVALIDE&) {
-        return false;
+        return false;  // ce nom ne ferait pas un nom de fichier : la réponse est refusée
     }
     return !grille_existe(n);
 }

@@ -227,6 +227,7 @@ bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) {
         partie.reprendre_progression(chemin);
         return true;
     } catch (const erreur_pkg::erreur& e) {
+        // Une progression abîmée ne bloque pas la grille : elle commence, le fichier reste tel quel.
         std::cout << "Progression illisible, la grille recommence : " << e.what() << std::endl;
         progression_refusee_ = true;
         return false;
