@@ -1,5 +1,6 @@
 // Écran du jeu libre sans fenêtre : vue normale, étendue et rapprochée, défilement qui suit le curseur.
 #include "grille_libre_3d_pkg.hpp"
+#include "objet_3d_recepteur_pkg.hpp"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,24 @@ TEST(GrilleLibreAffichable, LeCurseurNeSuitLaPartieQuApresLAnnonceDUnDeplacement
     e->doit_etre_modifie();
     e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
     EXPECT_EQ(e->obtenir_le_curseur()->obtenir_coordonnees(), (coordonnees{3, 4}));
+}
+
+// Chaque ouverture du 42 × 42 crée 1 764 tuiles cliquables : la table des noms suit les objets vivants, elle ne
+// grandit pas avec les ouvertures (elle grandissait d'une case par objet jamais créé, réallouée chaque fois).
+TEST(GrilleLibreAffichable, CentOuverturesNeGrandissentPasLaTableDesObjetsCliquables) {
+    using objet_3d_recepteur_pkg::nombre_noms_tenus;
+    const std::size_t avant = nombre_noms_tenus();
+    std::size_t ouvert = 0;
+    for (int ouverture = 1; ouverture <= 100; ++ouverture) {
+        auto e = ecran(42);
+        e->mettre_a_jour("essai", coeur_jeu_pkg::etat::RECHERCHE);
+        if (ouverture == 1) {
+            ouvert = nombre_noms_tenus();
+            ASSERT_GE(ouvert, avant + 42 * 42);
+        }
+        ASSERT_EQ(nombre_noms_tenus(), ouvert) << "ouverture " << ouverture;
+    }
+    EXPECT_EQ(nombre_noms_tenus(), avant);
 }
 
 TEST(GrilleLibreAffichable, SansInitialisationLAffichageEstRefuse) {
