@@ -1,6 +1,7 @@
 // Grille jouée hors campagne (jeu libre, éditeur) : crédit d'aide et chemin d'aide, sans score ni chrono.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,11 @@ struct erreurs {
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
+// Le crédit d'aide part d'au plus 4 410 points (42 × 42) et gagne 5 points par case validée : il reste dans
+// ± dix points par case de la plus grande grille. Hors de ces bornes, une progression est refusée ; le crédit y est
+// saturé en jeu, si bien que ce que le jeu écrit se relit toujours.
+inline constexpr int CREDIT_AIDE_MAX = 10 * grille_pkg::TAILLE_MAXIMALE * grille_pkg::TAILLE_MAXIMALE;
+
 // La grille libre tient elle-même son crédit d'aide : + 5 points par case d'un chemin validé, − 5 par case
 // d'un chemin retiré, − 10 par case montrée par l'aide.
 class grille_libre : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs>, public coeur_jeu_pkg::compte_aide {
@@ -53,7 +59,11 @@ public:
     }
 
     int obtenir_points_aide_partie() const { return points_aide_partie; }
-    void mettre_a_jour_score_aide(int add) { points_aide_partie += add; }
+    // Saturé à ± CREDIT_AIDE_MAX.
+    void mettre_a_jour_score_aide(int add) {
+        points_aide_partie = static_cast<int>(
+            std::clamp<long long>(static_cast<long long>(points_aide_partie) + add, -CREDIT_AIDE_MAX, CREDIT_AIDE_MAX));
+    }
     int obtenir_compteur_aide() const override { return compteur_aide; }
     // Au-delà du crédit ou sous 1, le compteur retombe à 0.
     void mettre_a_jour_compteur_aide(int add);
