@@ -58,7 +58,7 @@ bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) const {
         partie.reprendre_progression(chemin);
         return true;
     } catch (const erreur_pkg::erreur& e) {
-        std::cout << "Progression illisible, la grille recommence : " << e.what() << std::endl;
+        std::cout << "Progression refusée, la grille recommence : " << e.what() << std::endl;
         return false;
     }
 }

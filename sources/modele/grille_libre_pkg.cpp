@@ -90,6 +90,11 @@ void grille_libre::reprendre_progression(const std::string& chemin) {
     const pugi::xml_node racine = racine_partie(document, chemin);
     const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", -CREDIT_AIDE_MAX, CREDIT_AIDE_MAX);
     const partie_lue lue = lire_partie_jouee(racine, grille_courante->obtenir_nom_grille(), chemin);
+    // Une progression copiée d'une autre grille, ou restée après un changement de la grille, ne se joue pas sous
+    // son nom : ses chemins n'y auraient aucun sens.
+    if (const auto ecart = grille_pkg::difference_d_enigme(*grille_courante, *lue.grille)) {
+        throw ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE(chemin + " : " + *ecart);
+    }
 
     grille_courante = lue.grille;
     les_chemins = lue.chemins;

@@ -25,6 +25,8 @@ DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "GRILLE_LIBRE_PKG.ERREUR
 DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
                 "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
 DECLARER_ERREUR(ERREUR_NOM_GRILLE_INVALIDE, "GRILLE_LIBRE_PKG.ERREUR_NOM_GRILLE_INVALIDE");
+// Une progression faite pour une autre grille (côté, cases terminales ou solution) ; le message dit l'écart.
+DECLARER_ERREUR(ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE, "GRILLE_LIBRE_PKG.ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE");
 
 struct erreurs {
     using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
@@ -85,10 +87,12 @@ public:
     void sauvegarder_grille_libre(const std::string& nom_grille) const;
 
     // Où en est la partie : la grille, les chemins validés, le crédit d'aide et, une fois la grille finie,
-    // "resolue". Écrite en entier ou pas du tout ; ERREUR_ECRITURE_FICHIER si le disque refuse.
+    // "resolue" (pour qui lit le fichier : le jeu, lui, regarde les chemins). Écrite en entier ou pas du tout ;
+    // ERREUR_ECRITURE_FICHIER si le disque refuse.
     void sauvegarder_progression(const std::string& chemin) const;
-    // Reprend une progression écrite par sauvegarder_progression ; tout est lu avant de remplacer quoi que ce
-    // soit : un fichier refusé laisse la partie intacte.
+    // Reprend une progression écrite par sauvegarder_progression pour la grille chargée, et pour elle seule
+    // (ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE) ; tout est lu avant de remplacer quoi que ce soit : un fichier
+    // refusé laisse la partie intacte.
     void reprendre_progression(const std::string& chemin);
 
 private:

@@ -433,4 +433,48 @@ TEST(GrilleLibre, ProgressionEnregistreePuisReprise) {
     EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::aucun), "essai.xml");
 }
 
+// Progressions faites à la main pour reprises/grille.xml (un « 3 » de (1, 1) à (2, 2), qui a deux routes, et un
+// « 1 ») : seule une progression de cette grille se reprend ; une autre (côté, cases terminales, solution) ou un
+// crédit hors bornes est refusé avec sa cause, et le fichier reste tel quel ; « résolue » se lit dans les chemins,
+// jamais dans l'attribut.
+TEST(GrilleLibre, UneProgressionNeSeReprendQueSurLaGrillePourLaquelleElleAEteFaite) {
+    namespace pl = parties_libres_pkg;
+    using enum pl::avancement;
+    repertoire_temporaire rep;
+    const std::string fixtures = std::string(TESSALINE_REPRISES) + "/";
+    rep.ecrire("grilles/essai.xml", repertoire_temporaire::lire(fixtures + "grille.xml"));
+    std::filesystem::create_directory(os::fichiers::repertoire_parties_libres());
+    const std::string grilles = os::fichiers::repertoire_grilles();
+    const std::string chemin = pl::chemin_progression(grilles, "essai.xml");
+    struct cas {
+        const char* fichier;
+        const char* cause;  // dans le message du refus ; nul pour une reprise acceptée
+        pl::avancement avancement;
+        int chemins;
+    };
+    for (const cas& c : {cas{"juste.xml", nullptr, en_cours, 1},
+                         cas{"resolue_mentie.xml", nullptr, en_cours, 1},
+                         cas{"resolue_sans_le_dire.xml", nullptr, resolue, 2},
+                         cas{"autre_cote.xml", "côté 5 au lieu de 4", aucun, 0},
+                         cas{"autres_terminales.xml", "autres cases terminales", aucun, 0},
+                         cas{"autre_solution.xml", "autre solution", aucun, 0},
+                         cas{"aide_hors_bornes.xml", "aide", aucun, 0}}) {
+        SCOPED_TRACE(c.fichier);
+        const std::string contenu = repertoire_temporaire::lire(fixtures + c.fichier);
+        rep.ecrire(chemin, contenu);
+        EXPECT_EQ(pl::avancement_de(grilles, "essai.xml"), c.avancement);
+        grille_libre_pkg::grille_libre libre;
+        libre.initialiser(grilles, "essai.xml");
+        try {
+            libre.reprendre_progression(chemin);
+            EXPECT_EQ(c.cause, nullptr) << "reprise acceptée";
+        } catch (const erreur_pkg::erreur& e) {
+            ASSERT_NE(c.cause, nullptr) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.cause), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(listes_pkg<grille_pkg::chemin_ptr>::taille_liste(libre.obtenir_chemins()), c.chemins);
+        EXPECT_EQ(repertoire_temporaire::lire(chemin), contenu) << "le fichier a changé";
+    }
+}
+
 }  // namespace
