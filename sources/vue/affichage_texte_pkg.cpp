@@ -155,10 +155,13 @@ const std::string& contenu_police() {
                 defaut = e.detail();
             }
             if (!defaut) {
-                if (!causes.empty()) std::cout << "Police inutilisable, " << causes << " ; police de secours : " << chemin << std::endl;
+                if (!causes.empty()) {
+                    std::cout << "Police inutilisable, " << causes << " ; police de secours : " << chemin << std::endl;
+                }
                 return contenu;
             }
-            causes += (causes.empty() ? "" : " ; ") + (defaut->starts_with(chemin) ? *defaut : chemin + " : " + *defaut);
+            causes += (causes.empty() ? "" : " ; ");
+            causes += defaut->starts_with(chemin) ? *defaut : chemin + " : " + *defaut;
         }
         contenu.clear();
         echec = "aucune police utilisable, " + causes;
