@@ -10,7 +10,7 @@ paquets=(
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick fontconfig
-    fonts-play
+    fonts-play fonts-dejavu-core
     dpkg-dev desktop-file-utils
 )
 

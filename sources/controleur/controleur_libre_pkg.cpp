@@ -208,7 +208,7 @@ bool controleur_libre::charger_partie() {
     affich_ = std::make_shared<grille_libre_3d_pkg::grille_libre_affichable>();
     affich_->initialiser(la_partie_, la_partie_->obtenir_chemin_aide_courant());
     if (std::exchange(progression_refusee_, false)) {
-        affich_->montrer_message("Progression illisible : la grille recommence.", bandeau_message_3d::gravite::erreur);
+        affich_->montrer_message("Progression refusée : la grille recommence.", bandeau_message_3d::gravite::erreur);
     }
     return true;
 }
@@ -227,8 +227,9 @@ bool controleur_libre::reprendre(grille_libre_pkg::grille_libre& partie) {
         partie.reprendre_progression(chemin);
         return true;
     } catch (const erreur_pkg::erreur& e) {
-        // Une progression abîmée ne bloque pas la grille : elle commence, le fichier reste tel quel.
-        std::cout << "Progression illisible, la grille recommence : " << e.what() << std::endl;
+        // Une progression abîmée ou faite pour une autre grille ne bloque pas la grille : elle commence, le fichier
+        // reste tel quel.
+        std::cout << "Progression refusée, la grille recommence : " << e.what() << std::endl;
         progression_refusee_ = true;
         return false;
     }

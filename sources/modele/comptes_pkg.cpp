@@ -23,11 +23,13 @@ bool nom_sur(const std::string& nom) {
 }
 
 bool compte_existe(const std::string& nom) {
-    const std::string cherche = texte_utf8_pkg::minuscules(nom);
+    // « Éléonore » tapée est le compte « e\u0301le\u0301onore » déjà là : comparés composés.
+    const auto forme = [](const std::string& n) { return texte_utf8_pkg::minuscules(texte_utf8_pkg::composer(n)); };
+    const std::string cherche = forme(nom);
     std::error_code erreur;
     for (fs::directory_iterator e(emplacements_pkg::repertoire_sessions(), erreur), fin; !erreur && e != fin;
          e.increment(erreur)) {
-        if (texte_utf8_pkg::minuscules(e->path().filename().string()) == cherche) return true;
+        if (forme(e->path().filename().string()) == cherche) return true;
     }
     return false;
 }

@@ -27,8 +27,10 @@ std::string repertoire_grilles_campagne() { return repertoire_campagne() + "gril
 std::string repertoire_sessions() { return repertoire_joueur() + "sessions/"; }
 std::string repertoire_parties_libres() { return repertoire_joueur() + "parties_libres/"; }
 std::string obtenir_session_joueur(const std::string& nom) { return repertoire_sessions() + nom + "/"; }
-// Les noms de textures commencent déjà par "/" : le double séparateur est sans effet sous Linux.
-std::string obtenir_chemin_texture(const std::string& nom) { return repertoire_ressources() + "textures/" + nom; }
+// Les noms de la table des textures commencent par "/" : sans le doubler, le chemin se lit tel quel dans un message.
+std::string obtenir_chemin_texture(const std::string& nom) {
+    return repertoire_ressources() + "textures/" + (nom.starts_with('/') ? nom.substr(1) : nom);
+}
 std::string obtenir_chemin_police(const std::string& nom) {
     return repertoire_ressources() + "polices/" + nom + ".ttf";
 }

@@ -7,6 +7,7 @@
 
 #include "fichier_xml_pkg.hpp"
 #include "emplacements_pkg.hpp"
+#include "partie_pkg.hpp"
 
 namespace grille_libre_pkg {
 
@@ -38,7 +39,7 @@ void grille_libre::charger_grille_libre(const std::string& repertoire_de_chargem
     const std::string chemin_fichier = repertoire_de_chargement + nom_partie;
     const pugi::xml_document document = fichier_xml_pkg::analyser(chemin_fichier);
     const pugi::xml_node racine = racine_partie(document, chemin_fichier);
-    const auto score_lu = fichier_xml_pkg::lire_entier_facultatif(racine, "score", 0, 1'000'000'000);
+    const auto score_lu = fichier_xml_pkg::lire_entier_facultatif(racine, "score", 0, partie_pkg::SCORE_MAX);
     const grille_pkg::grille_ptr nouvelle = grille_de_partie(racine, nom_partie, chemin_fichier);
 
     score = static_cast<int>(score_lu.value_or(0));
@@ -87,8 +88,13 @@ void grille_libre::sauvegarder_progression(const std::string& chemin) const {
 void grille_libre::reprendre_progression(const std::string& chemin) {
     const pugi::xml_document document = fichier_xml_pkg::analyser(chemin);
     const pugi::xml_node racine = racine_partie(document, chemin);
-    const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", -1'000'000'000, 1'000'000'000);
+    const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", -CREDIT_AIDE_MAX, CREDIT_AIDE_MAX);
     const partie_lue lue = lire_partie_jouee(racine, grille_courante->obtenir_nom_grille(), chemin);
+    // Une progression copiée d'une autre grille, ou restée après un changement de la grille, ne se joue pas sous
+    // son nom : ses chemins n'y auraient aucun sens.
+    if (const auto ecart = grille_pkg::difference_d_enigme(*grille_courante, *lue.grille)) {
+        throw ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE(chemin + " : " + *ecart);
+    }
 
     grille_courante = lue.grille;
     les_chemins = lue.chemins;

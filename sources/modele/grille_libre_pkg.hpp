@@ -1,6 +1,7 @@
 // Grille jouée hors campagne (jeu libre, éditeur) : crédit d'aide et chemin d'aide, sans score ni chrono.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,8 @@ DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "GRILLE_LIBRE_PKG.ERREUR
 DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
                 "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
 DECLARER_ERREUR(ERREUR_NOM_GRILLE_INVALIDE, "GRILLE_LIBRE_PKG.ERREUR_NOM_GRILLE_INVALIDE");
+// Une progression faite pour une autre grille (côté, cases terminales ou solution) ; le message dit l'écart.
+DECLARER_ERREUR(ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE, "GRILLE_LIBRE_PKG.ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE");
 
 struct erreurs {
     using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
@@ -36,6 +39,11 @@ struct erreurs {
 };
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
+
+// Le crédit d'aide part d'au plus 4 410 points (42 × 42) et gagne 5 points par case validée : il reste dans
+// ± dix points par case de la plus grande grille. Hors de ces bornes, une progression est refusée ; le crédit y est
+// saturé en jeu, si bien que ce que le jeu écrit se relit toujours.
+inline constexpr int CREDIT_AIDE_MAX = 10 * grille_pkg::TAILLE_MAXIMALE * grille_pkg::TAILLE_MAXIMALE;
 
 // La grille libre tient elle-même son crédit d'aide : + 5 points par case d'un chemin validé, − 5 par case
 // d'un chemin retiré, − 10 par case montrée par l'aide.
@@ -53,7 +61,11 @@ public:
     }
 
     int obtenir_points_aide_partie() const { return points_aide_partie; }
-    void mettre_a_jour_score_aide(int add) { points_aide_partie += add; }
+    // Saturé à ± CREDIT_AIDE_MAX.
+    void mettre_a_jour_score_aide(int add) {
+        points_aide_partie = static_cast<int>(
+            std::clamp<long long>(static_cast<long long>(points_aide_partie) + add, -CREDIT_AIDE_MAX, CREDIT_AIDE_MAX));
+    }
     int obtenir_compteur_aide() const override { return compteur_aide; }
     // Au-delà du crédit ou sous 1, le compteur retombe à 0.
     void mettre_a_jour_compteur_aide(int add) override;
@@ -75,10 +87,12 @@ public:
     void sauvegarder_grille_libre(const std::string& nom_grille) const;
 
     // Où en est la partie : la grille, les chemins validés, le crédit d'aide et, une fois la grille finie,
-    // "resolue". Écrite en entier ou pas du tout ; ERREUR_ECRITURE_FICHIER si le disque refuse.
+    // "resolue" (pour qui lit le fichier : le jeu, lui, regarde les chemins). Écrite en entier ou pas du tout ;
+    // ERREUR_ECRITURE_FICHIER si le disque refuse.
     void sauvegarder_progression(const std::string& chemin) const;
-    // Reprend une progression écrite par sauvegarder_progression ; tout est lu avant de remplacer quoi que ce
-    // soit : un fichier refusé laisse la partie intacte.
+    // Reprend une progression écrite par sauvegarder_progression pour la grille chargée, et pour elle seule
+    // (ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE) ; tout est lu avant de remplacer quoi que ce soit : un fichier
+    // refusé laisse la partie intacte.
     void reprendre_progression(const std::string& chemin);
 
 private:

@@ -8,12 +8,10 @@
 namespace partie_pkg {
 
 namespace {
-
-// Bien au-delà de tout score réel, assez bas pour que les additions ne débordent jamais.
-constexpr std::int64_t VALEUR_MAX = 1'000'000'000;
-// Un chronomètre de plus de trente ans n'a pas de sens ; la borne évite tout débordement.
-constexpr double TIMER_MAX = 1.0e9;
-
+// Le chronomètre écrit en secondes entières, saturé : une partie lue à TIMER_MAX puis jouée se relit encore.
+long long secondes_ecrites(const timer_pkg::temps& t) {
+    return std::min(timer_pkg::secondes_arrondies(t.obtenir_temps_passe()), TIMER_MAX);
+}
 }  // namespace
 
 void partie::initialiser(const grille_pkg::grille_ptr& grille_a_resoudre) {
@@ -46,7 +44,7 @@ std::string partie::document_partie_campagne() const {
     pugi::xml_node racine = document.append_child("partie");
     fichier_xml_pkg::ecrire_entier(racine, "aide", points_aide_utilises);
     fichier_xml_pkg::ecrire_entier(racine, "score", obtenir_score());
-    fichier_xml_pkg::ecrire_entier(racine, "timer", timer_pkg::secondes_arrondies(tps->obtenir_temps_passe()));
+    fichier_xml_pkg::ecrire_entier(racine, "timer", secondes_ecrites(*tps));
     grille_courante->grille_xml(racine);
     chemins_joues_xml(racine);
     return fichier_xml_pkg::imprimer(racine);
@@ -71,15 +69,15 @@ void partie::charger_partie_campagne(const std::string& repertoire_de_sauvegarde
     const pugi::xml_document document = fichier_xml_pkg::analyser(chemin_fichier);
     const pugi::xml_node racine = racine_partie(document, chemin_fichier);
 
-    const auto score_lu = fichier_xml_pkg::lire_entier_facultatif(racine, "score", -VALEUR_MAX, VALEUR_MAX);
-    const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", 0, VALEUR_MAX);
-    const auto timer_lu = fichier_xml_pkg::lire_reel_facultatif(racine, "timer", 0.0, TIMER_MAX);
+    const auto score_lu = fichier_xml_pkg::lire_entier_facultatif(racine, "score", 0, SCORE_MAX);
+    const auto aide_lue = fichier_xml_pkg::lire_entier_facultatif(racine, "aide", 0, AIDE_MAX);
+    const auto timer_lu = fichier_xml_pkg::lire_reel_facultatif(racine, "timer", 0.0, static_cast<double>(TIMER_MAX));
 
     const partie_lue lue = lire_partie_jouee(racine, nom_partie, chemin_fichier);
 
     score = static_cast<int>(score_lu.value_or(0));
     points_aide_utilises = static_cast<int>(aide_lue.value_or(0));
-    tps->initialiser_timer(static_cast<float>(timer_lu.value_or(0.0)));
+    tps->initialiser_timer(timer_lu.value_or(0.0));
     grille_courante = lue.grille;
     les_chemins = lue.chemins;
     chemin_courant = std::make_shared<grille_pkg::chemin>();

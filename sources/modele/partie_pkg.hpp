@@ -1,6 +1,7 @@
 // Partie de campagne : une grille jouée, ses chemins validés, son chronomètre, son score et son aide.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,16 @@ struct erreurs {
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
+// Bornes des nombres d'une sauvegarde, tirées des règles : un fichier qui les dépasse n'a pas été écrit par le jeu
+// (ou a été abîmé) et il est refusé. Le jeu sature ce qu'il compte à ces bornes : ce qu'il écrit se relit toujours,
+// et les sommes d'un niveau ou de la campagne restent loin du plus grand int.
+// Dix points par case validée, sur la plus grande grille.
+inline constexpr int SCORE_MAX = 10 * grille_pkg::TAILLE_MAXIMALE * grille_pkg::TAILLE_MAXIMALE;
+// L'aide d'un niveau se paie sur la moitié des scores de ses six parties.
+inline constexpr int AIDE_MAX = 6 * SCORE_MAX / 2;
+// Secondes d'un chronomètre : plus de trente ans.
+inline constexpr long long TIMER_MAX = 1'000'000'000;
+
 class partie : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs> {
 public:
     // horloge : celle du chronomètre, qui doit vivre autant que la partie.
@@ -49,13 +60,17 @@ public:
     int supprimer_chemin_depuis_case(const case_simple_pkg::classe_case& case_du_chemin_a_supprimer);
     void valider_chemin_courant();
 
-    int obtenir_score() const { return score < 1 ? 0 : score; }
+    // Entre 0 et SCORE_MAX.
+    int obtenir_score() const { return std::clamp(score, 0, SCORE_MAX); }
     // Score moins 2 points par seconde passée, jamais négatif.
     int obtenir_score_avec_chrono() const;
     void mettre_a_jour_score(int add) { score += add; }
     int obtenir_points_aide_utilises() const { return points_aide_utilises; }
-    void mettre_a_jour_points_aide_utilises(int add) { points_aide_utilises += add; }
-    void remplacer_points_aide_utilises(int nouvelle_valeur) { points_aide_utilises = nouvelle_valeur; }
+    // Saturés à 0 et AIDE_MAX.
+    void mettre_a_jour_points_aide_utilises(int add) { remplacer_points_aide_utilises(points_aide_utilises + add); }
+    void remplacer_points_aide_utilises(int nouvelle_valeur) {
+        points_aide_utilises = std::clamp(nouvelle_valeur, 0, AIDE_MAX);
+    }
     timer_pkg::temps_ptr obtenir_temps_ptr() const { return tps; }
 
     pugi::xml_node partie_xml(pugi::xml_node parent) const;

@@ -6,6 +6,7 @@
 #include "erreur_pkg.hpp"
 #include "fichier_xml_pkg.hpp"
 #include "emplacements_pkg.hpp"
+#include "grille_libre_pkg.hpp"
 
 namespace parties_libres_pkg {
 
@@ -19,12 +20,16 @@ avancement avancement_de(const std::string& repertoire_grille, const std::string
     std::error_code erreur;
     if (!std::filesystem::exists(chemin, erreur)) return avancement::aucun;
     try {
-        const pugi::xml_document document = fichier_xml_pkg::analyser(chemin);
-        return document.document_element().attribute("resolue") ? avancement::resolue : avancement::en_cours;
+        grille_libre_pkg::grille_libre partie;
+        partie.initialiser(repertoire_grille, nom_fichier);
+        partie.reprendre_progression(chemin);
+        return partie.est_valide() ? avancement::resolue : avancement::en_cours;
     } catch (const erreur_pkg::erreur&) {
         return avancement::aucun;
     }
 }
+
+void nettoyer_temporaires() { fichier_xml_pkg::nettoyer_temporaires(emplacements_pkg::repertoire_parties_libres()); }
 
 std::string etiquette(const std::string& nom_fichier, avancement a) {
     switch (a) {

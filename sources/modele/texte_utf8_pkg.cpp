@@ -87,4 +87,49 @@ std::string minuscules(std::string_view utf8) {
     return resultat;
 }
 
+namespace {
+// Lettre, accent combinant, lettre composée : les décompositions canoniques du latin-1 (et de Ÿ).
+struct composition {
+    char32_t lettre;
+    char32_t accent;
+    char32_t composee;
+};
+constexpr composition compositions[] = {
+    {U'A', 0x0300, 0x00C0}, {U'A', 0x0301, 0x00C1}, {U'A', 0x0302, 0x00C2}, {U'A', 0x0303, 0x00C3},
+    {U'A', 0x0308, 0x00C4}, {U'A', 0x030A, 0x00C5}, {U'C', 0x0327, 0x00C7}, {U'E', 0x0300, 0x00C8},
+    {U'E', 0x0301, 0x00C9}, {U'E', 0x0302, 0x00CA}, {U'E', 0x0308, 0x00CB}, {U'I', 0x0300, 0x00CC},
+    {U'I', 0x0301, 0x00CD}, {U'I', 0x0302, 0x00CE}, {U'I', 0x0308, 0x00CF}, {U'N', 0x0303, 0x00D1},
+    {U'O', 0x0300, 0x00D2}, {U'O', 0x0301, 0x00D3}, {U'O', 0x0302, 0x00D4}, {U'O', 0x0303, 0x00D5},
+    {U'O', 0x0308, 0x00D6}, {U'U', 0x0300, 0x00D9}, {U'U', 0x0301, 0x00DA}, {U'U', 0x0302, 0x00DB},
+    {U'U', 0x0308, 0x00DC}, {U'Y', 0x0301, 0x00DD}, {U'a', 0x0300, 0x00E0}, {U'a', 0x0301, 0x00E1},
+    {U'a', 0x0302, 0x00E2}, {U'a', 0x0303, 0x00E3}, {U'a', 0x0308, 0x00E4}, {U'a', 0x030A, 0x00E5},
+    {U'c', 0x0327, 0x00E7}, {U'e', 0x0300, 0x00E8}, {U'e', 0x0301, 0x00E9}, {U'e', 0x0302, 0x00EA},
+    {U'e', 0x0308, 0x00EB}, {U'i', 0x0300, 0x00EC}, {U'i', 0x0301, 0x00ED}, {U'i', 0x0302, 0x00EE},
+    {U'i', 0x0308, 0x00EF}, {U'n', 0x0303, 0x00F1}, {U'o', 0x0300, 0x00F2}, {U'o', 0x0301, 0x00F3},
+    {U'o', 0x0302, 0x00F4}, {U'o', 0x0303, 0x00F5}, {U'o', 0x0308, 0x00F6}, {U'u', 0x0300, 0x00F9},
+    {U'u', 0x0301, 0x00FA}, {U'u', 0x0302, 0x00FB}, {U'u', 0x0308, 0x00FC}, {U'y', 0x0301, 0x00FD},
+    {U'y', 0x0308, 0x00FF}, {U'Y', 0x0308, 0x0178}
+};
+} // namespace
+
+std::string composer(std::string_view utf8) {
+    const std::vector<char32_t> caracteres = decoder(utf8);
+    std::string compose;
+    compose.reserve(utf8.size());
+    for (std::size_t k = 0; k < caracteres.size(); ++k) {
+        char32_t c = caracteres[k];
+        if (k + 1 < caracteres.size()) {
+            for (const composition& p : compositions) {
+                if (p.lettre == c && p.accent == caracteres[k + 1]) {
+                    c = p.composee;
+                    ++k;
+                    break;
+                }
+            }
+        }
+        compose += encoder(c);
+    }
+    return compose;
+}
+
 } // namespace texte_utf8_pkg

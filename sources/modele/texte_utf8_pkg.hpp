@@ -25,5 +25,9 @@ std::size_t nombre_caracteres(std::string_view utf8);
 std::string sans_dernier_caractere(std::string_view utf8);
 // Capitales ASCII et latin-1 en minuscules ; le reste tel quel.
 std::string minuscules(std::string_view utf8);
+// Lettres latines suivies d'un accent combinant (forme décomposée, celle que donnent certains systèmes de fichiers
+// ou claviers) composées en un seul caractère, comme en NFC, pour toutes les lettres accentuées du latin-1 et Ÿ ;
+// le reste tel quel. « e\u0301 » devient « é ».
+std::string composer(std::string_view utf8);
 
 } // namespace texte_utf8_pkg

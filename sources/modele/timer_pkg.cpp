@@ -11,12 +11,12 @@ void temps::initialiser_timer() {
     chrono_actif = false;
 }
 
-void temps::initialiser_timer(float valeur_de_depart) {
+void temps::initialiser_timer(double valeur_de_depart) {
     // Les lecteurs de fichiers bornent la valeur ; ici c'est une erreur de programmation.
-    if (!(valeur_de_depart >= 0.0f) || valeur_de_depart > 1.0e9f) {
+    if (!(valeur_de_depart >= 0.0) || valeur_de_depart > 1.0e9) {
         throw std::out_of_range("initialiser_timer : valeur de départ hors limites");
     }
-    temps_passe = chrono = dernier_temps = duree{std::llround(double{valeur_de_depart} * 1.0e9)};
+    temps_passe = chrono = dernier_temps = duree{std::llround(valeur_de_depart * 1.0e9)};
     chrono_actif = false;
 }
 

@@ -15,8 +15,9 @@ public:
     explicit temps(const horloge_pkg::horloge& source = horloge_pkg::horloge_systeme()) : source(&source) {}
 
     void initialiser_timer();
-    // Valeur de départ en secondes, positive ou nulle ; au-delà d'un jour elle est gardée.
-    void initialiser_timer(float valeur_de_depart);
+    // Valeur de départ en secondes, de 0 à un milliard ; au-delà d'un jour elle est gardée. En double précision :
+    // toute valeur entière écrite dans un fichier se relit exactement (un float arrondissait au-delà de 2^24 s).
+    void initialiser_timer(double valeur_de_depart);
     void demarrer_chrono();
     void arreter_chrono();
     void initialiser_chrono();

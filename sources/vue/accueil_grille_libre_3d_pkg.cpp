@@ -22,7 +22,9 @@ const std::array<entrees_menu_pkg::description_entree, nombre_lignes> descriptio
 void accueil_grille_libre_affichable::initialiser() {
     if (est_initialise_) return;
     la_liste_pred_ = std::make_unique<liste_deroulante_3d_pkg::liste_affichable>();
-    // Chaque grille dit si elle est en cours ou résolue.
+    // Chaque grille dit si elle est en cours ou résolue ; le dossier des progressions est lu pour cela, et les
+    // temporaires qu'y a laissés un jeu arrêté en pleine écriture s'en vont, comme ceux des autres dossiers.
+    parties_libres_pkg::nettoyer_temporaires();
     const auto etiqueteur = [](const std::string& repertoire) {
         return [repertoire](const std::string& nom) {
             return parties_libres_pkg::etiquette(nom, parties_libres_pkg::avancement_de(repertoire, nom));

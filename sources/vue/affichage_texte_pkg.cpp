@@ -26,8 +26,11 @@ int style_police = TTF_STYLE_NORMAL;
 couleur_texte couleur_police = blanc;
 int valeur_max_couleur_ttf = 0;
 int glyphes_rendus = 0;
-// Police absente ou illisible : signalé une fois, puis les textes ne dessinent rien.
+// Aucune police utilisable (ni celle du jeu, ni celle de secours) : signalé une fois, puis les textes ne dessinent
+// rien.
 bool police_indisponible = false;
+// Celle que le jeu prend quand la sienne est absente ou abîmée.
+const std::string police_de_secours = "SECOURS";
 
 struct fermer_police {
     void operator()(TTF_Font* f) const { TTF_CloseFont(f); }
@@ -42,7 +45,8 @@ void oublier_glyphes() {
     police_indisponible = false;
 }
 
-// Étire l'alpha pour que le pixel le plus opaque du premier glyphe non vide vaille 255, et teinte le glyphe.
+// Étire l'alpha pour que le pixel le plus opaque du premier glyphe non vide vaille 255, et teinte le glyphe. Un
+// glyphe sans encre (une espace) reste transparent ; une police qui n'en dessine aucun est écartée avant.
 void normaliser_pixels(SDL_Surface& surface) {
     auto* pixels = static_cast<std::uint8_t*>(surface.pixels);
     auto pixel = [&](int x, int y) { return pixels + static_cast<std::ptrdiff_t>(y) * surface.pitch + x * 4; };
@@ -53,8 +57,6 @@ void normaliser_pixels(SDL_Surface& surface) {
             }
         }
     }
-    // Un premier glyphe sans encre (une espace) est signalé une fois, pas pour chacun de ses milliers de pixels.
-    bool signale = false;
     for (int y = 0; y < surface.h; ++y) {
         for (int x = 0; x < surface.w; ++x) {
             std::uint8_t* p = pixel(x, y);
@@ -65,10 +67,6 @@ void normaliser_pixels(SDL_Surface& surface) {
             p[1] = couleur_police.g;
             p[2] = couleur_police.b;
             if (valeur_max_couleur_ttf == 0) {
-                if (!signale) {
-                    std::cout << "Erreur TTF :  " << x << ", " << y << std::endl;
-                    signale = true;
-                }
                 p[3] = 0;
             } else {
                 // Un glyphe plus opaque que le premier ne doit pas déborder de l'octet.
@@ -89,8 +87,8 @@ caractere obtenir_caractere(char c) {
         }
         try {
             generer_caractere(c);
-        } catch (const ERREUR_CHARGEMENT_FICHIER_POLICE& e) {
-            std::cout << "Police introuvable, les textes ne seront pas affiches : " << e.what() << std::endl;
+        } catch (const ERREUR_CHARGEMENT_FICHIER_POLICE&) {
+            // Déjà dit, une fois, quand la police a été choisie.
             police_indisponible = true;
             return caractere{c, 0, 0, 0};
         }
@@ -117,19 +115,59 @@ void changer_style(int style) {
 }
 
 namespace {
-// Le fichier de la police, lu une fois par la lecture sûre (un tube nommé à sa place bloquerait), puis gardé : chaque
-// glyphe ouvre la police dans ce contenu, qui doit vivre autant qu'elle.
-const std::string& contenu_police(const std::string& chemin) {
-    static std::string lu_de;
-    static std::string contenu;
-    if (lu_de != chemin) {
-        try {
-            contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_POLICE);
-        } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
-            throw ERREUR_CHARGEMENT_FICHIER_POLICE(e.detail());
+// Ce qui empêche la police lue dans contenu de servir : illisible pour SDL_ttf, ou sans encre (un fichier tronqué
+// s'ouvre parfois, puis ne dessine que des glyphes vides) ; rien quand elle dessine un « A ».
+std::optional<std::string> defaut_de_police(const std::string& contenu) {
+    SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
+    const police essai(flux != nullptr ? TTF_OpenFontRW(flux, 1, resolution_caracteres) : nullptr);
+    if (!essai) return std::string("police illisible (") + TTF_GetError() + ")";
+    const image rendue(TTF_RenderText_Blended(essai.get(), "A", SDL_Color{255, 255, 255, 255}));
+    const image rgba(rendue ? SDL_ConvertSurfaceFormat(rendue.get(), SDL_PIXELFORMAT_RGBA32, 0) : nullptr);
+    if (!rgba) return std::string("aucun glyphe rendu (") + TTF_GetError() + ")";
+    const auto* pixels = static_cast<const std::uint8_t*>(rgba->pixels);
+    for (int y = 0; y < rgba->h; ++y) {
+        for (int x = 0; x < rgba->w; ++x) {
+            if (pixels[static_cast<std::ptrdiff_t>(y) * rgba->pitch + x * 4 + 3] != 0) return std::nullopt;
         }
-        lu_de = chemin;
     }
+    return std::string("glyphes vides");
+}
+
+// Le contenu de la police choisie si elle sert, sinon celui de la police de secours. Le fichier est lu une fois par
+// la lecture sûre (un tube nommé à sa place bloquerait), puis gardé : chaque glyphe ouvre la police dans ce contenu,
+// qui doit vivre autant qu'elle. Le choix, fait une fois par police demandée, est dit en une ligne ; sans police
+// utilisable, ERREUR_CHARGEMENT_FICHIER_POLICE.
+const std::string& contenu_police() {
+    static std::string choisie_pour;
+    static std::string contenu;
+    static std::optional<std::string> echec;
+    if (choisie_pour != nom_police) {
+        choisie_pour = nom_police;
+        echec.reset();
+        std::string causes;
+        for (const std::string& nom : {nom_police, police_de_secours}) {
+            const std::string chemin = emplacements_pkg::obtenir_chemin_police(nom);
+            std::optional<std::string> defaut;
+            try {
+                contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_POLICE);
+                defaut = defaut_de_police(contenu);
+            } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
+                defaut = e.detail();
+            }
+            if (!defaut) {
+                if (!causes.empty()) {
+                    std::cout << "Police inutilisable, " << causes << " ; police de secours : " << chemin << std::endl;
+                }
+                return contenu;
+            }
+            causes += (causes.empty() ? "" : " ; ");
+            causes += defaut->starts_with(chemin) ? *defaut : chemin + " : " + *defaut;
+        }
+        contenu.clear();
+        echec = "aucune police utilisable, " + causes;
+        std::cout << "Les textes ne seront pas affichés : " << *echec << std::endl;
+    }
+    if (echec) throw ERREUR_CHARGEMENT_FICHIER_POLICE(*echec);
     return contenu;
 }
 } // namespace
@@ -138,12 +176,11 @@ image creer_surface(const std::string& texte, int resolution) {
     if (TTF_WasInit() == 0 && TTF_Init() != 0) {
         throw ERREUR_CHARGEMENT_FICHIER_POLICE(std::string("SDL_ttf : ") + TTF_GetError());
     }
-    const std::string chemin = emplacements_pkg::obtenir_chemin_police(nom_police);
-    const std::string& contenu = contenu_police(chemin);
+    const std::string& contenu = contenu_police();
     SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
     const police la_police(flux != nullptr ? TTF_OpenFontRW(flux, 1, resolution) : nullptr);
     if (!la_police) {
-        throw ERREUR_CHARGEMENT_FICHIER_POLICE(chemin);
+        throw ERREUR_CHARGEMENT_FICHIER_POLICE(std::string("SDL_ttf : ") + TTF_GetError());
     }
     TTF_SetFontStyle(la_police.get(), style_police);
     const SDL_Color couleur{couleur_police.r, couleur_police.g, couleur_police.b, couleur_police.a};

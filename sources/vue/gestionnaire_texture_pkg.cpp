@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <iostream>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace gestionnaire_texture_pkg {
@@ -86,25 +88,40 @@ std::vector<unsigned char> pixels_serres(const SDL_Surface& image, int octets_pa
 // Côté maximal d'une texture : au-delà, le décodage seul coûterait des centaines de Mo.
 constexpr std::uint32_t COTE_MAX_TEXTURE = 4096;
 
-// L'image lue par la lecture sûre, sa taille vérifiée dans l'en-tête avant de la décoder ; nulle si refusée.
+// Une ligne par image et par cause, dite une fois : le groupe de base, rechargé à chaque changement de taille de
+// la fenêtre, ne répète pas un message déjà écrit (une image abîmée en donnait des dizaines).
+void signaler(const std::string& chemin_et_cause) {
+    static std::set<std::string> deja_dits;
+    const std::string message = "Texture non chargée : " + chemin_et_cause;
+    if (deja_dits.insert(message).second) std::cout << message << std::endl;
+}
+
+// L'image lue par la lecture sûre, sa taille vérifiée dans l'en-tête avant de la décoder ; nulle si refusée, la
+// cause étant alors dite.
 surface_sdl_pkg::surface decoder(const std::string& chemin) {
     std::string contenu;
     try {
         contenu = lecture_fichier_pkg::lire_fichier(chemin, lecture_fichier_pkg::TAILLE_MAX_IMAGE);
     } catch (const lecture_fichier_pkg::ERREUR_LECTURE_REFUSEE& e) {
-        std::cout << e.what() << std::endl;
+        signaler(e.what());  // nomme le fichier
         return surface_sdl_pkg::surface(nullptr);
     }
     const auto taille = entetes_media_pkg::dimensions_png(contenu);
-    if (!taille || taille->largeur > COTE_MAX_TEXTURE || taille->hauteur > COTE_MAX_TEXTURE) {
-        std::cout << chemin << " : pas une image PNG de " << COTE_MAX_TEXTURE << " × " << COTE_MAX_TEXTURE
-                  << " pixels au plus" << std::endl;
+    if (!taille) {
+        signaler(chemin + " : pas une image PNG");
+        return surface_sdl_pkg::surface(nullptr);
+    }
+    if (taille->largeur > COTE_MAX_TEXTURE || taille->hauteur > COTE_MAX_TEXTURE) {
+        signaler(chemin + " : image de " + std::to_string(taille->largeur) + " × " + std::to_string(taille->hauteur) +
+                             " pixels, plus grande que " + std::to_string(COTE_MAX_TEXTURE) + " × " +
+                             std::to_string(COTE_MAX_TEXTURE));
         return surface_sdl_pkg::surface(nullptr);
     }
     SDL_RWops* flux = SDL_RWFromConstMem(contenu.data(), static_cast<int>(contenu.size()));
     if (flux == nullptr) return surface_sdl_pkg::surface(nullptr);
     surface_sdl_pkg::surface image(IMG_LoadPNG_RW(flux));
     SDL_RWclose(flux);
+    if (!image) signaler(chemin + " : image PNG illisible (" + IMG_GetError() + ")");
     return image;
 }
 
@@ -114,9 +131,9 @@ void charger(textures& t, const std::string& texfile, int numt, bool alpha) {
     const surface_sdl_pkg::surface image(decodee ? SDL_ConvertSurfaceFormat(decodee.get(), alpha ? SDL_PIXELFORMAT_RGBA32
                                                                                    : SDL_PIXELFORMAT_RGB24, 0)
                                 : nullptr);
+    if (decodee && !image) signaler(chemin + " : conversion impossible (" + SDL_GetError() + ")");
     if (!image) {
         // L'emplacement ne lie alors aucune texture : l'objet se dessine sans image et le jeu continue.
-        std::cout << "ERREUR : texture non chargee : " << chemin << std::endl;
         t.les_textures.at(static_cast<std::size_t>(numt)).liberer();
         return;
     }

@@ -62,8 +62,9 @@ void reset_texture_courante(textures& t);
 // Supprime toutes les textures de la table (le contexte OpenGL va se fermer).
 void liberer(textures& t);
 
-// Charge une image RGB, respectivement RGBA, dans l'emplacement numt. Une image illisible écrit
-// « ERREUR : texture non chargee » et laisse l'emplacement à 0.
+// Charge une image RGB, respectivement RGBA, dans l'emplacement numt. Une image refusée écrit une ligne, une seule
+// fois par cause, « Texture non chargée : <chemin> : <cause> » (absente, pas une image PNG, trop grande, illisible)
+// et laisse l'emplacement à 0.
 void inittexture(textures& t, const std::string& texfile, int numt);
 void inittexture_alpha(textures& t, const std::string& texfile, int numt);
 

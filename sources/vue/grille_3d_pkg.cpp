@@ -29,7 +29,7 @@ void grille_affichable::initialiser() {
         return;
     }
     const int taille = g_->taille();
-    int index = 1;
+    les_cases_.reserve(static_cast<std::size_t>(taille) * static_cast<std::size_t>(taille));
     for (int x = 1; x <= taille; ++x) {
         for (int y = 1; y <= taille; ++y) {
             const case_simple_pkg::classe_case la_case = g_->rend_case({x, y});
@@ -44,8 +44,7 @@ void grille_affichable::initialiser() {
             tuile->definir_echelle(echelle_tuile);
             // Ajoutée en tête : la dernière construite est dessinée la première.
             ajouter_sous_objet(tuile);
-            les_cases_.put(index, tuile);
-            ++index;
+            les_cases_.push_back(tuile);
         }
     }
     est_initialise_ = true;
@@ -57,14 +56,13 @@ case_3d_pkg::classe_case_affichable grille_affichable::obtenir_case_affichable(
     if (!g_->contient(c)) {
         throw std::out_of_range("grille_3d : case hors de la grille");
     }
-    return les_cases_.get((c.x - 1) * g_->taille() + c.y);
+    return les_cases_.at(static_cast<std::size_t>((c.x - 1) * g_->taille() + (c.y - 1)));
 }
 
 template <typename F>
 void grille_affichable::pour_chaque_tuile(F action) const {
-    const int nombre = est_initialise_ ? g_->taille() * g_->taille() : 0;
-    for (int index = 1; index <= nombre; ++index) {
-        action(*les_cases_.get(index));
+    for (const case_3d_pkg::classe_case_affichable& tuile : les_cases_) {
+        action(*tuile);
     }
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "case_3d_pkg.hpp"
-#include "generic_unbounded_array.hpp"
 #include "grille_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 
@@ -11,9 +10,6 @@
 #include <vector>
 
 namespace grille_3d_pkg {
-
-// Tuiles par indice (x − 1) × taille + y, à partir de 1.
-using cases = generic_unbounded_array<int, case_3d_pkg::classe_case_affichable, 64, 50>;
 
 // Centre de la tuile de la case c dans le repère de la grille : la grille couvre −taille / 2 .. taille / 2.
 objet_3d_pkg::coordonnee_3d position_tuile(int taille_grille, const case_simple_pkg::coordonnees& c);
@@ -49,7 +45,8 @@ private:
     void pour_chaque_tuile(F action) const;
 
     grille_pkg::grille_ptr g_;
-    cases les_cases_;
+    // Tuiles par indice (x − 1) × taille + (y − 1) ; vide avant initialiser.
+    std::vector<case_3d_pkg::classe_case_affichable> les_cases_;
     bool est_initialise_ = false;
     // Gardés d'une image à l'autre : seules les listes de tuiles sont refaites.
     std::vector<groupe_texture> groupes_;

@@ -1,5 +1,7 @@
-// Grille jouée : curseur, défilement d'une case par image en vue rapprochée, loupes d'aide, fin de partie.
+// Grille jouée : curseur, défilement de la vue rapprochée jusqu'au curseur, loupes d'aide, fin de partie.
 #include "grille_jouee_3d_pkg.hpp"
+
+#include <algorithm>
 
 namespace grille_jouee_3d_pkg {
 
@@ -15,15 +17,8 @@ std::vector<case_simple_pkg::coordonnees> cases_du_chemin(const grille_pkg::chem
 
 void suivre_curseur(case_simple_pkg::coordonnees& centre, case_simple_pkg::coordonnees curseur,
                     const marges_defilement& m) {
-    if (curseur.x > centre.x + m.vers_x_croissants) {
-        ++centre.x;
-    } else if (curseur.x < centre.x - m.vers_x_decroissants) {
-        --centre.x;
-    } else if (curseur.y > centre.y + m.vers_y_croissants) {
-        ++centre.y;
-    } else if (curseur.y < centre.y - m.vers_y_decroissants) {
-        --centre.y;
-    }
+    centre.x = std::clamp(centre.x, curseur.x - m.vers_x_croissants, curseur.x + m.vers_x_decroissants);
+    centre.y = std::clamp(centre.y, curseur.y - m.vers_y_croissants, curseur.y + m.vers_y_decroissants);
 }
 
 int grille_jouee_affichable::taille() const { return partie_->obtenir_grille()->taille(); }

@@ -44,7 +44,9 @@ struct marges_defilement {
     int vers_y_decroissants;
 };
 
-// Rapproche la case centrée du curseur d'une case au plus, sur un seul axe : le défilement reste lisible.
+// Rapproche la case centrée du curseur juste assez pour qu'il soit dans les marges, sur les deux axes. Une flèche
+// fait défiler d'une case ; des flèches plus rapides que les images ne laissent jamais le curseur hors de la vue
+// (l'écran n'est redessiné qu'à un changement : un retard ne se rattraperait qu'à la touche suivante).
 void suivre_curseur(case_simple_pkg::coordonnees& centre, case_simple_pkg::coordonnees curseur,
                     const marges_defilement& m);
 

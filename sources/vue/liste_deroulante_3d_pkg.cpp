@@ -46,7 +46,7 @@ void signaler_illisible(const std::string& nomdoss, const std::error_code& erreu
 }
 } // namespace
 
-liste_comptes::liste lire_repertoire(const std::string& nomdoss) {
+liste_comptes::liste lire_repertoire(const std::string& nomdoss, entrees lues) {
     liste_comptes::liste noms = liste_comptes::liste_vide();
     fichier_xml_pkg::nettoyer_temporaires(nomdoss);
     std::error_code erreur;
@@ -58,7 +58,9 @@ liste_comptes::liste lire_repertoire(const std::string& nomdoss) {
     // Pas de tri : l'ordre est celui du système de fichiers.
     for (; entree != fs::directory_iterator(); entree.increment(erreur)) {
         const std::string nom = entree->path().filename().string();
-        if (!nom.starts_with('.')) {
+        std::error_code inutile;
+        // Un fichier posé parmi les comptes n'en est pas un : il ne se chargerait jamais.
+        if (!nom.starts_with('.') && (lues == entrees::toutes || entree->is_directory(inutile))) {
             liste_comptes::ajout_fin(noms, nom);
         }
     }
@@ -69,7 +71,7 @@ liste_comptes::liste lire_repertoire(const std::string& nomdoss) {
 }
 
 void liste_affichable::lire(const std::string& nomdoss) {
-    les_donnees_ = lire_repertoire(nomdoss);
+    les_donnees_ = lire_repertoire(nomdoss, lues_);
     etiquettes_.clear();
     if (!etiqueter_) return;
     for (auto l = les_donnees_; !liste_comptes::est_vide(l); l = liste_comptes::get_suiv(l)) {
@@ -78,11 +80,12 @@ void liste_affichable::lire(const std::string& nomdoss) {
     }
 }
 
-void liste_affichable::initialiser(const std::string& nomdoss, etiqueteur etiqueter) {
+void liste_affichable::initialiser(const std::string& nomdoss, etiqueteur etiqueter, entrees lues) {
     if (est_initialise_) {
         return;
     }
     etiqueter_ = std::move(etiqueter);
+    lues_ = lues;
     lire(nomdoss);
     for (int k = 0; k < nombre_lignes; ++k) {
         const auto& p = places_lignes[static_cast<std::size_t>(k)];

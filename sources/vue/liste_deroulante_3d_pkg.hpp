@@ -20,9 +20,12 @@ using liste_comptes = listes_pkg<std::string>;
 inline const std::string action_valider = "valider_choix_liste";
 inline const std::string action_annuler = "annuler_choix_liste";
 
+// Ce que la liste montre d'un répertoire : toutes ses entrées, ou ses sous-répertoires seuls (les comptes).
+enum class entrees { toutes, repertoires };
+
 // Noms des entrées du répertoire qui ne commencent pas par ".", dans l'ordre où il les donne.
 // Un répertoire illisible est signalé sur la sortie standard et donne une liste vide.
-liste_comptes::liste lire_repertoire(const std::string& nomdoss);
+liste_comptes::liste lire_repertoire(const std::string& nomdoss, entrees lues = entrees::toutes);
 
 inline constexpr int nombre_lignes = 5;
 
@@ -35,7 +38,7 @@ public:
     // Une seule fois : lit le répertoire, crée les lignes et les boutons. etiqueter donne, pour un nom, le texte
     // montré (par défaut le nom) ; il est appelé à chaque lecture du répertoire, pas à chaque image.
     using etiqueteur = std::function<std::string(const std::string&)>;
-    void initialiser(const std::string& nomdoss, etiqueteur etiqueter = {});
+    void initialiser(const std::string& nomdoss, etiqueteur etiqueter = {}, entrees lues = entrees::toutes);
 
     virtual void changer_cour(int pos) { afficheur_ = pos; }
     virtual int obtenir_cour() const { return afficheur_; }
@@ -65,6 +68,7 @@ private:
 
     liste_comptes::liste les_donnees_ = liste_comptes::liste_vide();
     etiqueteur etiqueter_;
+    entrees lues_ = entrees::toutes;
     std::map<std::string, std::string> etiquettes_;
     int afficheur_ = 1;
     std::array<objet_texte_pkg::classe_texte_affichable, nombre_lignes> lignes_;

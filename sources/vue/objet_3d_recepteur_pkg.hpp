@@ -4,6 +4,7 @@
 #include "evenement_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -18,7 +19,7 @@ public:
     objet_3d_recepteur(const objet_3d_recepteur&) = delete;
     objet_3d_recepteur& operator=(const objet_3d_recepteur&) = delete;
 
-    // Inscrit l'objet dans la table des récepteurs (une seule fois).
+    // Inscrit l'objet dans la table des récepteurs ; un second appel ne change rien.
     void initialiser();
 
     // En passe de sélection, entoure le dessin de l'objet de son nom.
@@ -51,16 +52,16 @@ private:
     std::vector<evenement_pkg::evenement> rapports_;
     std::uint32_t identifiant_;
     bool est_actif_ = true;
-    bool est_initialise_ = false;
 };
 
 // La table ne possède pas les objets : un objet détruit s'en retire lui-même.
 using objet_3d_recepteur_ptr = objet_3d_recepteur*;
 
-// Numéros 1, 2, 3... dans l'ordre de création, jamais réutilisés ; 0 ne désigne aucun objet.
-std::uint32_t identifiant_suivant();
-
-// Objet inscrit sous ce nom, ou nul s'il n'y en a aucun.
+// Les noms sont 1, 2, 3... dans l'ordre de création, jamais réutilisés ; 0 ne désigne aucun objet.
+// Objet inscrit sous ce nom, ou nul s'il n'y en a aucun (nom inconnu, objet détruit ou pas encore inscrit).
 objet_3d_recepteur_ptr obtenir_recepteur(std::uint32_t identifiant);
+
+// Noms que tient la table : un par objet cliquable vivant, quel que soit le nombre d'objets créés avant.
+std::size_t nombre_noms_tenus();
 
 } // namespace objet_3d_recepteur_pkg

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace objet_texte_pkg {
 
@@ -34,25 +35,28 @@ quad_glyphe placer_glyphe(const caractere& g, int position, const mesures_texte&
 
 ajustement ajuster_largeur(std::string_view latin1, float echelle, float largeur_max, const source_glyphes& glyphe) {
     const mesures_texte m = mesurer(latin1, glyphe);
-    const auto largeur = [&](std::string_view t, float reduction) {
-        return echelle * reduction * static_cast<float>(mesurer(t, glyphe).w) / static_cast<float>(m.h);
+    const auto largeur = [&](int pixels, float reduction) {
+        return echelle * reduction * static_cast<float>(pixels) / static_cast<float>(m.h);
     };
-    if (largeur_max <= 0.0f || m.h == 0 || largeur(latin1, 1.0f) <= largeur_max) {
+    if (largeur_max <= 0.0f || m.h == 0 || largeur(m.w, 1.0f) <= largeur_max) {
         return {std::string(latin1), 1.0f};
     }
-    const float reduction = largeur_max / largeur(latin1, 1.0f);
+    const float reduction = largeur_max / largeur(m.w, 1.0f);
     if (reduction >= reduction_minimale) {
         return {std::string(latin1), reduction};
     }
-    // Trop long même réduit : on retire des caractères jusqu'à ce que le début et « ... » tiennent.
-    std::string debut(latin1);
-    do {
-        debut.pop_back();
-        while (!debut.empty() && debut.back() == ' ') {
-            debut.pop_back();
-        }
-    } while (!debut.empty() && largeur(debut + std::string(points_de_suite), reduction_minimale) > largeur_max);
-    return {debut + std::string(points_de_suite), reduction_minimale};
+    // Trop long même réduit : le plus long début, plus court que le texte et sans blanc à sa fin, qui tient avec
+    // « ... ». Les largeurs des débuts se cumulent une fois : un nom tapé de deux mille caractères se mesurait de
+    // nouveau pour chaque caractère retiré, à chaque caractère tapé.
+    const int points = mesurer(points_de_suite, glyphe).w;
+    std::vector<int> largeur_debut(latin1.size() + 1, 0);
+    for (std::size_t k = 0; k < latin1.size(); ++k) largeur_debut[k + 1] = largeur_debut[k] + glyphe(latin1[k]).width;
+    std::size_t garde = latin1.size() - 1;
+    while (garde > 0 && (latin1[garde - 1] == ' ' ||
+                         largeur(largeur_debut[garde] + points, reduction_minimale) > largeur_max)) {
+        --garde;
+    }
+    return {std::string(latin1.substr(0, garde)) + std::string(points_de_suite), reduction_minimale};
 }
 
 texte_affichable::texte_affichable(const std::string& texte, const couleur_texte& couleur)

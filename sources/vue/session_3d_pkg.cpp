@@ -2,6 +2,7 @@
 #include "session_3d_pkg.hpp"
 
 #include "emplacements_pkg.hpp"
+#include "texte_utf8_pkg.hpp"
 
 #include <array>
 
@@ -49,7 +50,10 @@ void session_affichable::initialiser() {
     ajouter_sous_objet(etiquette_compte_);
 
     la_liste_ = std::make_shared<liste_deroulante_3d_pkg::liste_affichable>();
-    la_liste_->initialiser(emplacements_pkg::repertoire_sessions());
+    // Seuls les répertoires sont des comptes ; un nom écrit en forme décomposée (« e » puis l'accent, comme le
+    // laissent certains systèmes) se montre composé, et c'est toujours son répertoire qui se charge.
+    la_liste_->initialiser(emplacements_pkg::repertoire_sessions(), texte_utf8_pkg::composer,
+                           liste_deroulante_3d_pkg::entrees::repertoires);
     champ_texte_ = std::make_shared<ecriture_3d_pkg::ecriture_affichable>();
     champ_texte_->initialiser();
     champ_texte_->positionner_objet3d({-2.0f, -1.5f, profondeur});

@@ -3,6 +3,7 @@
 #include "banc_application.hpp"
 #include "bruitages_pkg.hpp"
 #include "controleur_jeu_pkg.hpp"
+#include "objet_3d_recepteur_pkg.hpp"
 
 #include "../modele/outils_modele.hpp"
 
@@ -339,6 +340,24 @@ TEST_F(PartieCampagne, SauvegarderPuisChargerRendLaMemeCampagne) {
     EXPECT_TRUE(chrono(1).est_actif());
     EXPECT_EQ(chrono(2).obtenir_temps_passe(), 7s) << "le passage en cours a été compté dans la sauvegarde";
     EXPECT_TRUE(jeu().obtenir_affichage()->obtenir_element_droite()->obtenir_spheres()[0]->est_trouve());
+    EXPECT_TRUE(partie_active());
+}
+
+// Chaque rechargement refait le cube et ses milliers de tuiles cliquables : ni la table de leurs noms ni la chaîne
+// des récepteurs ne grandissent avec les rechargements (le trois-centième coûtait 1,6 s au lieu de 31 ms).
+TEST_F(PartieCampagne, CentRechargementsNeGrandissentNiLaTableDesNomsNiLaChaine) {
+    envoyer('s');
+    const auto longueur_chaine = [this] { return jeu().chaine().recepteurs().size(); };
+    envoyer('c');
+    jeu().tic();
+    const std::size_t noms = objet_3d_recepteur_pkg::nombre_noms_tenus();
+    const std::size_t chaine_avant = longueur_chaine();
+    for (int k = 0; k < 100; ++k) {
+        envoyer('c');
+        jeu().tic();
+        ASSERT_EQ(objet_3d_recepteur_pkg::nombre_noms_tenus(), noms) << "rechargement " << k;
+    }
+    EXPECT_EQ(longueur_chaine(), chaine_avant);
     EXPECT_TRUE(partie_active());
 }
 

@@ -313,18 +313,19 @@ TEST_F(PartieLibre, UneGrilleLaisseeEnCoursSeRepriseEtRLaRecommence) {
     EXPECT_EQ(avancement(), pl::avancement::resolue);
 }
 
-// Une progression illisible est signalée et la grille commence ; un dossier de progression impossible à créer
-// ne bloque pas le jeu.
+// Une progression refusée est signalée, laissée telle quelle, et la grille commence ; un dossier de progression
+// impossible à créer ne bloque pas le jeu.
 TEST_F(PartieLibre, UneProgressionIllisibleOuImpossibleAEcrireNArretePasLaPartie) {
     racine.ecrire(pl_chemin(), "<partie><grille taille=\"x\"");
     envoyer(touche('n'));
     testing::internal::CaptureStdout();
     mode().lancer_jeu_pred("essai.xml");
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression illisible"), std::string::npos);
-    EXPECT_NE(mode().obtenir_affichage()->obtenir_message().obtenir_texte().find("Progression illisible"),
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Progression refusée"), std::string::npos);
+    EXPECT_NE(mode().obtenir_affichage()->obtenir_message().obtenir_texte().find("Progression refusée"),
               std::string::npos);
     EXPECT_FALSE(mode().est_reprise());
     EXPECT_EQ(nombre_chemins(), 0);
+    EXPECT_EQ(racine.lire(pl_chemin()), "<partie><grille taille=\"x\"") << "la progression refusée reste telle quelle";
 
     std::filesystem::remove_all(emplacements_pkg::repertoire_parties_libres());
     racine.ecrire("parties_libres", "un fichier à la place du dossier");

@@ -14,7 +14,7 @@ TEST(Emplacements, RepertoiresRelatifsAvecSeparateur) {
     EXPECT_EQ(repertoire_grilles_personnelles(), "grilles_personnelles/");
     EXPECT_EQ(repertoire_grilles_campagne(), "campagne/grilles/");
     EXPECT_EQ(obtenir_session_joueur("alice"), "sessions/alice/");
-    EXPECT_EQ(obtenir_chemin_texture("/case.png"), "textures//case.png");
+    EXPECT_EQ(obtenir_chemin_texture("/case.png"), "textures/case.png");
     EXPECT_EQ(obtenir_chemin_police("FALLOUT"), "polices/FALLOUT.ttf");
 }
 
@@ -24,7 +24,7 @@ TEST(Emplacements, DeuxRacinesQuandLeJeuEstInstalle) {
     EXPECT_EQ(repertoire_sons(), "/p/share/jeu/sons/");
     EXPECT_EQ(repertoire_grilles(), "/p/share/jeu/grilles/");
     EXPECT_EQ(repertoire_grilles_campagne(), "/p/share/jeu/campagne/grilles/");
-    EXPECT_EQ(obtenir_chemin_texture("/case.png"), "/p/share/jeu/textures//case.png");
+    EXPECT_EQ(obtenir_chemin_texture("/case.png"), "/p/share/jeu/textures/case.png");
     EXPECT_EQ(obtenir_chemin_police("FALLOUT"), "/p/share/jeu/polices/FALLOUT.ttf");
     EXPECT_EQ(repertoire_grilles_personnelles(), "/maison/jeu/grilles_personnelles/");
     EXPECT_EQ(obtenir_session_joueur("alice"), "/maison/jeu/sessions/alice/");

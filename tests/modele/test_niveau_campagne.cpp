@@ -78,6 +78,48 @@ TEST(Niveau, ScoreAvecAideBornesEtTricherie) {
     EXPECT_TRUE(n.est_termine());
 }
 
+// Six parties à leur plus grand score, leur plus grande aide et leur plus long chronomètre : les sommes du niveau
+// tiennent (un score d'un milliard dans les six sauvegardes débordait l'int de la somme) ; un score hors des
+// bornes fait refuser le niveau, en nommant le fichier et l'attribut.
+TEST(Niveau, LesSommesDuNiveauNeDebordentPasEtUnScoreHorsBornesEstRefuse) {
+    repertoire_temporaire rep;
+    ecrire_grilles_campagne();
+    niveau_pkg::niveau n;
+    n.initialiser_niveau(campagne_pkg::campagne::nom_niveau(1));
+    n.charger_les_six_parties_composant_le_niveau();
+    std::filesystem::create_directory("compte");
+    {
+        fichier_xml_pkg::lot_ecriture lot;
+        n.sauvegarder_les_six_parties_composant_le_niveau("compte/", lot);
+        lot.valider();
+    }
+    const auto changer_les_six = [&](const std::string& avant, const std::string& apres) {
+        for (int i = 1; i <= niveau_pkg::NOMBRE_PARTIES; ++i) {
+            const std::string nom = "compte/" + n.nom_fichier_sauvegarde(i);
+            std::string contenu = repertoire_temporaire::lire(nom);
+            contenu.replace(contenu.find(avant), avant.size(), apres);
+            repertoire_temporaire::ecrire(nom, contenu);
+        }
+    };
+    changer_les_six("aide=\" 0\" score=\" 0\"", "aide=\" 52920\" score=\" 17640\"");
+    n.charger_les_six_parties_composant_le_niveau("compte/");
+    EXPECT_EQ(n.score_niveau(), 6 * partie_pkg::SCORE_MAX);
+    EXPECT_EQ(n.obtenir_score_aide(), 6 * (partie_pkg::SCORE_MAX / 2 - partie_pkg::AIDE_MAX));
+    changer_les_six("timer=\" 0\"", "timer=\" 1000000000\"");
+    n.charger_les_six_parties_composant_le_niveau("compte/");
+    EXPECT_EQ(n.score_niveau(), 0) << "le temps passé ramène chaque score à zéro, sans déborder";
+
+    changer_les_six("score=\" 17640\"", "score=\" 1000000000\"");
+    try {
+        n.charger_les_six_parties_composant_le_niveau("compte/");
+        ADD_FAILURE() << "un score d'un milliard est accepté";
+    } catch (const niveau_pkg::ERREUR_SAUVEGARDE_REFUSEE& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("niv1_1.save.xml"), std::string::npos) << message;
+        EXPECT_NE(message.find("score"), std::string::npos) << message;
+    }
+}
+
 class Campagne : public ::testing::Test {
 protected:
     void SetUp() override {

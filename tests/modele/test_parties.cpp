@@ -1,8 +1,14 @@
 // Parties de campagne et grilles libres : chemins validés, score, aide, fichiers de partie.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+
+#include "fichier_xml_pkg.hpp"
 #include "grille_libre_pkg.hpp"
 #include "emplacements_pkg.hpp"
+#include "horloge_reglable.hpp"
 #include "outils_modele.hpp"
 #include "partie_pkg.hpp"
 #include "parties_libres_pkg.hpp"
@@ -97,15 +103,20 @@ TEST(Partie, CurseurDeplaceXAvantDeRefuserY) {
     EXPECT_EQ(p.obtenir_curseur(), (case_simple_pkg::coordonnees{1, 1}));
 }
 
-// Grille 5 × 5 avec sa solution, sauvegardée comme partie de campagne avec deux chemins joués.
-std::string sauver_partie_jouee(const std::string& nom) {
+// La grille 5 × 5 avec une solution enregistrée : son « 1 ».
+grille_pkg::grille_ptr grille_partie_avec_solution() {
     auto g = grille_partie();
     auto solution = std::make_shared<grille_pkg::chemin>();
     solution->initialiser(*g, g->rend_case({5, 5}));
     g->ajouter_chemin_solution(solution);
     g->liberer_cases();
+    return g;
+}
+
+// Grille 5 × 5 avec sa solution, sauvegardée comme partie de campagne avec deux chemins joués.
+std::string sauver_partie_jouee(const std::string& nom) {
     partie_pkg::partie p;
-    p.initialiser(g);
+    p.initialiser(grille_partie_avec_solution());
     poser(p, {1, 1}, {direction::droite, direction::droite, direction::droite});  // A
     poser(p, {1, 2}, {direction::droite, direction::droite});                     // B, validé en dernier
     p.mettre_a_jour_points_aide_utilises(7);
@@ -185,6 +196,122 @@ TEST(Partie, AttributsAbsentsEtFichiersRefuses) {
     // Rien n'a changé après tous ces refus.
     EXPECT_EQ(p.obtenir_grille()->obtenir_nom_grille(), "nu.xml");
     EXPECT_EQ(p.obtenir_score(), 0);
+}
+
+// Le contenu d'un fichier dont la première occurrence de avant est remplacée par apres.
+std::string remplace(std::string contenu, const std::string& avant, const std::string& apres) {
+    const auto position = contenu.find(avant);
+    if (position == std::string::npos) ADD_FAILURE() << avant << " absent de " << contenu;
+    else contenu.replace(position, avant.size(), apres);
+    return contenu;
+}
+
+// Nombres d'une sauvegarde écrite par le jeu, changés à la main : hors des bornes que donnent les règles, le fichier
+// est refusé par une erreur qui nomme l'attribut ; aux bornes, il se charge.
+TEST(Partie, LesNombresHorsDesBornesDesReglesSontRefuses) {
+    repertoire_temporaire rep;
+    const std::string ecrit = sauver_partie_jouee("p.save.xml");
+    struct cas { const char* attribut; std::string valeur; bool accepte; };
+    for (const cas& c : {cas{"score", " 1000000000", false},  // six fois : la somme du niveau débordait
+                         cas{"score", "-1", false},
+                         cas{"score", " 17641", false},
+                         cas{"score", " 17640", true},  // dix points par case du 42 × 42
+                         cas{"aide", " 52921", false},
+                         cas{"aide", " 52920", true},  // la moitié des scores de six 42 × 42
+                         cas{"timer", " 1000000001", false},
+                         cas{"timer", " 1000000000", true}}) {
+        const std::string avant = std::string(c.attribut) + "=\"";
+        const std::string valeur_ecrite = ecrit.substr(ecrit.find(avant) + avant.size());
+        rep.ecrire("x.save.xml", remplace(ecrit, avant + valeur_ecrite.substr(0, valeur_ecrite.find('"')),
+                                          avant + c.valeur));
+        partie_pkg::partie p;
+        try {
+            p.charger_partie_campagne("", "x.save.xml");
+            EXPECT_TRUE(c.accepte) << c.attribut << "=" << c.valeur << " accepté";
+        } catch (const fichier_xml_pkg::ERREUR_VALEUR_INVALIDE& e) {
+            EXPECT_FALSE(c.accepte) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.attribut), std::string::npos) << e.what();
+        }
+    }
+}
+
+// Un chronomètre lu à sa borne puis joué trois secondes s'écrivait 1000000003, que la lecture suivante refusait :
+// le jeu sature ce qu'il écrit, et ce qu'il écrit se relit.
+TEST(Partie, UnChronometreASaBorneQuiTourneEncoreSeRelit) {
+    repertoire_temporaire rep;
+    const std::string ecrit = sauver_partie_jouee("p.save.xml");
+    rep.ecrire("borne.save.xml", remplace(ecrit, "timer=\" 13\"", "timer=\" 1000000000\""));
+    horloge_reglable_pkg::horloge_reglable horloge;
+    partie_pkg::partie p(horloge);
+    p.charger_partie_campagne("", "borne.save.xml");
+    p.obtenir_temps_ptr()->demarrer_chrono();
+    horloge.instant += std::chrono::seconds(3);
+    p.obtenir_temps_ptr()->arreter_chrono();
+    p.sauvegarder_partie_campagne("", "borne.save.xml");
+    EXPECT_NE(repertoire_temporaire::lire("borne.save.xml").find("timer=\" 1000000000\""), std::string::npos);
+    partie_pkg::partie relue;
+    relue.charger_partie_campagne("", "borne.save.xml");
+    EXPECT_EQ(timer_pkg::secondes_arrondies(relue.obtenir_temps_ptr()->obtenir_temps_passe()), partie_pkg::TIMER_MAX);
+}
+
+// Ce que le jeu écrit se relit : des nombres tirés dans tout leur domaine (graine fixe), parfois poussés au-delà par
+// le jeu lui-même (chemins validés, aide payée, temps joué), sont écrits, relus, et reviennent tels que le jeu les
+// montrait ; le fichier relu se réécrit à l'octet près.
+TEST(Partie, CeQueLeJeuEcritSeRelitAuxMemesValeurs) {
+    repertoire_temporaire rep;
+    std::mt19937_64 alea(31);
+    const auto tirer = [&](long long bas, long long haut) {
+        return std::uniform_int_distribution<long long>(bas, haut)(alea);
+    };
+    for (int tirage = 0; tirage < 300; ++tirage) {
+        SCOPED_TRACE("tirage " + std::to_string(tirage));
+        horloge_reglable_pkg::horloge_reglable horloge;
+        partie_pkg::partie p(horloge);
+        p.initialiser(grille_partie_avec_solution());
+        p.mettre_a_jour_score(static_cast<int>(tirer(0, partie_pkg::SCORE_MAX)));
+        p.remplacer_points_aide_utilises(static_cast<int>(tirer(0, partie_pkg::AIDE_MAX)));
+        p.obtenir_temps_ptr()->initialiser_timer(static_cast<double>(tirer(0, partie_pkg::TIMER_MAX)));
+        if (tirage % 3 == 0) {
+            poser(p, {1, 1}, {direction::droite, direction::droite, direction::droite});
+            p.mettre_a_jour_points_aide_utilises(static_cast<int>(tirer(0, 1000)) * 10);
+            p.obtenir_temps_ptr()->demarrer_chrono();
+            horloge.instant += std::chrono::seconds(tirer(0, 100'000));
+            p.obtenir_temps_ptr()->arreter_chrono();
+        }
+        p.sauvegarder_partie_campagne("", "a.save.xml");
+
+        partie_pkg::partie relue;
+        relue.charger_partie_campagne("", "a.save.xml");
+        EXPECT_EQ(relue.obtenir_score(), p.obtenir_score());
+        EXPECT_EQ(relue.obtenir_points_aide_utilises(), p.obtenir_points_aide_utilises());
+        EXPECT_EQ(timer_pkg::secondes_arrondies(relue.obtenir_temps_ptr()->obtenir_temps_passe()),
+                  std::min(timer_pkg::secondes_arrondies(p.obtenir_temps_ptr()->obtenir_temps_passe()),
+                           partie_pkg::TIMER_MAX));
+        relue.obtenir_grille()->nommer_grille("essai");
+        relue.sauvegarder_partie_campagne("", "b.save.xml");
+        ASSERT_EQ(repertoire_temporaire::lire("b.save.xml"), repertoire_temporaire::lire("a.save.xml"));
+    }
+}
+
+// Le crédit d'aide du jeu libre : tiré dans tout son domaine ou poussé au-delà par le jeu, il se relit tel qu'écrit.
+TEST(GrilleLibre, LeCreditEcritSeRelitEtResteDansSesBornes) {
+    repertoire_temporaire rep;
+    rep.ecrire("grilles/essai.xml", outils_modele::grille_essai_4x4);
+    const std::string grilles = emplacements_pkg::repertoire_grilles();
+    std::mt19937_64 alea(31);
+    for (int tirage = 0; tirage < 100; ++tirage) {
+        grille_libre_pkg::grille_libre libre;
+        libre.initialiser(grilles, "essai.xml");
+        const int limite = grille_libre_pkg::CREDIT_AIDE_MAX;
+        libre.mettre_a_jour_score_aide(std::uniform_int_distribution<int>(-limite, limite)(alea));
+        if (tirage % 4 == 0) libre.mettre_a_jour_score_aide(tirage % 8 == 0 ? limite : -limite);
+        EXPECT_LE(std::abs(libre.obtenir_points_aide_partie()), limite);
+        libre.sauvegarder_progression("progression.xml");
+        grille_libre_pkg::grille_libre reprise;
+        reprise.initialiser(grilles, "essai.xml");
+        reprise.reprendre_progression("progression.xml");
+        EXPECT_EQ(reprise.obtenir_points_aide_partie(), libre.obtenir_points_aide_partie()) << "tirage " << tirage;
+    }
 }
 
 TEST(GrilleLibre, CreditEtCompteurDAide) {
@@ -304,6 +431,50 @@ TEST(GrilleLibre, ProgressionEnregistreePuisReprise) {
     EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::resolue), "essai.xml (résolue)");
     EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::en_cours), "essai.xml (en cours)");
     EXPECT_EQ(pl::etiquette("essai.xml", pl::avancement::aucun), "essai.xml");
+}
+
+// Progressions faites à la main pour reprises/grille.xml (un « 3 » de (1, 1) à (2, 2), qui a deux routes, et un
+// « 1 ») : seule une progression de cette grille se reprend ; une autre (côté, cases terminales, solution) ou un
+// crédit hors bornes est refusé avec sa cause, et le fichier reste tel quel ; « résolue » se lit dans les chemins,
+// jamais dans l'attribut.
+TEST(GrilleLibre, UneProgressionNeSeReprendQueSurLaGrillePourLaquelleElleAEteFaite) {
+    namespace pl = parties_libres_pkg;
+    using enum pl::avancement;
+    repertoire_temporaire rep;
+    const std::string fixtures = std::string(TESSALINE_REPRISES) + "/";
+    rep.ecrire("grilles/essai.xml", repertoire_temporaire::lire(fixtures + "grille.xml"));
+    std::filesystem::create_directory(emplacements_pkg::repertoire_parties_libres());
+    const std::string grilles = emplacements_pkg::repertoire_grilles();
+    const std::string chemin = pl::chemin_progression(grilles, "essai.xml");
+    struct cas {
+        const char* fichier;
+        const char* cause;  // dans le message du refus ; nul pour une reprise acceptée
+        pl::avancement avancement;
+        int chemins;
+    };
+    for (const cas& c : {cas{"juste.xml", nullptr, en_cours, 1},
+                         cas{"resolue_mentie.xml", nullptr, en_cours, 1},
+                         cas{"resolue_sans_le_dire.xml", nullptr, resolue, 2},
+                         cas{"autre_cote.xml", "côté 5 au lieu de 4", aucun, 0},
+                         cas{"autres_terminales.xml", "autres cases terminales", aucun, 0},
+                         cas{"autre_solution.xml", "autre solution", aucun, 0},
+                         cas{"aide_hors_bornes.xml", "aide", aucun, 0}}) {
+        SCOPED_TRACE(c.fichier);
+        const std::string contenu = repertoire_temporaire::lire(fixtures + c.fichier);
+        rep.ecrire(chemin, contenu);
+        EXPECT_EQ(pl::avancement_de(grilles, "essai.xml"), c.avancement);
+        grille_libre_pkg::grille_libre libre;
+        libre.initialiser(grilles, "essai.xml");
+        try {
+            libre.reprendre_progression(chemin);
+            EXPECT_EQ(c.cause, nullptr) << "reprise acceptée";
+        } catch (const erreur_pkg::erreur& e) {
+            ASSERT_NE(c.cause, nullptr) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.cause), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(listes_pkg<grille_pkg::chemin_ptr>::taille_liste(libre.obtenir_chemins()), c.chemins);
+        EXPECT_EQ(repertoire_temporaire::lire(chemin), contenu) << "le fichier a changé";
+    }
 }
 
 }  // namespace

@@ -40,6 +40,20 @@ TEST(TexteUtf8, ValiditeEtPassageDepuisLeLatin1) {
     EXPECT_EQ(encoder(U'é') + encoder(U'€') + encoder(U'😀'), "é€😀");
 }
 
+// Un nom en forme décomposée (lettre puis accent combinant) se compose en un caractère, comme en NFC.
+TEST(TexteUtf8, LesLettresSuiviesDUnAccentCombinantSeComposent) {
+    const std::vector<std::pair<std::string, std::string>> table = {
+        {"e\u0301le\u0301onore", "éléonore"},
+        {"E\u0300ve c\u0327a Y\u0308", "Ève ça Ÿ"},
+        {"i\u0302le n\u0303 u\u0308", "île ñ ü"},
+        {"éléonore", "éléonore"},          // déjà composé
+        {"\u0301e", "\u0301e"},           // accent sans lettre devant : laissé
+        {"x\u0301 e\u0301\u0301", "x\u0301 é\u0301"},  // pas de forme composée, accent en trop : laissés
+        {"", ""},
+    };
+    for (const auto& [decompose, compose] : table) EXPECT_EQ(composer(decompose), compose) << decompose;
+}
+
 // Un nom de grille devient un nom de fichier du répertoire des grilles personnelles, et n'en sort jamais.
 TEST(NomFichierGrille, LesBlancsPartentEtUnNomQuiSortiraitDuRepertoireEstRefuse) {
     EXPECT_EQ(grille_libre_pkg::nom_fichier_grille_personnelle("ma grille"), "magrille.xml");

@@ -6,8 +6,12 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +42,30 @@ TEST(AccueilGrilleLibre, LesLignesSontLesEntreesDeHautEnBasEtLaSourisDeplaceLaLi
     for (int ligne = 1; ligne <= 4; ++ligne) {
         EXPECT_EQ(accueil->entrees().obtenir_entree(ligne)->est_surbrillant(), ligne == 3) << ligne;
     }
+    std::filesystem::current_path(precedent);
+}
+
+// Un jeu tué pendant l'écriture d'une progression laisse son temporaire dans parties_libres/ : la liste des grilles,
+// qui lit ce dossier, l'efface comme les autres dossiers effacent les leurs ; la progression elle-même reste.
+TEST(AccueilGrilleLibre, LaListeEffaceLesTemporairesDUnJeuArreteDansLesProgressions) {
+    evenements_de_test::repertoire_jetable rep;
+    rep.creer("grilles");
+    rep.creer("grilles_personnelles");
+    rep.creer("parties_libres");
+    const std::filesystem::path precedent = std::filesystem::current_path();
+    std::filesystem::current_path(rep.chemin());
+    const pid_t mort = fork();
+    if (mort == 0) _exit(0);
+    waitpid(mort, nullptr, 0);
+    const std::string abandonne = "parties_libres/.livree_lune.xml." + std::to_string(mort) + ".0.tmp";
+    for (const std::string& nom : {abandonne, std::string("parties_libres/livree_lune.xml")}) {
+        std::ofstream(nom) << "<partie";
+    }
+
+    auto accueil = std::make_shared<accueil_grille_libre_3d_pkg::accueil_grille_libre_affichable>();
+    accueil->initialiser();
+    EXPECT_FALSE(std::filesystem::exists(abandonne));
+    EXPECT_TRUE(std::filesystem::exists("parties_libres/livree_lune.xml"));
     std::filesystem::current_path(precedent);
 }
 

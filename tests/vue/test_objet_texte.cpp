@@ -92,6 +92,21 @@ TEST_F(MesureTexte, UnTexteTropLargeEstReduitPuisCoupeAvecDesPointsDeSuite) {
     }
 }
 
+// Un nom tapé d'une traite ne doit pas coûter de plus en plus à chaque caractère : la coupe lit chaque glyphe une
+// poignée de fois, pas une fois par caractère retiré (deux mille caractères tapés figeaient le jeu 31 s).
+TEST_F(MesureTexte, LaCoupeDUnLongTexteLitChaqueGlypheUnePoigneeDeFois) {
+    glyphes = {{'A', {'A', 50, 100, 1}}, {'.', {'.', 20, 100, 2}}, {' ', {' ', 20, 100, 3}}};
+    long lectures = 0;
+    const objet_texte_pkg::source_glyphes comptee = [&](char c) {
+        ++lectures;
+        return glyphes.at(c);
+    };
+    const std::string texte(2000, 'A');
+    const auto a = objet_texte_pkg::ajuster_largeur(texte, 1.0f, 1.2f, comptee);
+    EXPECT_EQ(a.montre, "AA...");
+    EXPECT_LE(lectures, 3 * 2000 + 10);
+}
+
 TEST_F(MesureTexte, UnTexteVideNeMesureRien) {
     const auto m = mesurer("", source);
     EXPECT_EQ(m.w, 0);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -84,6 +86,30 @@ TEST_F(Session, LaConstructionPoseLesHuitSousObjetsLaListeDesComptesEtLaSaisie) 
     rep.creer("sessions/carole");
     ecran->mettre_a_jour_liste();
     EXPECT_TRUE(ecran->obtenir_la_liste()->chercher_compte("carole"));
+}
+
+// Seuls les répertoires de sessions/ sont des comptes ; un nom décomposé se montre composé, et c'est son répertoire
+// qui reste le nom choisi (celui que le chargement ouvre).
+TEST_F(Session, LaListeNeMontreQueLesRepertoiresEtLesNomsComposes) {
+    std::filesystem::remove_all("sessions/bob");
+    std::ofstream("sessions/pas_un_compte.txt") << "x";
+    const std::string decompose = "e\u0301le\u0301onore";
+    std::filesystem::create_directory("sessions/" + decompose);
+    ecran->initialiser();
+    const auto liste = ecran->obtenir_la_liste();
+    EXPECT_EQ(liste->nombre_donnees(), 2);
+    EXPECT_FALSE(liste->chercher_compte("pas_un_compte.txt"));
+    std::vector<std::string> montres;
+    for (int k = 1; k <= liste->nombre_donnees(); ++k) {
+        liste->changer_cour(k);
+        liste->mettre_a_jour();
+        montres.push_back(liste->obtenir_ligne(3)->obtenir_texte());
+        if (montres.back() == "éléonore") {
+            EXPECT_EQ(liste->obtenir_nom_courant(), decompose);
+        }
+    }
+    std::sort(montres.begin(), montres.end());
+    EXPECT_EQ(montres, (std::vector<std::string>{"alice", "éléonore"}));
 }
 
 TEST_F(Session, LaLigneDuClavierSuitLaSouris) {

@@ -13,6 +13,8 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -132,11 +134,12 @@ TEST_F(TexteOpenGL, ComplexiteRendSonEAccentUnSeulGlyphe) {
     EXPECT_GT(encre('\xE9'), encre('e') + 1000);
 }
 
-TEST_F(TexteOpenGL, UnPremierGlypheSansEncreEstSignaleUneFoisEtLeSuivantDonneLOpacite) {
+// Une espace n'a pas d'encre : elle reste transparente, sans message, et le glyphe suivant donne l'opacité.
+TEST_F(TexteOpenGL, UnPremierGlypheSansEncreResteTransparentEtLeSuivantDonneLOpacite) {
     auto t = texte(" A");
     testing::internal::CaptureStdout();
     t->mettre_a_jour();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Erreur TTF :  0, 0\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     const auto espace = alpha_du_glyphe(' ');
     const auto a = alpha_du_glyphe('A');
     EXPECT_EQ(*std::max_element(espace.begin(), espace.end()), 0);
@@ -156,6 +159,42 @@ TEST_F(TexteOpenGL, ApresRechargementLesGlyphesSontRendusDeNouveauEtSeVoient) {
     // Les H de droite, rendus après le I, et pas seulement la première lettre.
     const auto ligne = ligne_du_milieu();
     EXPECT_GT(std::count_if(ligne.begin() + 400, ligne.end(), [](const auto& p) { return p[0] > 120; }), 30);
+}
+
+// Une police du jeu absente, tronquée ou brouillée : une ligne le dit, et la police de secours dessine les textes ;
+// sans police de secours non plus, une ligne encore, et les glyphes sont vides sans que rien ne tombe.
+TEST_F(TexteOpenGL, UnePoliceAbimeeDonneUneLigneEtLaPoliceDeSecours) {
+    std::ifstream systeme("polices/FALLOUT.ttf", std::ios::binary);
+    const std::string bonne((std::istreambuf_iterator<char>(systeme)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bonne.size(), 4000u);
+    donnees.ecrire_fichier("polices/SECOURS.ttf", bonne);
+    std::string brouillee(bonne.size(), '\0');
+    for (std::size_t k = 0; k < brouillee.size(); ++k) brouillee[k] = static_cast<char>((k * 7919 + 13) % 251);
+    donnees.ecrire_fichier("polices/TRONQUEE.ttf", bonne.substr(0, 4000));
+    donnees.ecrire_fichier("polices/BROUILLEE.ttf", brouillee);
+    donnees.ecrire_fichier("polices/VIDE.ttf", "");
+    for (const char* nom : {"TRONQUEE", "BROUILLEE", "VIDE", "ABSENTE"}) {
+        SCOPED_TRACE(nom);
+        changer_police(nom);
+        testing::internal::CaptureStdout();
+        std::string texte_rendu;
+        for (const char c : std::string("Police de secours")) texte_rendu += std::to_string(largeur(obtenir_caractere(c)));
+        const std::string sortie = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(std::count(sortie.begin(), sortie.end(), '\n'), 1) << sortie;
+        EXPECT_NE(sortie.find(std::string("polices/") + nom + ".ttf"), std::string::npos) << sortie;
+        EXPECT_NE(sortie.find("police de secours : polices/SECOURS.ttf"), std::string::npos) << sortie;
+        EXPECT_GT(largeur(obtenir_caractere('A')), 0);
+    }
+
+    donnees.ecrire_fichier("polices/SECOURS.ttf", brouillee);
+    changer_police("BROUILLEE");
+    testing::internal::CaptureStdout();
+    for (const char c : std::string("Plus rien")) EXPECT_EQ(largeur(obtenir_caractere(c)), 0);
+    recharger_table_caracteres();
+    EXPECT_EQ(largeur(obtenir_caractere('P')), 0);
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(std::count(sortie.begin(), sortie.end(), '\n'), 1) << sortie;
+    EXPECT_NE(sortie.find("Les textes ne seront pas affichés : aucune police utilisable"), std::string::npos) << sortie;
 }
 
 // Un « g » grossi : le haut de son quadrilatère (vers y = 59) ne montre pas le bas de la lettre.
@@ -196,6 +235,7 @@ TEST_F(TexteOpenGL, LeTexteSAfficheDansSaCouleur) {
     EXPECT_EQ(compter(rougeatre), 0);
 }
 
+// Sans police du jeu ni police de secours : un seul message, et rien n'est dessiné.
 TEST_F(TexteOpenGL, SansPoliceLesTextesNeDessinentRienEtLeJeuContinue) {
     std::filesystem::remove("polices/FALLOUT.ttf");
     auto t = texte("Jouer");

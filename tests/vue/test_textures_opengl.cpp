@@ -8,8 +8,10 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -128,18 +130,45 @@ TEST_F(TexturesOpenGL, LesPlanetesArriventUneParAppelJusquAuNiveauDemande) {
     EXPECT_EQ(texture_liee(), 0u);
 }
 
-TEST_F(TexturesOpenGL, UneImageIllisibleOuAbsenteEstSignaleeEtNeLieAucuneTexture) {
-    donnees.ecrire_fichier("textures/case.png", "ceci n'est pas une image PNG");
-    std::filesystem::remove("textures/caseoccup.png");
+// Chaque image refusée donne une ligne qui dit sa cause (pas un PNG n'est pas trop grand), une seule fois même quand
+// le groupe se recharge ; les autres images du groupe sont là.
+TEST_F(TexturesOpenGL, UneImageRefuseeDitSaCauseUneFoisEtNeLieAucuneTexture) {
+    std::ifstream image("textures/casetermoccup.png", std::ios::binary);
+    std::string png_tronque(60, '\0');
+    image.read(png_tronque.data(), 60);
+    // En-tête PNG annonçant 5 000 × 8 pixels, sans rien d'autre.
+    const std::string png_geant = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x13\x88\0\0\0\x08\x08\x06\0\0\0", 29);
+    struct cas { const char* fichier; std::string contenu; const char* nom; const char* cause; };
+    const std::vector<cas> table{
+        {"case.png", "ceci n'est pas une image PNG", "case", "pas une image PNG"},
+        {"casetermoccup.png", png_tronque, "case_terminale_occupe", "image PNG illisible"},
+        {"curseur.png", png_geant, "curseur", "image de 5000 × 8 pixels, plus grande que 4096 × 4096"},
+        {"caseoccup.png", "", "case_occupe", "impossible d'ouvrir"},
+    };
+    for (const cas& c : table) {
+        if (c.contenu.empty()) std::filesystem::remove(std::string("textures/") + c.fichier);
+        else donnees.ecrire_fichier(std::string("textures/") + c.fichier, c.contenu);
+    }
     testing::internal::CaptureStdout();
     initialiser_jeu_textures(t);
     const std::string sortie = testing::internal::GetCapturedStdout();
 
-    EXPECT_NE(sortie.find("ERREUR : texture non chargee : textures//case.png\n"), std::string::npos) << sortie;
-    EXPECT_NE(sortie.find("ERREUR : texture non chargee : textures//caseoccup.png\n"), std::string::npos) << sortie;
-    EXPECT_EQ(nom("case"), 0u);
-    EXPECT_EQ(nom("case_occupe"), 0u);
-    EXPECT_EQ(charges(groupe_texture::jeu).size(), 15u);  // les autres images du groupe sont là
+    for (const cas& c : table) {
+        const std::string debut = std::string("textures/") + c.fichier + " : ";
+        const auto ligne = sortie.find(debut);
+        ASSERT_NE(ligne, std::string::npos) << sortie;
+        EXPECT_NE(sortie.substr(ligne, sortie.find('\n', ligne) - ligne).find(c.cause), std::string::npos) << sortie;
+        EXPECT_EQ(sortie.find(debut, ligne + 1), std::string::npos) << "deux lignes pour " << c.fichier;
+        EXPECT_EQ(nom(c.nom), 0u) << c.nom;
+    }
+    EXPECT_EQ(std::count(sortie.begin(), sortie.end(), '\n'), static_cast<long>(table.size())) << sortie;
+    EXPECT_EQ(charges(groupe_texture::jeu).size(), 13u);  // les autres images du groupe sont là
+
+    // Rechargée (comme le groupe de base à chaque changement de taille de la fenêtre), l'image toujours abîmée ne
+    // se redit pas.
+    testing::internal::CaptureStdout();
+    inittexture(t, "/case.png", emplacement_texture("case"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 
     appliquer_textures(t, "case_terminale");
     EXPECT_NE(texture_liee(), 0u);
