@@ -11,32 +11,23 @@
 
 namespace grille_libre_pkg {
 
-DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "GRILLE_LIBRE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
-DECLARER_ERREUR(ERREUR_LISTE_CHEMINS_VIDE, "GRILLE_LIBRE_PKG.ERREUR_LISTE_CHEMINS_VIDE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_TERMINE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_TERMINE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_VALIDE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_TERMINE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_DEMARRE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_INITIALISE, "GRILLE_LIBRE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
-DECLARER_ERREUR(ERREUR_PAS_DE_CHEMINS_DEJA_JOUES, "GRILLE_LIBRE_PKG.ERREUR_PAS_DE_CHEMINS_DEJA_JOUES");
-DECLARER_ERREUR(ERREUR_NOEUD_CHEMINS_JOUES_VIDE, "GRILLE_LIBRE_PKG.ERREUR_NOEUD_CHEMINS_JOUES_VIDE");
-DECLARER_ERREUR(ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE, "GRILLE_LIBRE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE");
-DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU");
-DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
-                "GRILLE_LIBRE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
+// Les erreurs d'une partie, déclarées une fois pour le jeu libre et la campagne.
+using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU;
+using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_DEMARRE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_INITIALISE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_TERMINE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_VALIDE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_TERMINE;
+using jeu_sur_grille_pkg::ERREUR_CURSEUR_HORS_LIMITE;
+using jeu_sur_grille_pkg::ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
+using jeu_sur_grille_pkg::ERREUR_LISTE_CHEMINS_VIDE;
+using jeu_sur_grille_pkg::ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
+using jeu_sur_grille_pkg::ERREUR_PAS_DE_CHEMINS_DEJA_JOUES;
+
 DECLARER_ERREUR(ERREUR_NOM_GRILLE_INVALIDE, "GRILLE_LIBRE_PKG.ERREUR_NOM_GRILLE_INVALIDE");
 // Une progression faite pour une autre grille (côté, cases terminales ou solution) ; le message dit l'écart.
 DECLARER_ERREUR(ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE, "GRILLE_LIBRE_PKG.ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE");
-
-struct erreurs {
-    using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
-    using chemin_courant_non_valide = ERREUR_CHEMIN_COURANT_NON_VALIDE;
-    using chemin_courant_non_termine = ERREUR_CHEMIN_COURANT_NON_TERMINE;
-    using chemin_courant_demarre = ERREUR_CHEMIN_COURANT_DEMARRE;
-    using chemin_courant_non_initialise = ERREUR_CHEMIN_COURANT_NON_INITIALISE;
-    using fichier_n_est_pas_une_partie = ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
-    using noeud_chemins_joues_vide = ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
-};
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
@@ -47,7 +38,7 @@ inline constexpr int CREDIT_AIDE_MAX = 10 * grille_pkg::TAILLE_MAXIMALE * grille
 
 // La grille libre tient elle-même son crédit d'aide : + 5 points par case d'un chemin validé, − 5 par case
 // d'un chemin retiré, − 10 par case montrée par l'aide.
-class grille_libre : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs>, public coeur_jeu_pkg::compte_aide {
+class grille_libre : public jeu_sur_grille_pkg::jeu_sur_grille, public coeur_jeu_pkg::compte_aide {
 public:
     // Charge un fichier de grille et ouvre le crédit d'aide : (côté² / 40) × 10 points.
     void initialiser(const std::string& repertoire_de_chargement, const std::string& nom);

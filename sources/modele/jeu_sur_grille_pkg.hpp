@@ -1,6 +1,6 @@
 // Ce que toutes les parties sur une grille ont en commun (campagne, grille libre) : chemins validés, chemin en
-// construction, curseur et fin de partie. Le cœur de jeu travaille sur la base commune, sans exception ; chaque
-// paquet garde, par le gabarit jeu_avec_erreurs, ses opérations qui lèvent ses propres exceptions.
+// construction, curseur, fin de partie et lecture d'un document de partie. Le cœur de jeu travaille sur les
+// opérations qui ne lèvent rien ; les autres lèvent les erreurs d'une partie, déclarées ici une seule fois.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include <pugixml.hpp>
 
+#include "erreur_pkg.hpp"
 #include "grille_pkg.hpp"
 #include "listes_pkg.hpp"
 
@@ -18,6 +19,21 @@ using case_simple_pkg::coordonnees;
 using grille_pkg::chemin_ptr;
 using grille_pkg::grille_ptr;
 using listes_chemin_pkg = listes_pkg<chemin_ptr>;
+
+// Les erreurs d'une partie, jeu libre comme campagne ; partie_pkg et grille_libre_pkg les reprennent sous ces noms.
+DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "JEU_SUR_GRILLE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
+DECLARER_ERREUR(ERREUR_LISTE_CHEMINS_VIDE, "JEU_SUR_GRILLE_PKG.ERREUR_LISTE_CHEMINS_VIDE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_TERMINE, "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_TERMINE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_VALIDE, "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_TERMINE, "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_DEMARRE, "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
+DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_INITIALISE, "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
+DECLARER_ERREUR(ERREUR_PAS_DE_CHEMINS_DEJA_JOUES, "JEU_SUR_GRILLE_PKG.ERREUR_PAS_DE_CHEMINS_DEJA_JOUES");
+DECLARER_ERREUR(ERREUR_NOEUD_CHEMINS_JOUES_VIDE, "JEU_SUR_GRILLE_PKG.ERREUR_NOEUD_CHEMINS_JOUES_VIDE");
+DECLARER_ERREUR(ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE, "JEU_SUR_GRILLE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE");
+DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "JEU_SUR_GRILLE_PKG.ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU");
+DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
+                "JEU_SUR_GRILLE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
 
 // Où en est le chemin courant quand on essaie de le valider.
 enum class issue_chemin : std::uint8_t { non_termine, non_valide, valide };
@@ -55,6 +71,25 @@ public:
     // Retire le premier chemin validé qui passe par la case ; rend son nombre de cases, 0 si aucun.
     int retirer_chemin_passant_par(const classe_case& case_du_chemin);
 
+    // Les mêmes, qui lèvent les erreurs d'une partie.
+    chemin_ptr obtenir_chemin_courant() const {
+        if (!chemin_courant->est_initialise()) throw ERREUR_CHEMIN_COURANT_NON_INITIALISE();
+        return chemin_courant;
+    }
+
+    void demarrer_chemin_courant(const classe_case& case_demarrage) {
+        if (!commencer_chemin(case_demarrage)) throw ERREUR_CHEMIN_COURANT_DEMARRE();
+    }
+
+    // x est vérifié et posé avant y : un y hors limite laisse x déplacé.
+    void deplacer_curseur(const coordonnees& coordonnees_cibles) {
+        const int t = grille_courante->taille();
+        if (coordonnees_cibles.x < 1 || coordonnees_cibles.x > t) throw ERREUR_CURSEUR_HORS_LIMITE();
+        curseur.x = coordonnees_cibles.x;
+        if (coordonnees_cibles.y < 1 || coordonnees_cibles.y > t) throw ERREUR_CURSEUR_HORS_LIMITE();
+        curseur.y = coordonnees_cibles.y;
+    }
+
 protected:
     // Ce qu'une sorte de partie compte de plus quand un chemin est validé ou retiré (le score de campagne).
     virtual void apres_validation(int /*cases*/) {}
@@ -64,42 +99,16 @@ protected:
     listes_chemin_pkg::liste les_chemins = listes_chemin_pkg::liste_vide();
     coordonnees curseur{1, 1};
     chemin_ptr chemin_courant = std::make_shared<grille_pkg::chemin>();
-};
 
-// erreurs fournit les types curseur_hors_limite, chemin_courant_non_valide,
-// chemin_courant_non_termine, chemin_courant_demarre, chemin_courant_non_initialise
-// fichier_n_est_pas_une_partie et noeud_chemins_joues_vide du paquet qui instancie.
-template <typename erreurs>
-class jeu_avec_erreurs : public jeu_sur_grille {
-public:
-    chemin_ptr obtenir_chemin_courant() const {
-        if (!chemin_courant->est_initialise()) throw typename erreurs::chemin_courant_non_initialise();
-        return chemin_courant;
-    }
-
-    void demarrer_chemin_courant(const classe_case& case_demarrage) {
-        if (!commencer_chemin(case_demarrage)) throw typename erreurs::chemin_courant_demarre();
-    }
-
-    // x est vérifié et posé avant y : un y hors limite laisse x déplacé.
-    void deplacer_curseur(const coordonnees& coordonnees_cibles) {
-        const int t = grille_courante->taille();
-        if (coordonnees_cibles.x < 1 || coordonnees_cibles.x > t) throw typename erreurs::curseur_hors_limite();
-        curseur.x = coordonnees_cibles.x;
-        if (coordonnees_cibles.y < 1 || coordonnees_cibles.y > t) throw typename erreurs::curseur_hors_limite();
-        curseur.y = coordonnees_cibles.y;
-    }
-
-protected:
     // Valide le chemin courant s'il est complet et rend son nombre de cases.
     int valider_chemin() {
         int longueur = 0;
         switch (conclure_chemin_courant(longueur)) {
         case issue_chemin::valide: return longueur;
-        case issue_chemin::non_valide: throw typename erreurs::chemin_courant_non_valide();
+        case issue_chemin::non_valide: throw ERREUR_CHEMIN_COURANT_NON_VALIDE();
         case issue_chemin::non_termine: break;
         }
-        throw typename erreurs::chemin_courant_non_termine();
+        throw ERREUR_CHEMIN_COURANT_NON_TERMINE();
     }
 
     // Racine "partie" d'un document de partie, vérifiée.
@@ -107,7 +116,7 @@ protected:
         const pugi::xml_node racine = document.document_element();
         if (!racine) throw grille_pkg::ERREUR_FICHIER_VIDE(chemin_fichier + " : aucun élément XML");
         if (std::string(racine.name()) != "partie") {
-            throw typename erreurs::fichier_n_est_pas_une_partie(std::string("racine \"") + racine.name() + "\"");
+            throw ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE(std::string("racine \"") + racine.name() + "\"");
         }
         return racine;
     }
@@ -116,7 +125,7 @@ protected:
     static listes_chemin_pkg::liste lire_chemins_joues(const pugi::xml_node& noeud_chemins_joues,
                                                         grille_pkg::grille& sur_grille) {
         if (!noeud_chemins_joues.first_child()) {
-            throw typename erreurs::noeud_chemins_joues_vide("élément \"chemins_joues\" sans chemin");
+            throw ERREUR_NOEUD_CHEMINS_JOUES_VIDE("élément \"chemins_joues\" sans chemin");
         }
         listes_chemin_pkg::liste chemins = listes_chemin_pkg::liste_vide();
         for (const pugi::xml_node& noeud : noeud_chemins_joues.children()) {

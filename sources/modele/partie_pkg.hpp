@@ -12,29 +12,19 @@
 
 namespace partie_pkg {
 
-DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "PARTIE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
-DECLARER_ERREUR(ERREUR_LISTE_CHEMINS_VIDE, "PARTIE_PKG.ERREUR_LISTE_CHEMINS_VIDE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_TERMINE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_TERMINE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_VALIDE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_TERMINE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_DEMARRE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
-DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_NON_INITIALISE, "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
-DECLARER_ERREUR(ERREUR_PAS_DE_CHEMINS_DEJA_JOUES, "PARTIE_PKG.ERREUR_PAS_DE_CHEMINS_DEJA_JOUES");
-DECLARER_ERREUR(ERREUR_NOEUD_CHEMINS_JOUES_VIDE, "PARTIE_PKG.ERREUR_NOEUD_CHEMINS_JOUES_VIDE");
-DECLARER_ERREUR(ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE, "PARTIE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE");
-DECLARER_ERREUR(ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU, "PARTIE_PKG.ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU");
-DECLARER_ERREUR(ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE,
-                "PARTIE_PKG.ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE");
-
-struct erreurs {
-    using curseur_hors_limite = ERREUR_CURSEUR_HORS_LIMITE;
-    using chemin_courant_non_valide = ERREUR_CHEMIN_COURANT_NON_VALIDE;
-    using chemin_courant_non_termine = ERREUR_CHEMIN_COURANT_NON_TERMINE;
-    using chemin_courant_demarre = ERREUR_CHEMIN_COURANT_DEMARRE;
-    using chemin_courant_non_initialise = ERREUR_CHEMIN_COURANT_NON_INITIALISE;
-    using fichier_n_est_pas_une_partie = ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
-    using noeud_chemins_joues_vide = ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
-};
+// Les erreurs d'une partie, déclarées une fois pour le jeu libre et la campagne.
+using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU;
+using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_DEMARRE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_INITIALISE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_TERMINE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_VALIDE;
+using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_TERMINE;
+using jeu_sur_grille_pkg::ERREUR_CURSEUR_HORS_LIMITE;
+using jeu_sur_grille_pkg::ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
+using jeu_sur_grille_pkg::ERREUR_LISTE_CHEMINS_VIDE;
+using jeu_sur_grille_pkg::ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
+using jeu_sur_grille_pkg::ERREUR_PAS_DE_CHEMINS_DEJA_JOUES;
 
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
@@ -48,7 +38,7 @@ inline constexpr int AIDE_MAX = 6 * SCORE_MAX / 2;
 // Secondes d'un chronomètre : plus de trente ans.
 inline constexpr long long TIMER_MAX = 1'000'000'000;
 
-class partie : public jeu_sur_grille_pkg::jeu_avec_erreurs<erreurs> {
+class partie : public jeu_sur_grille_pkg::jeu_sur_grille {
 public:
     // horloge : celle du chronomètre, qui doit vivre autant que la partie.
     explicit partie(const horloge_pkg::horloge& horloge = horloge_pkg::horloge_systeme())

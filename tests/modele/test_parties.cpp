@@ -57,13 +57,15 @@ TEST(Partie, ScoreAvecChrono) {
 TEST(Partie, ValidationCheminCourant) {
     partie_pkg::partie p;
     p.initialiser(grille_partie());
-    EXPECT_EQ(erreur_levee([&] { p.obtenir_chemin_courant(); }), "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
+    EXPECT_EQ(erreur_levee([&] { p.obtenir_chemin_courant(); }),
+              "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_NON_INITIALISE");
     EXPECT_EQ(erreur_levee([&] { p.valider_chemin_courant(); }), "GRILLE_PKG.ERREUR_CHEMIN_NON_INITIALISE");
     p.demarrer_chemin_courant(p.obtenir_grille()->rend_case({1, 2}));
     EXPECT_EQ(erreur_levee([&] { p.demarrer_chemin_courant(p.obtenir_grille()->rend_case({5, 5})); }),
-              "PARTIE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
+              "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_DEMARRE");
     p.obtenir_chemin_courant()->avancer(direction::droite);
-    EXPECT_EQ(erreur_levee([&] { p.valider_chemin_courant(); }), "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
+    EXPECT_EQ(erreur_levee([&] { p.valider_chemin_courant(); }),
+              "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_NON_TERMINE");
     p.annuler_chemin_courant();
     EXPECT_FALSE(p.obtenir_grille()->rend_case({1, 2})->est_occupe());
     EXPECT_FALSE(p.obtenir_grille()->rend_case({2, 2})->est_occupe());
@@ -75,7 +77,8 @@ TEST(Partie, ValidationCheminCourant) {
     courte.demarrer_chemin_courant(g->rend_case({1, 1}));
     courte.obtenir_chemin_courant()->avancer(direction::droite);
     courte.obtenir_chemin_courant()->avancer(direction::droite);
-    EXPECT_EQ(erreur_levee([&] { courte.valider_chemin_courant(); }), "PARTIE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
+    EXPECT_EQ(erreur_levee([&] { courte.valider_chemin_courant(); }),
+              "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_NON_VALIDE");
     EXPECT_EQ(courte.obtenir_chemin_courant()->longueur(), 3);
 }
 
@@ -94,9 +97,9 @@ TEST(Partie, FinDePartieSansRegarderLaSolutionStockee) {
 TEST(Partie, CurseurDeplaceXAvantDeRefuserY) {
     partie_pkg::partie p;
     p.initialiser(grille_partie());
-    EXPECT_EQ(erreur_levee([&] { p.deplacer_curseur({6, 2}); }), "PARTIE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
+    EXPECT_EQ(erreur_levee([&] { p.deplacer_curseur({6, 2}); }), "JEU_SUR_GRILLE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
     EXPECT_EQ(p.obtenir_curseur(), (case_simple_pkg::coordonnees{1, 1}));
-    EXPECT_EQ(erreur_levee([&] { p.deplacer_curseur({3, 9}); }), "PARTIE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
+    EXPECT_EQ(erreur_levee([&] { p.deplacer_curseur({3, 9}); }), "JEU_SUR_GRILLE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
     EXPECT_EQ(p.obtenir_curseur(), (case_simple_pkg::coordonnees{3, 1}));
     p.deplacer_curseur({5, 5});
     p.initialiser_curseur();
@@ -172,7 +175,7 @@ TEST(Partie, AttributsAbsentsEtFichiersRefuses) {
     struct cas { const char* contenu; const char* erreur; };
     const std::string partie_avec = "<partie score=\"9\">" + grille;
     for (const cas c : {
-             cas{"<grille></grille>", "PARTIE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE"},
+             cas{"<grille></grille>", "JEU_SUR_GRILLE_PKG.ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE"},
              cas{"<partie></partie>", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
              cas{"", "GRILLE_PKG.ERREUR_FICHIER_VIDE"},
              cas{"<partie aide=\"-1\"></partie>", "FICHIER_XML_PKG.ERREUR_VALEUR_INVALIDE"},
