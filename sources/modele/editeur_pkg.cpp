@@ -18,7 +18,7 @@ void editeur::initialiser(int taille, const std::string& nom_grille) {
 void editeur::deplacer_curseur(const case_simple_pkg::coordonnees& coordonnees_cibles) {
     try {
         grille_libre_courante->deplacer_curseur(coordonnees_cibles);
-    } catch (const grille_libre_pkg::ERREUR_CURSEUR_HORS_LIMITE&) {
+    } catch (const jeu_sur_grille_pkg::ERREUR_CURSEUR_HORS_LIMITE&) {
         throw ERREUR_CURSEUR_HORS_LIMITE();
     }
 }

@@ -11,20 +11,6 @@
 
 namespace grille_libre_pkg {
 
-// Les erreurs d'une partie, déclarées une fois pour le jeu libre et la campagne.
-using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU;
-using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_DEMARRE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_INITIALISE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_TERMINE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_VALIDE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_TERMINE;
-using jeu_sur_grille_pkg::ERREUR_CURSEUR_HORS_LIMITE;
-using jeu_sur_grille_pkg::ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
-using jeu_sur_grille_pkg::ERREUR_LISTE_CHEMINS_VIDE;
-using jeu_sur_grille_pkg::ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
-using jeu_sur_grille_pkg::ERREUR_PAS_DE_CHEMINS_DEJA_JOUES;
-
 DECLARER_ERREUR(ERREUR_NOM_GRILLE_INVALIDE, "GRILLE_LIBRE_PKG.ERREUR_NOM_GRILLE_INVALIDE");
 // Une progression faite pour une autre grille (côté, cases terminales ou solution) ; le message dit l'écart.
 DECLARER_ERREUR(ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE, "GRILLE_LIBRE_PKG.ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE");

@@ -20,7 +20,7 @@ using grille_pkg::chemin_ptr;
 using grille_pkg::grille_ptr;
 using listes_chemin_pkg = listes_pkg<chemin_ptr>;
 
-// Les erreurs d'une partie, jeu libre comme campagne ; partie_pkg et grille_libre_pkg les reprennent sous ces noms.
+// Les erreurs d'une partie, jeu libre comme campagne, déclarées ici une seule fois.
 DECLARER_ERREUR(ERREUR_CURSEUR_HORS_LIMITE, "JEU_SUR_GRILLE_PKG.ERREUR_CURSEUR_HORS_LIMITE");
 DECLARER_ERREUR(ERREUR_LISTE_CHEMINS_VIDE, "JEU_SUR_GRILLE_PKG.ERREUR_LISTE_CHEMINS_VIDE");
 DECLARER_ERREUR(ERREUR_CHEMIN_COURANT_TERMINE, "JEU_SUR_GRILLE_PKG.ERREUR_CHEMIN_COURANT_TERMINE");

@@ -12,20 +12,6 @@
 
 namespace partie_pkg {
 
-// Les erreurs d'une partie, déclarées une fois pour le jeu libre et la campagne.
-using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PARTIE_NOEUD_INCONNU;
-using jeu_sur_grille_pkg::ERREUR_CHARGEMENT_PAS_DE_GRILLE_LIEE_A_LA_PARTIE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_DEMARRE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_INITIALISE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_TERMINE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_NON_VALIDE;
-using jeu_sur_grille_pkg::ERREUR_CHEMIN_COURANT_TERMINE;
-using jeu_sur_grille_pkg::ERREUR_CURSEUR_HORS_LIMITE;
-using jeu_sur_grille_pkg::ERREUR_FICHIER_N_EST_PAS_UNE_PARTIE;
-using jeu_sur_grille_pkg::ERREUR_LISTE_CHEMINS_VIDE;
-using jeu_sur_grille_pkg::ERREUR_NOEUD_CHEMINS_JOUES_VIDE;
-using jeu_sur_grille_pkg::ERREUR_PAS_DE_CHEMINS_DEJA_JOUES;
-
 using listes_chemin_pkg = jeu_sur_grille_pkg::listes_chemin_pkg;
 
 // Bornes des nombres d'une sauvegarde, tirées des règles : un fichier qui les dépasse n'a pas été écrit par le jeu
