@@ -100,11 +100,6 @@ std::vector<std::pair<std::string, std::string>> rapports(objet& o) {
     return v;
 }
 
-// Récepteur d'un contrôleur qui n'est pas le sujet du test : il laisse tout passer.
-struct recepteur_muet : recepteur_pkg::recepteur {
-    bool accepter(evenement_pkg::evenement&) override { return false; }
-};
-
 // Aucune passe de sélection dans ces tests : la souris ne touche rien.
 class sans_selection : public recepteur_souris_pkg::source_selection {
 public:
