@@ -247,10 +247,14 @@ void controleur_libre::enregistrer_progression() {
     }
 }
 
-void controleur_libre::abandonner() {
+void controleur_libre::quitter_la_grille() {
     oublier_partie();
-    // L'accueil est rebâti, listes relues : la grille quittée y dit où elle en est.
+    // Rebâti, listes relues, la grille quittée y dira où elle en est.
     accueil_.reset();
+}
+
+void controleur_libre::abandonner() {
+    quitter_la_grille();
     ouvrir_accueil();
 }
 
@@ -278,7 +282,7 @@ bool controleur_libre::touche(std::int32_t symbole) {
     switch (symbole) {
     case touches::ECHAP:
     case 'b':
-        abandonner();
+        quitter_la_grille();
         revenir_au_menu();
         return true;
     case 'n': abandonner(); return true;
@@ -294,7 +298,7 @@ bool controleur_libre::action(const evenement_pkg::evenement& evenement) {
     } else if (nom == "bouton_nouveau") {
         abandonner();
     } else if (nom == "bouton_abandonner") {
-        abandonner();
+        quitter_la_grille();
         revenir_au_menu();
     } else {
         return false;

@@ -81,12 +81,12 @@ private:
     void basculer_dock() override { affich_->activer_desactiver_dock(); }
 
     void ouvrir_accueil();
-    // Les récepteurs de l'accueil selon son état : son clavier aux quatre entrées, ou la liste ouverte.
-    void configurer_accueil();
     void choisir(const std::string& n, const std::string& repertoire);
     // La grille choisie, sa progression si elle se lit, son écran ; faux (message écrit) pour un fichier refusé.
     bool charger_partie();
     void oublier_partie();
+    // La grille et l'accueil oubliés : l'accueil sera rebâti, listes relues, au prochain retour.
+    void quitter_la_grille();
     // La progression enregistrée de la grille choisie, si elle se lit ; sinon la grille commence.
     bool reprendre(grille_libre_pkg::grille_libre& partie);
     // Après un coup qui change les chemins validés ou le crédit d'aide : la grille se reprend où on l'a laissée,
