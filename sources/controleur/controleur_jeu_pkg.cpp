@@ -64,9 +64,14 @@ void controleur_jeu::choisir_compte(const std::string& n) {
 }
 
 bool controleur_jeu::commencer_campagne(bool charger) {
-    auto campagne = std::make_shared<campagne_pkg::campagne>(services_.horloge);
+    campagne_pkg::campagne_ptr campagne;
+    std::optional<std::string> refus;
     try {
-        campagne->initialiser_campagne();
+        campagne = campagne_neuve();
+        if (charger && campagne->sauvegarde_existe() && (refus = lire_sauvegarde(*campagne))) {
+            // Lue à moitié, elle est jetée : une neuve la remplace, qui n'écrira pas sur les fichiers du compte.
+            campagne = campagne_neuve();
+        }
     } catch (const erreur_pkg::erreur& e) {
         // Sans les grilles de la campagne, il n'y a rien à jouer : retour à l'écran des comptes.
         std::cout << "Campagne impossible à construire : " << e.what() << std::endl;
@@ -74,19 +79,44 @@ bool controleur_jeu::commencer_campagne(bool charger) {
         ouvrir_session();
         return false;
     }
+    installer_campagne(std::move(campagne));
+    sauvegarde_refusee_ = refus;
+    confirmer_nouveau_ = false;
+    if (refus) montrer("Sauvegarde illisible : " + *refus + ". Rien ne sera écrit sur ce compte.");
+    return true;
+}
+
+campagne_pkg::campagne_ptr controleur_jeu::campagne_neuve() const {
+    auto campagne = std::make_shared<campagne_pkg::campagne>(services_.horloge);
+    campagne->initialiser_campagne();
     campagne->definir_nom(nom_);
+    return campagne;
+}
+
+std::optional<std::string> controleur_jeu::lire_sauvegarde(campagne_pkg::campagne& campagne) const {
+    try {
+        campagne.charger_campagne();
+        return std::nullopt;
+    } catch (const niveau_pkg::ERREUR_SAUVEGARDE_REFUSEE& e) {
+        std::cout << "Sauvegarde du compte " << nom_ << " non chargée, la partie continue : " << e.what()
+                  << std::endl;
+        bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
+        return e.fichier();
+    }
+}
+
+void controleur_jeu::installer_campagne(campagne_pkg::campagne_ptr campagne) {
     arreter_chrono();
-    la_campagne_ = campagne;
+    la_campagne_ = std::move(campagne);
     if (!camp_) camp_ = std::make_shared<campagne_3d_pkg::campagne_affichable>();
     camp_->reset_campagne();
-    // Face 1 du premier niveau : un niveau neuf n'a pas encore de face courante.
+    // Un niveau neuf n'a pas encore de face courante ; une campagne chargée repart, elle aussi, de la face 1.
     niveau_courant()->changer_partie_courante(1);
     prendre_partie_courante();
     camp_->initialiser(la_campagne_);
-    sauvegarde_refusee_.reset();
-    confirmer_nouveau_ = false;
-    if (charger) charger_sauvegarde(true);
-    return true;
+    camp_->mettre_a_jour_planete();
+    // Une campagne finie ne garde que le retour au menu.
+    if (la_campagne_->est_termine()) partie_.desactiver();
 }
 
 void controleur_jeu::activer_partie() {
@@ -111,27 +141,11 @@ void controleur_jeu::demarrer_chrono_si_en_cours() {
     if (la_partie_ && !la_partie_->est_valide() && !page_aide) la_partie_->obtenir_temps_ptr()->demarrer_chrono();
 }
 
-void controleur_jeu::charger_jeu() { charger_sauvegarde(false); }
-
-void controleur_jeu::charger_sauvegarde(bool a_l_ouverture) {
+void controleur_jeu::charger_jeu() {
     if (!la_campagne_) return;
-    auto campagne = std::make_shared<campagne_pkg::campagne>(services_.horloge);
+    campagne_pkg::campagne_ptr campagne;
     try {
-        campagne->initialiser_campagne();
-        campagne->definir_nom(nom_);
-        // Un compte neuf n'a pas encore de sauvegarde : il commence au niveau 1, sans message.
-        if (!campagne->sauvegarde_existe()) return;
-        campagne->charger_campagne();
-    } catch (const niveau_pkg::ERREUR_SAUVEGARDE_REFUSEE& e) {
-        // Rien n'est remplacé tant que tout n'est pas lu : la campagne en cours reste entière. Si elle n'est pas
-        // celle du compte (la campagne neuve de son ouverture), elle ne doit jamais écraser ses fichiers.
-        std::cout << "Sauvegarde du compte " << nom_ << " non chargée, la partie continue : " << e.what()
-                  << std::endl;
-        bruitages_pkg::demander(bruitages_pkg::bruitage::erreur);
-        if (a_l_ouverture || sauvegarde_refusee_) sauvegarde_refusee_ = e.fichier();
-        montrer("Sauvegarde illisible : " + e.fichier() +
-                (sauvegarde_refusee_ ? ". Rien ne sera écrit sur ce compte." : ". La partie continue."));
-        return;
+        campagne = campagne_neuve();
     } catch (const erreur_pkg::erreur& e) {
         // Les grilles livrées de la campagne manquent : la campagne en cours reste.
         std::cout << "Sauvegarde du compte " << nom_ << " non chargée, la partie continue : " << e.what()
@@ -140,15 +154,18 @@ void controleur_jeu::charger_sauvegarde(bool a_l_ouverture) {
         montrer("Sauvegarde non chargée : " + e.detail());
         return;
     }
-    arreter_chrono();
-    la_campagne_ = campagne;
+    // Un compte neuf n'a pas encore de sauvegarde : rien à charger, sans message.
+    if (!campagne->sauvegarde_existe()) return;
+    if (const auto refus = lire_sauvegarde(*campagne)) {
+        // Rien n'est remplacé tant que tout n'est pas lu : la campagne en cours reste entière. Si elle n'est pas
+        // celle du compte, elle n'écrira toujours pas sur ses fichiers.
+        if (sauvegarde_refusee_) sauvegarde_refusee_ = refus;
+        montrer("Sauvegarde illisible : " + *refus +
+                (sauvegarde_refusee_ ? ". Rien ne sera écrit sur ce compte." : ". La partie continue."));
+        return;
+    }
     sauvegarde_refusee_.reset();
-    camp_->reset_campagne();
-    prendre_partie_courante();
-    camp_->initialiser(la_campagne_);
-    camp_->mettre_a_jour_planete();
-    // Une campagne finie ne garde que le retour au menu.
-    if (la_campagne_->est_termine()) partie_.desactiver();
+    installer_campagne(std::move(campagne));
 }
 
 void controleur_jeu::sauvegarder_jeu() {

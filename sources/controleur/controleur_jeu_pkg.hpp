@@ -105,11 +105,15 @@ private:
     void fermer_session();
     // La prochaine ouverture le rebâtit.
     void oublier_session();
-    // Une campagne neuve au niveau 1, puis, si demandé, la sauvegarde du compte ; faux si elle ne se bâtit pas.
+    // La sauvegarde du compte si demandé et si elle se lit, sinon une campagne neuve au niveau 1, qui n'écrira pas
+    // sur une sauvegarde refusée ; faux si aucune campagne ne se bâtit.
     bool commencer_campagne(bool charger);
-    // a_l_ouverture : la campagne en cours n'est pas encore celle du compte ; si la sauvegarde est refusée, elle ne
-    // la remplacera pas.
-    void charger_sauvegarde(bool a_l_ouverture);
+    // Au niveau 1, pour le compte choisi ; les grilles livrées qui manquent lèvent l'erreur.
+    campagne_pkg::campagne_ptr campagne_neuve() const;
+    // Le fichier refusé, dit sur la sortie standard et d'un bruitage : la campagne, lue à moitié, est à jeter.
+    std::optional<std::string> lire_sauvegarde(campagne_pkg::campagne& campagne) const;
+    // Elle devient celle du mode, son écran est rebâti, sur la face 1 de son niveau courant.
+    void installer_campagne(campagne_pkg::campagne_ptr campagne);
     // Les récepteurs de la partie, tant que la campagne n'est pas finie.
     void activer_partie();
     // La partie de la face courante du niveau devient celle du cœur de jeu ; son chronomètre part si elle n'est
