@@ -284,7 +284,6 @@ bool controleur_jeu::touche(std::int32_t symbole) {
         return true;
     }
     switch (symbole) {
-    case touches::ECHAP: revenir_au_menu(); return true;
     case touches::ENTREE: passer_niveau_suivant(); return true;
     // Pas de sauvegarde au milieu d'un chemin : la touche passe son chemin.
     case 's':

@@ -8,7 +8,7 @@ namespace controleur_options_son_pkg {
 using option_son_3d_pkg::ligne_musique;
 
 controleur_options_son::controleur_options_son(const mode_pkg::services& s)
-    : modes_(s.modes), souris_(s.file, s.selection), retour_(s.modes) {}
+    : souris_(s.file, s.selection), retour_(s.modes) {}
 
 void controleur_options_son::entrer() {
     if (!page_) {
@@ -56,7 +56,6 @@ bool controleur_options_son::recepteur_options::accepter(evenement_pkg::evenemen
     }
     if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) return false;
     switch (evenement.touche) {
-    case evenement_pkg::touches::ECHAP: options_.modes_.aller_a(mode_pkg::etat_principal::MENU); return true;
     case evenement_pkg::touches::HAUT: options_.page_->entrees().monter(); return true;
     case evenement_pkg::touches::BAS: options_.page_->entrees().descendre(); return true;
     case evenement_pkg::touches::ENTREE:

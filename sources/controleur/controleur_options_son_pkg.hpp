@@ -32,7 +32,7 @@ public:
     std::shared_ptr<option_son_3d_pkg::page_option_affichable> obtenir_page() const { return page_; }
 
 private:
-    // Échap, Haut, Bas, Entrée ; les entrées "mmusique" et "mbruitage" de la page.
+    // Haut, Bas, Entrée ; les entrées "mmusique" et "mbruitage" de la page. Échap passe : l'application ramène au menu.
     class recepteur_options : public recepteur_pkg::recepteur {
     public:
         explicit recepteur_options(controleur_options_son& c) : options_(c) {}
@@ -42,7 +42,6 @@ private:
         controleur_options_son& options_;
     };
 
-    mode_pkg::aiguillage& modes_;
     std::shared_ptr<option_son_3d_pkg::page_option_affichable> page_;
     recepteur_options options_{*this};
     recepteur_souris_pkg::recepteur_souris souris_;

@@ -4,13 +4,12 @@
 #include "erreur_pkg.hpp"
 #include "file_evenements_pkg.hpp"
 #include "horloge_pkg.hpp"
-#include "mode_pkg.hpp"
 #include "objet_3d_pkg.hpp"
 #include "scene_pkg.hpp"
 
-namespace controleur_pkg {
+#include <optional>
 
-using mode_pkg::etat_principal;
+namespace controleur_pkg {
 
 DECLARER_ERREUR(ETAT_INDEFINI, "CONTROLEUR_PKG.ETAT_INDEFINI");
 

@@ -56,13 +56,6 @@ bool recepteur_session::accepter(evenement_pkg::evenement& evenement) {
 bool recepteur_clavier_session::accepter(evenement_pkg::evenement& evenement) {
     if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) return false;
     switch (evenement.touche) {
-    case touches::ECHAP:
-        if (jeu_.obtenir_etat_session() == etat_session::CHOIX) {
-            jeu_.revenir_au_menu();
-        } else {
-            jeu_.changer_etat_session(etat_session::CHOIX);
-        }
-        return true;
     case touches::HAUT: jeu_.monter(); return true;
     case touches::BAS: jeu_.descendre(); return true;
     case touches::ENTREE: jeu_.executer_ligne(jeu_.obtenir_courante()); return true;

@@ -20,7 +20,8 @@ private:
     controleur_jeu_pkg::controleur_jeu& jeu_;
 };
 
-// Touches des quatre actions : Échap, flèches haut et bas, Entrée ; dans la chaîne quand elles sont montrées.
+// Touches des quatre actions : flèches haut et bas, Entrée ; dans la chaîne quand elles sont montrées. Échap passe :
+// l'application ramène au menu.
 class recepteur_clavier_session : public recepteur_pkg::recepteur {
 public:
     explicit recepteur_clavier_session(controleur_jeu_pkg::controleur_jeu& j) : jeu_(j) {}

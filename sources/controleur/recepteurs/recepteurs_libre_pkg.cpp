@@ -37,13 +37,6 @@ bool recepteur_accueil::accepter(evenement_pkg::evenement& evenement) {
 bool recepteur_clavier_accueil::accepter(evenement_pkg::evenement& evenement) {
     if (evenement.type != evenement_pkg::TOUCHE_APPUYEE) return false;
     switch (evenement.touche) {
-    case touches::ECHAP:
-        if (libre_.obtenir_etat_accueil() == etat_accueil::CHOIX) {
-            libre_.revenir_au_menu();
-        } else {
-            libre_.changer_etat_accueil(etat_accueil::CHOIX);
-        }
-        return true;
     case touches::HAUT: libre_.monter(); return true;
     case touches::BAS: libre_.descendre(); return true;
     case touches::ENTREE: libre_.executer_ligne(libre_.obtenir_courante()); return true;

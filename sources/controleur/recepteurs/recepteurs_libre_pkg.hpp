@@ -19,7 +19,8 @@ private:
     controleur_libre_pkg::controleur_libre& libre_;
 };
 
-// Flèches, Entrée sur la ligne courante, Échap ; dans la chaîne quand les quatre entrées sont montrées.
+// Flèches, Entrée sur la ligne courante ; dans la chaîne quand les quatre entrées sont montrées. Échap passe :
+// l'application ramène au menu.
 class recepteur_clavier_accueil : public recepteur_pkg::recepteur {
 public:
     explicit recepteur_clavier_accueil(controleur_libre_pkg::controleur_libre& libre) : libre_(libre) {}
