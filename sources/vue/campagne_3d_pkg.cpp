@@ -50,7 +50,6 @@ void campagne_affichable::initialiser(campagne_pkg::campagne_ptr campagne_modele
     ajouter_sous_objet(ecran_fin_);
     ajouter_sous_objet(ecran_fin_campagne_);
     ajouter_sous_objet(le_dock_);
-    message_->positionner_objet3d(bandeau_message_3d::place_dans_le_cadre);
     est_initialise_ = true;
 }
 

@@ -70,8 +70,7 @@ private:
     std::shared_ptr<interface_partie_aide::interface_partie_aide_affichable> ecran_aide_;
     bool ecran_aide_actif_ = false;
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> le_dock_;
-    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_ =
-        std::make_shared<bandeau_message_3d::bandeau_message_affichable>(bandeau_message_3d::largeur_cadre);
+    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_ = bandeau_message_3d::bandeau_du_cadre();
 };
 
 } // namespace campagne_3d_pkg

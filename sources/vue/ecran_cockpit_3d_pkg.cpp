@@ -39,15 +39,10 @@ void ecran_cockpit_affichable::construire(std::shared_ptr<const jeu_sur_grille_p
     le_dock_->initialiser();
     for (const bouton_dock& b : c.dock) le_dock_->ajouter_bouton(b.texte, b.evenement);
     ajouter_sous_objet(le_dock_);
-    if (!message_) {
-        message_ = std::make_shared<bandeau_message_3d::bandeau_message_affichable>(bandeau_message_3d::largeur_cadre);
-        message_->positionner_objet3d(bandeau_message_3d::place_dans_le_cadre);
-    }
 }
 
 objet_3d_pkg::delai_image ecran_cockpit_affichable::delai_prochaine_image() const {
-    const objet_3d_pkg::delai_image du_message = message_ ? message_->delai_prochaine_image() : std::nullopt;
-    return objet_3d_pkg::au_plus_tot(objet_affichable::delai_prochaine_image(), du_message);
+    return objet_3d_pkg::au_plus_tot(objet_affichable::delai_prochaine_image(), message_->delai_prochaine_image());
 }
 
 void ecran_cockpit_affichable::reconstruire_grille(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie) {

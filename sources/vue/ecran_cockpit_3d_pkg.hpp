@@ -81,7 +81,7 @@ private:
     objet_3d_pkg::classe_objet_affichable ecran_aide_;
     bool ecran_aide_actif_ = false;
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> le_dock_;
-    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_;
+    std::shared_ptr<bandeau_message_3d::bandeau_message_affichable> message_ = bandeau_message_3d::bandeau_du_cadre();
 };
 
 } // namespace ecran_cockpit_3d_pkg

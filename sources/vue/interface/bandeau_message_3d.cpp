@@ -25,9 +25,11 @@ std::shared_ptr<objet_texte_pkg::texte_affichable> ligne(float largeur) {
 
 // Le blanc le plus proche du milieu du texte ; npos s'il n'y en a pas.
 std::size_t coupure(const std::string& texte) {
+    const auto ecart = [&texte](std::size_t k) {
+        return std::abs(static_cast<long>(2 * k) - static_cast<long>(texte.size()));
+    };
     std::size_t meilleure = std::string::npos;
     for (std::size_t i = texte.find(' '); i != std::string::npos; i = texte.find(' ', i + 1)) {
-        const auto ecart = [&texte](std::size_t k) { return std::abs(static_cast<long>(2 * k) - static_cast<long>(texte.size())); };
         if (meilleure == std::string::npos || ecart(i) < ecart(meilleure)) meilleure = i;
     }
     return meilleure;
@@ -90,6 +92,12 @@ void bandeau_message_affichable::afficher() {
 objet_3d_pkg::delai_image bandeau_message_affichable::delai_prochaine_image() const {
     if (!est_montre()) return std::nullopt;
     return *fin_ - objet_3d_pkg::maintenant();
+}
+
+std::shared_ptr<bandeau_message_affichable> bandeau_du_cadre() {
+    auto bandeau = std::make_shared<bandeau_message_affichable>(2.5f);
+    bandeau->positionner_objet3d({-0.56f, -1.76f, -4.8f});
+    return bandeau;
 }
 
 } // namespace bandeau_message_3d

@@ -19,11 +19,6 @@ enum class gravite { information, erreur };
 // Assez pour lire deux lignes de texte ; le bandeau disparaît ensuite de lui-même.
 inline constexpr horloge_pkg::duree duree_affichage = std::chrono::seconds(6);
 
-// Dans le cadre des écrans de jeu (campagne, jeu libre, éditeur) : sur sa bande du bas, entre les plaques « Menu »
-// et « Retour », par-dessus le reste.
-inline constexpr float largeur_cadre = 2.5f;
-inline constexpr objet_3d_pkg::coordonnee_3d place_dans_le_cadre{-0.56f, -1.76f, -4.8f};
-
 class bandeau_message_affichable : public objet_3d_pkg::objet_affichable {
 public:
     // largeur : la place du bandeau, dans le repère de son parent. Un texte trop long pour une ligne en prend deux,
@@ -55,5 +50,9 @@ private:
     gravite gravite_ = gravite::erreur;
     std::optional<horloge_pkg::duree> fin_;
 };
+
+// Celui des écrans de jeu (campagne, jeu libre, éditeur) : placé sur la bande du bas de leur cadre, entre les plaques
+// « Menu » et « Retour », par-dessus le reste.
+std::shared_ptr<bandeau_message_affichable> bandeau_du_cadre();
 
 } // namespace bandeau_message_3d
