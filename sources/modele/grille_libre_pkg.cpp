@@ -3,13 +3,49 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "fichier_xml_pkg.hpp"
 #include "emplacements_pkg.hpp"
 #include "partie_pkg.hpp"
+#include "solveur_pkg.hpp"
 
 namespace grille_libre_pkg {
+
+namespace {
+using grille_pkg::listes_chemins;
+using route = std::vector<std::pair<int, int>>;
+
+// Chemins de la solution, chacun dans son sens le plus petit, rangés : deux écritures d'une même solution se valent.
+std::vector<route> routes_solution(const grille_pkg::grille& g) {
+    std::vector<route> routes;
+    for (auto l = g.obtenir_solution(); !listes_chemins::est_vide(l); l = listes_chemins::get_suiv(l)) {
+        const grille_pkg::chemin& c = *listes_chemins::get_elem(l);
+        route r;
+        for (int k = 1; k <= c.longueur(); ++k) r.emplace_back(c.nieme_coord(k).x, c.nieme_coord(k).y);
+        routes.push_back(std::min(r, route(r.rbegin(), r.rend())));
+    }
+    std::sort(routes.begin(), routes.end());
+    return routes;
+}
+
+// Ce qui distingue l'énigme de b de celle de a : côté, cases terminales (place et chiffre) ou chemins de la solution
+// (dans un ordre et un sens quelconques) ; rien quand c'est la même. Le nom et les cases occupées ne comptent pas.
+std::optional<std::string> difference_d_enigme(const grille_pkg::grille& a, const grille_pkg::grille& b) {
+    if (a.taille() != b.taille()) {
+        return "côté " + std::to_string(b.taille()) + " au lieu de " + std::to_string(a.taille());
+    }
+    if (solveur_pkg::depuis_grille(a).terminales != solveur_pkg::depuis_grille(b).terminales) {
+        return std::string("autres cases terminales");
+    }
+    if (routes_solution(a) != routes_solution(b)) return std::string("autre solution");
+    return std::nullopt;
+}
+} // namespace
 
 void grille_libre::initialiser(const std::string& repertoire_de_chargement, const std::string& nom) {
     charger_grille_libre(repertoire_de_chargement, nom);
@@ -92,7 +128,7 @@ void grille_libre::reprendre_progression(const std::string& chemin) {
     const partie_lue lue = lire_partie_jouee(racine, grille_courante->obtenir_nom_grille(), chemin);
     // Une progression copiée d'une autre grille, ou restée après un changement de la grille, ne se joue pas sous
     // son nom : ses chemins n'y auraient aucun sens.
-    if (const auto ecart = grille_pkg::difference_d_enigme(*grille_courante, *lue.grille)) {
+    if (const auto ecart = difference_d_enigme(*grille_courante, *lue.grille)) {
         throw ERREUR_PROGRESSION_D_UNE_AUTRE_GRILLE(chemin + " : " + *ecart);
     }
 

@@ -1,11 +1,8 @@
 // La grille : ses cases, son nom et sa liste de chemins solution.
 #include "grille_pkg.hpp"
 
-#include <algorithm>
 #include <iostream>
 #include <stdexcept>
-#include <tuple>
-#include <vector>
 
 #include "fichier_xml_pkg.hpp"
 
@@ -115,45 +112,5 @@ void grille::afficher_la_grille(std::ostream& sortie) const {
 void grille::afficher_la_grille() const { afficher_la_grille(std::cout); }
 
 void liberer_ressources(chemin_ptr& c) { c.reset(); }
-
-namespace {
-using route = std::vector<std::pair<int, int>>;
-
-// Cases terminales dans l'ordre des coordonnées : (x, y, chiffre).
-std::vector<std::tuple<int, int, int>> terminales(const grille& g) {
-    std::vector<std::tuple<int, int, int>> t;
-    for (int x = 1; x <= g.taille(); ++x) {
-        for (int y = 1; y <= g.taille(); ++y) {
-            const classe_case c = g.rend_case({x, y});
-            if (c && case_terminale_pkg::est_case_terminale(c)) {
-                t.emplace_back(x, y, static_cast<const case_terminale_pkg::case_terminale&>(*c).valeur());
-            }
-        }
-    }
-    return t;
-}
-
-// Chemins de la solution, chacun dans son sens le plus petit, rangés : deux écritures d'une même solution se valent.
-std::vector<route> routes_solution(const grille& g) {
-    std::vector<route> routes;
-    for (solution l = g.obtenir_solution(); !listes_chemins::est_vide(l); l = listes_chemins::get_suiv(l)) {
-        const chemin& c = *listes_chemins::get_elem(l);
-        route r;
-        for (int k = 1; k <= c.longueur(); ++k) r.emplace_back(c.nieme_coord(k).x, c.nieme_coord(k).y);
-        routes.push_back(std::min(r, route(r.rbegin(), r.rend())));
-    }
-    std::sort(routes.begin(), routes.end());
-    return routes;
-}
-}  // namespace
-
-std::optional<std::string> difference_d_enigme(const grille& a, const grille& b) {
-    if (a.taille() != b.taille()) {
-        return "côté " + std::to_string(b.taille()) + " au lieu de " + std::to_string(a.taille());
-    }
-    if (terminales(a) != terminales(b)) return std::string("autres cases terminales");
-    if (routes_solution(a) != routes_solution(b)) return std::string("autre solution");
-    return std::nullopt;
-}
 
 }  // namespace grille_pkg

@@ -142,10 +142,6 @@ private:
     solution la_solution = listes_chemins::liste_vide();
 };
 
-// Ce qui distingue l'énigme de b de celle de a : côté, cases terminales (place et chiffre) ou chemins de la solution
-// (dans un ordre et un sens quelconques) ; rien quand c'est la même. Le nom et les cases occupées ne comptent pas.
-std::optional<std::string> difference_d_enigme(const grille& a, const grille& b);
-
 // Lecteurs : ils travaillent sur l'arbre d'un document déjà analysé.
 coordonnees charger_coordonnees(const pugi::xml_node& noeud_case);
 // Variante qui exige en plus que les coordonnées tiennent dans la grille.

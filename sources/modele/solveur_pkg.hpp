@@ -16,6 +16,7 @@ using route = std::vector<coordonnees>;
 struct terminale {
     coordonnees position;
     int numero = 1;
+    bool operator==(const terminale&) const = default;
 };
 
 // Ce que voit le joueur : le côté et les cases terminales.

@@ -47,10 +47,11 @@ public:
 
     // Les quatre entrées, de haut en bas, et la ligne du clavier.
     const entrees_menu_pkg::entrees_menu& entrees() const { return entrees_; }
+
+private:
     // La liste de l'état, nulle en CHOIX.
     liste_deroulante_3d_pkg::liste_affichable* liste_ouverte() const;
 
-private:
     bool est_initialise_ = false;
     std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_pred_;
     std::unique_ptr<liste_deroulante_3d_pkg::liste_affichable> la_liste_perso_;
