@@ -3,6 +3,7 @@
 #include "objet_3d_pkg.hpp"
 
 #include "../modele/horloge_reglable.hpp"
+#include "../vue/evenements_de_test.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using evenement_pkg::evenement;
+using evenements_de_test::touche;
 using horloge_reglable_pkg::horloge_reglable;
-
-evenement touche(std::int32_t symbole) {
-    evenement e;
-    e.type = evenement_pkg::TOUCHE_APPUYEE;
-    e.touche = symbole;
-    return e;
-}
 
 // Un programme qui compte ses images et dit, après chacune, ce que son écran attend.
 struct programme_de_test : controleur_pkg::programme {
