@@ -44,7 +44,6 @@ public:
                    coeur_jeu_pkg::politique regles = {});
     // Plus de partie : le cœur est oublié et les récepteurs quittent la chaîne.
     void arreter();
-    bool est_commencee() const { return coeur_.has_value(); }
     coeur_jeu_pkg::etat obtenir_etat() const {
         return coeur_ ? coeur_->obtenir_etat() : coeur_jeu_pkg::etat::RECHERCHE;
     }

@@ -40,7 +40,6 @@ bandeau_message_affichable::bandeau_message_affichable(float largeur)
     : largeur_(largeur), premiere_(ligne(largeur)), seconde_(ligne(largeur)) {}
 
 void bandeau_message_affichable::montrer(const std::string& texte, gravite g) {
-    gravite_ = g;
     texte_ = texte;
     const auto couleur = g == gravite::erreur ? rouge_clair : affichage_texte_pkg::jaune_pale;
     premiere_->definir_couleur(couleur);

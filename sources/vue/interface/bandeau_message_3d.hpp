@@ -34,7 +34,6 @@ public:
     const std::string& obtenir_texte() const { return texte_; }
     // Les lignes dessinées : une seule, ou deux.
     std::vector<std::string> obtenir_lignes() const;
-    gravite obtenir_gravite() const { return gravite_; }
 
     // Rien quand aucun message n'est montré.
     void afficher() override;
@@ -47,7 +46,6 @@ private:
     std::shared_ptr<objet_texte_pkg::texte_affichable> premiere_;
     std::shared_ptr<objet_texte_pkg::texte_affichable> seconde_;
     bool deux_lignes_ = false;
-    gravite gravite_ = gravite::erreur;
     std::optional<horloge_pkg::duree> fin_;
 };
 
