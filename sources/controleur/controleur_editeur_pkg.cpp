@@ -2,7 +2,6 @@
 #include "controleur_editeur_pkg.hpp"
 
 #include "bruitages_pkg.hpp"
-#include "gestionnaire_texture_pkg.hpp"
 #include "grille_libre_pkg.hpp"
 #include "liste_deroulante_3d_pkg.hpp"
 #include "emplacements_pkg.hpp"
@@ -70,8 +69,6 @@ void controleur_editeur::tic() {
 
 void controleur_editeur::dessiner() {
     if (edit_) {
-        // Chargées une fois par contexte OpenGL ; l'appel suivant ne fait que reprendre la texture courante à zéro.
-        gestionnaire_texture_pkg::initialiser_jeu_textures(gestionnaire_texture_pkg::obtenir_textures());
         scene_pkg::afficher_scene(edit_);
     } else {
         scene_pkg::afficher_scene(intro_);

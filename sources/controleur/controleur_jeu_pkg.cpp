@@ -4,7 +4,6 @@
 
 #include "bruitages_pkg.hpp"
 #include "fleche_3d.hpp"
-#include "gestionnaire_texture_pkg.hpp"
 #include "scene_pkg.hpp"
 
 #include <iostream>
@@ -39,10 +38,6 @@ void controleur_jeu::tic() {
 
 void controleur_jeu::dessiner() {
     if (la_campagne_) {
-        // Chargées une fois par contexte OpenGL : les appels suivants ne font que reprendre la texture courante.
-        auto& textures = gestionnaire_texture_pkg::obtenir_textures();
-        gestionnaire_texture_pkg::initialiser_jeu_textures(textures);
-        gestionnaire_texture_pkg::initialiser_aide_textures(textures);
         scene_pkg::afficher_scene(camp_);
     } else {
         scene_pkg::afficher_scene(obtenir_session());

@@ -2,7 +2,6 @@
 #include "controleur_libre_pkg.hpp"
 
 #include "emplacements_pkg.hpp"
-#include "gestionnaire_texture_pkg.hpp"
 #include "parties_libres_pkg.hpp"
 #include "scene_pkg.hpp"
 
@@ -91,10 +90,6 @@ void controleur_libre::tic() {
 
 void controleur_libre::dessiner() {
     if (affich_) {
-        // Chargées une fois par contexte OpenGL : les appels suivants ne font que reprendre la texture courante.
-        auto& textures = gestionnaire_texture_pkg::obtenir_textures();
-        gestionnaire_texture_pkg::initialiser_jeu_textures(textures);
-        gestionnaire_texture_pkg::initialiser_aide_textures(textures);
         scene_pkg::afficher_scene(affich_);
     } else {
         scene_pkg::afficher_scene(accueil_->ecran);

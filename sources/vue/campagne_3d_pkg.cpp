@@ -70,16 +70,17 @@ void campagne_affichable::mettre_a_jour_planete() {
     for (int i = 1; i < modele_->obtenir_numero_niveau_courant(); ++i) element_droite_->planete_decouverte(i);
 }
 
-void campagne_affichable::charger_planetes() const {
-    // Une planète de plus par appel, jusqu'à celle du niveau courant ; rien une fois toutes chargées.
+void campagne_affichable::charger_textures() const {
     auto& textures = gestionnaire_texture_pkg::obtenir_textures();
+    gestionnaire_texture_pkg::initialiser_textures_partie(textures);
+    // Une planète de plus par appel, jusqu'à celle du niveau courant ; rien une fois toutes chargées.
     const int n = modele_->obtenir_numero_niveau_courant();
     for (int i = 0; i <= n; ++i) gestionnaire_texture_pkg::initialiser_planetes_textures(textures, n);
 }
 
 void campagne_affichable::afficher() {
     if (!est_initialise_) throw ERREUR_CAMPAGNE_AFFICHABLE_NON_INITIALISEE();
-    charger_planetes();
+    charger_textures();
     preparer_affichage();
     const niveau_pkg::niveau_ptr niveau = modele_->obtenir_niveau_courant();
     if (ecran_aide_actif_) {

@@ -57,7 +57,8 @@ public:
     std::shared_ptr<interface_dock_pkg::interface_dock_affichable> obtenir_dock() const { return le_dock_; }
 
 private:
-    void charger_planetes() const;
+    // Celles de la partie, puis les planètes atteintes, au fil des images, dans le contexte OpenGL courant.
+    void charger_textures() const;
 
     bool est_initialise_ = false;
     campagne_pkg::campagne_ptr modele_;

@@ -1,6 +1,8 @@
 // Écran de jeu dans le cadre du cockpit : construction des pièces communes et ordre de dessin.
 #include "ecran_cockpit_3d_pkg.hpp"
 
+#include "gestionnaire_texture_pkg.hpp"
+
 namespace ecran_cockpit_3d_pkg {
 
 namespace {
@@ -51,6 +53,7 @@ void ecran_cockpit_affichable::reconstruire_grille(std::shared_ptr<const jeu_sur
 }
 
 void ecran_cockpit_affichable::dessiner_cockpit() {
+    gestionnaire_texture_pkg::initialiser_textures_partie(gestionnaire_texture_pkg::obtenir_textures());
     preparer_affichage();
     if (ecran_aide_actif_) {
         ecran_aide_->afficher();

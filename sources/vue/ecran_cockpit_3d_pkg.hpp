@@ -66,7 +66,8 @@ protected:
     void construire(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie, const contenu& c);
     // La grille de la partie seule, construite de nouveau (ses cases ont changé de nature) ; le dock se range.
     void reconstruire_grille(std::shared_ptr<const jeu_sur_grille_pkg::jeu_sur_grille> partie);
-    // La page d'aide ou la grille, puis le dock, le cadre et les panneaux ; l'écran doit être construit.
+    // La page d'aide ou la grille, puis le dock, le cadre et les panneaux ; l'écran doit être construit. Ses textures
+    // sont chargées au premier dessin dans un contexte OpenGL.
     void dessiner_cockpit();
 
     grille_jouee_3d_pkg::grille_jouee_affichable& grille_jouee() { return *la_grille_jouee_; }

@@ -213,6 +213,11 @@ void initialiser_aide_textures(textures& t) {
     reset_texture_courante(t);
 }
 
+void initialiser_textures_partie(textures& t) {
+    initialiser_jeu_textures(t);
+    initialiser_aide_textures(t);
+}
+
 void initialiser_planetes_textures(textures& t, int niv) {
     // Une planète par appel : la première qui manque parmi celles déjà atteintes.
     for (int k = 0; k < nombre_planetes && k <= niv; ++k) {

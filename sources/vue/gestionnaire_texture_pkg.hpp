@@ -52,6 +52,9 @@ void initialiser(textures& t);
 // Ces deux groupes ne sont chargés qu'au premier appel.
 void initialiser_jeu_textures(textures& t);
 void initialiser_aide_textures(textures& t);
+// Les deux, ce que dessine un écran de jeu (grille, panneaux, loupes de l'aide) : appelé à chaque image, il ne fait
+// plus, une fois le contexte OpenGL servi, que reprendre la texture courante.
+void initialiser_textures_partie(textures& t);
 // Charge au plus une planète : la première manquante dont le numéro ne dépasse pas niv.
 void initialiser_planetes_textures(textures& t, int niv);
 
